@@ -1,0 +1,1 @@
+// The town program: the Qt program entry runs appMain.

@@ -1,0 +1,15 @@
+// The two on-screen traffic-mode buttons, their hit test and the "Mode: " label.
+#pragma once
+
+#include <string>
+
+class Display;
+
+enum TrafficMode : int { NoSelection = -1, Heavy = 0, Light = 1 };
+
+void drawTrafficButtons(Display& display);
+// The selection frame for mode 0 or 1, and that button's label in a random colour.
+void highlightTrafficButton(Display& display, int mode);
+// Hit test of a click against the button strip; shows the mode label.
+int selectTrafficMode(Display& display, int x, int y);
+void showModeLabel(Display& display, std::string text);

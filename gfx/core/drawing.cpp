@@ -1,0 +1,210 @@
+// Drawing primitives: check and correct the arguments, log, hand a record to the renderer.
+#include <algorithm>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <string_view>
+
+#include "gfx/core/backend.h"
+#include "gfx/core/colour_table.h"
+#include "gfx/core/menu_items.h"
+#include "gfx/core/state.h"
+#include "gfx/gfx.h"
+
+using namespace gfx;
+
+namespace {
+
+constexpr int FormatBufferSize = 1024;
+constexpr int MaxPointSize = 127;
+
+int checkColour(int colour) {
+    if (isValidColour(colour)) return colour;
+    gfxPrintf("Illegal color %d; using RED.\n", colour);
+    return Red;
+}
+
+int checkWidth(int width) {
+    if (width >= 0) return width;
+    // Negating INT_MIN is undefined; the most negative width becomes the largest.
+    int fixed = width == INT_MIN ? INT_MAX : -width;
+    gfxPrintf("Width of %d not possible, using width %d\n", width, fixed);
+    return fixed;
+}
+
+int checkPointSize(int size) {
+    if (size < 0) {
+        int fixed = size == INT_MIN ? INT_MAX : -size;
+        gfxPrintf("ptsize of %d not possible, using ptsize %d\n", size, fixed);
+        size = fixed;
+    }
+    if (size > MaxPointSize) {
+        gfxPrintf("ptsize of %d not possible, using ptsize %d\n", size, MaxPointSize);
+        size = MaxPointSize;
+    }
+    return size;
+}
+
+const char* name(int colour) { return colourAt(colour).name; }
+
+void submit(ShapeRecord& record) {
+    State& s = state();
+    if (Backend* b = backend()) b->render(record, s.centreX, s.centreY);
+    s.imageDirty = true;
+}
+
+void submitBox(ShapeKind kind, int colour, int width, int left, int top, int right, int bottom) {
+    ShapeRecord r;
+    r.kind = kind;
+    r.colour = colour;
+    r.width = width;
+    r.p[0] = left;
+    r.p[1] = top;
+    r.p[2] = right;
+    r.p[3] = bottom;
+    submit(r);
+}
+
+}  // namespace
+
+int gfxFlush() {
+    State& s = state();
+    if (s.loggingOn) gfxPrintf("Flushing the graphics window\n");
+    if (s.imageDirty) {
+        if (Backend* b = backend()) b->showImage();
+        s.imageDirty = false;
+    }
+    return 1;
+}
+
+int gfxClear() {
+    State& s = state();
+    if (s.loggingOn) gfxPrintf("Clearing the graphics window\n");
+    if (Backend* b = backend()) b->clearImage();
+    s.imageDirty = true;
+    return 1;
+}
+
+int gfxCircle(int colour, int x, int y, int radius) {
+    colour = checkColour(colour);
+    if (radius < 0) {
+        int fixed = radius == INT_MIN ? INT_MAX : -radius;
+        gfxPrintf("Radius of %d not possible, using radius %d\n", radius, fixed);
+        radius = fixed;
+    }
+    if (state().loggingOn)
+        gfxPrintf("%s circle at (%d,%d), radius %d\n", name(colour), x, y, radius);
+    submitBox(ShapeKind::Oval, colour, 0, x - radius, y + radius, x + radius, y - radius);
+    return 1;
+}
+
+int gfxTriangle(int colour, int x1, int y1, int x2, int y2, int x3, int y3, int width) {
+    colour = checkColour(colour);
+    width = checkWidth(width);
+    if (state().loggingOn)
+        gfxPrintf("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", name(colour), x1, y1, x2, y2,
+                  x3, y3);
+    ShapeRecord r;
+    r.kind = ShapeKind::Triangle;
+    r.colour = colour;
+    r.width = width;
+    int pts[6] = {x1, y1, x2, y2, x3, y3};
+    std::copy(pts, pts + 6, r.p);
+    submit(r);
+    return 1;
+}
+
+int gfxRectangle(int colour, int x1, int y1, int x2, int y2, int width) {
+    int left = std::min(x1, x2), right = std::max(x1, x2);
+    int top = std::max(y1, y2), bottom = std::min(y1, y2);
+    colour = checkColour(colour);
+    width = checkWidth(width);
+    if (state().loggingOn) {
+        if (width == 0)
+            gfxPrintf("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", name(colour),
+                      left, top, right, bottom);
+        else
+            gfxPrintf("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
+                      name(colour), left, top, right, bottom, width);
+    }
+    submitBox(ShapeKind::Rectangle, colour, width, left, top, right, bottom);
+    return 1;
+}
+
+int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
+    int left = std::min(x1, x2), right = std::max(x1, x2);
+    int top = std::max(y1, y2), bottom = std::min(y1, y2);
+    width = checkWidth(width);
+    colour = checkColour(colour);
+    if (state().loggingOn) {
+        if (width == 0)
+            gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", name(colour), left,
+                      top, right, bottom);
+        else
+            gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n",
+                      name(colour), left, top, right, bottom, width);
+    }
+    submitBox(ShapeKind::Oval, colour, width, left, top, right, bottom);
+    return 1;
+}
+
+int gfxLine(int colour, int x1, int y1, int x2, int y2, int width) {
+    width = checkWidth(width);
+    colour = checkColour(colour);
+    if (state().loggingOn)
+        gfxPrintf("%s line from (%d,%d) to (%d,%d), width %d\n", name(colour), x1, y1, x2, y2,
+                  width);
+    ShapeRecord r;
+    r.kind = ShapeKind::Line;
+    r.colour = colour;
+    r.width = std::max(width, 1);
+    r.p[0] = x1;
+    r.p[1] = y1;
+    r.p[2] = x2;
+    r.p[3] = y2;
+    submit(r);
+    return 1;
+}
+
+int gfxText(int colour, int x, int y, int pointSize, const char* text) {
+    pointSize = checkPointSize(pointSize);
+    colour = checkColour(colour);
+    if (state().loggingOn) gfxPrintf("%s text at (%d,%d), \"%s\"\n", name(colour), x, y, text);
+    ShapeRecord r;
+    r.kind = ShapeKind::Text;
+    r.colour = colour;
+    r.width = 0;
+    r.p[0] = x;
+    r.p[1] = y;
+    r.p[2] = pointSize;
+    r.text = text;
+    submit(r);
+    return 1;
+}
+
+int gfxTextf(int colour, int x, int y, int pointSize, const char* format, ...) {
+    char buffer[FormatBufferSize];
+    va_list args;
+    va_start(args, format);
+    int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (n < 0) {
+        buffer[0] = '\0';
+        n = 0;
+    }
+    // A longer text is cut at the buffer; the result counts what was kept.
+    n = std::min(n, FormatBufferSize - 1);
+    gfxText(colour, x, y, pointSize, buffer);
+    return n;
+}
+
+int gfxSetLogging(bool on) {
+    State& s = state();
+    if (!s.open) return 0;
+    s.loggingOn = on;
+    if (Backend* b = backend()) {
+        b->setMenuCheck(MenuId::Logging, on);
+        if (on) b->showTextWindow();
+    }
+    return 1;
+}

@@ -1,0 +1,51 @@
+// gfxPrintf into the text window's history, and the string-input dialog.
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "gfx/core/backend.h"
+#include "gfx/core/state.h"
+#include "gfx/gfx.h"
+
+using namespace gfx;
+
+namespace {
+constexpr int FormatBufferSize = 1024;
+constexpr int PromptWidth = 79;
+constexpr int ReplySize = 256;
+}  // namespace
+
+int gfxPrintf(const char* format, ...) {
+    char buffer[FormatBufferSize];
+    va_list args;
+    va_start(args, format);
+    int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (n < 0) {
+        buffer[0] = '\0';
+        n = 0;
+    }
+    n = std::min(n, FormatBufferSize - 1);  // a longer message is cut at the buffer
+    State& s = state();
+    s.history.add(std::string(buffer, n));
+    if (s.echoText) {
+        std::fwrite(buffer, 1, n, stdout);
+        if (n == 0 || buffer[n - 1] != '\n') std::fputc('\n', stdout);
+    }
+    if (Backend* b = backend()) b->textAppended(s.history.newest());
+    return n;
+}
+
+int gfxGets(const char* prompt, char* reply) {
+    std::string shown(prompt);
+    shown.resize(PromptWidth, ' ');  // cut or padded to exactly 79 characters
+    std::string text;
+    Backend* b = backend();
+    if (!b || !b->runInputDialog(shown, text)) return 0;
+    std::size_t n = std::min<std::size_t>(text.size(), ReplySize - 1);
+    std::memcpy(reply, text.data(), n);
+    reply[n] = '\0';
+    return 1;
+}

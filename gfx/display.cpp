@@ -1,0 +1,78 @@
+#include "gfx/display.h"
+
+#include <cstdlib>
+
+#include "gfx/gfx.h"
+
+namespace {
+bool displayExists = false;
+}
+
+bool Display::exists() { return displayExists; }
+void Display::forgetForTesting() { displayExists = false; }
+
+Display::Display() : width_(600), height_(500) {
+    if (displayExists) {
+        char reply[256];
+        gfxGets("Error: Attempted to instantiate multiple DROVA displays", reply);
+        std::exit(-1);
+    }
+    displayExists = true;
+    const GfxStartup& s = gfxStartup();
+    gfxOpen(s.instance, s.previousInstance, s.commandLine, s.showMode);
+    gfxSetLogging(false);
+}
+
+Display::~Display() { close(); }
+
+void Display::close() {
+    if (closed_) return;
+    closed_ = true;
+    gfxClose();
+}
+
+void Display::clear(ColorIndex colour) {
+    gfxFlush();
+    gfxClear();
+    drawRectangle(-width_ / 2, -height_ / 2, width_ / 2, height_ / 2, colour, 0);
+}
+
+EventKind Display::awaitEvent(int& x, int& y, char& key) {
+    switch (gfxAwaitEvent(x, y, key)) {
+        case 1: return EventKind::Mouse;
+        case 2: return EventKind::Keyboard;
+        case 3: return EventKind::Periodic;
+        case 4: return EventKind::Quit;
+        default: return EventKind::None;
+    }
+}
+
+void Display::setAnimation(AnimationMode mode) {
+    // Quit maps to the library's request code 5; other values pass unchanged.
+    gfxSetAnimation(mode == AnimationMode::Quit ? 5 : static_cast<int>(mode));
+}
+
+int Display::drawText(int x, int y, const char* text, ColorIndex colour, int pointSize) {
+    return gfxTextf(colour, x, y, pointSize, "%s", text);
+}
+
+int Display::drawLine(int x1, int y1, int x2, int y2, ColorIndex colour, int width) {
+    return gfxLine(colour, x1, y1, x2, y2, width);
+}
+
+int Display::drawRectangle(int x1, int y1, int x2, int y2, ColorIndex colour, int width) {
+    return gfxRectangle(colour, x1, y1, x2, y2, width);
+}
+
+int Display::drawTriangle(int x1, int y1, int x2, int y2, int x3, int y3, ColorIndex colour,
+                          int width) {
+    return gfxTriangle(colour, x1, y1, x2, y2, x3, y3, width);
+}
+
+int Display::drawOval(int x1, int y1, int x2, int y2, ColorIndex colour, int width) {
+    return gfxOval(colour, x1, y1, x2, y2, width);
+}
+
+int Display::drawCircle(int x, int y, int radius, ColorIndex colour) {
+    return gfxCircle(colour, x, y, radius);
+}

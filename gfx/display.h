@@ -1,0 +1,43 @@
+// The Display facade: the only face of the graphics library the application sees.
+// Coordinates come first, colour and width last; a width of 0 means filled.
+#pragma once
+
+using ColorIndex = int;
+
+enum class EventKind : int { None = 0, Mouse = 1, Keyboard = 2, Periodic = 3, Quit = 4 };
+
+// Values outside 0..3 may be passed; they reach the library unchanged.
+enum class AnimationMode : int { Halt = 0, AdvanceFrame = 1, Animate = 2, Quit = 3 };
+
+class Display {
+public:
+    Display();
+    ~Display();
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    void close();
+    void clear(ColorIndex colour);
+    EventKind awaitEvent(int& x, int& y, char& key);
+    void setAnimation(AnimationMode mode);
+
+    int drawText(int x, int y, const char* text, ColorIndex colour, int pointSize);
+    int drawLine(int x1, int y1, int x2, int y2, ColorIndex colour, int width);
+    int drawRectangle(int x1, int y1, int x2, int y2, ColorIndex colour, int width);
+    int drawTriangle(int x1, int y1, int x2, int y2, int x3, int y3, ColorIndex colour, int width);
+    int drawOval(int x1, int y1, int x2, int y2, ColorIndex colour, int width);
+    int drawCircle(int x, int y, int radius, ColorIndex colour);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Whether a Display has been constructed in this process.
+    static bool exists();
+    // Forgets that one was constructed (tests that construct more than one in turn).
+    static void forgetForTesting();
+
+private:
+    int width_;
+    int height_;
+    bool closed_ = false;
+};

@@ -1,0 +1,48 @@
+#include "gfx/headless/headless_backend.h"
+
+namespace gfx {
+
+void HeadlessBackend::open(int, int& clientWidth, int& clientHeight) {
+    clientWidth = 601;
+    clientHeight = 501;
+    open_ = true;
+}
+
+bool HeadlessBackend::takeMessage(Message& message) {
+    if (queue_.empty()) return false;
+    message = queue_.front();
+    queue_.pop_front();
+    return true;
+}
+
+void HeadlessBackend::waitForMessage() {
+    if (idle_) idle_(*this);
+    if (queue_.empty()) post({MessageKind::Timer});
+}
+
+void HeadlessBackend::render(const ShapeRecord& record, int centreX, int centreY) {
+    renderer_.render(record, centreX, centreY);
+}
+
+void HeadlessBackend::textAppended(const std::string& line) {
+    ++textChanges_;
+    if (keepLines_) lines_.push_back(line);
+}
+
+bool HeadlessBackend::menuChecked(int id) const {
+    auto it = checks_.find(id);
+    return it != checks_.end() && it->second;
+}
+
+bool HeadlessBackend::runInputDialog(const std::string& prompt, std::string& reply) {
+    lastPrompt_ = prompt;
+    ++dialogsRun_;
+    reply = dialogReply_;
+    return true;
+}
+
+std::time_t HeadlessBackend::calendarTime() {
+    return calendarTime_ ? *calendarTime_ : std::time(nullptr);
+}
+
+}  // namespace gfx

@@ -1,0 +1,55 @@
+// The "DROVA Graphics" window: the "&Run" menu and a fixed 601 x 501 client area
+// that shows the off-screen image and turns input into library messages.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <map>
+
+#include "gfx/qt/message_queue.h"
+#include "gfx/qt/renderer.h"
+
+namespace gfx {
+
+class Canvas : public QWidget {
+public:
+    Canvas(const Renderer& renderer, MessageQueue& queue, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const Renderer& renderer_;
+    MessageQueue& queue_;
+};
+
+// Key presses and releases become messages wherever they reach, as in the graphics window.
+void postKeyPress(MessageQueue& queue, QKeyEvent* event);
+void postKeyRelease(MessageQueue& queue, QKeyEvent* event);
+
+class GraphicsWindow : public QMainWindow {
+public:
+    static constexpr int ClientWidth = 601;
+    static constexpr int ClientHeight = 501;
+
+    GraphicsWindow(const Renderer& renderer, MessageQueue& queue);
+    void setMenuCheck(int id, bool checked);
+    QAction* menuAction(int id) const;
+    Canvas* canvas() const { return canvas_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+
+    MessageQueue& queue_;
+    Canvas* canvas_;
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace gfx

@@ -1,0 +1,43 @@
+// Draws shape records into the 601 x 540 off-screen image, pixel-exact (no antialiasing).
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "gfx/core/colour_table.h"
+#include "gfx/core/shape_record.h"
+
+namespace gfx {
+
+class Renderer {
+public:
+    static constexpr int ImageWidth = 601;
+    static constexpr int ImageHeight = 540;
+
+    Renderer();
+    ~Renderer();
+
+    void render(const ShapeRecord& record, int centreX, int centreY);
+    void clear();  // white, as a fresh image
+    const QImage& image() const { return image_; }
+    static QColor colour(int index);
+
+private:
+    struct FontEntry {
+        QFont font;
+        int height;
+        int ascent;
+    };
+    const FontEntry& fontFor(int pointSize);
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    std::array<std::optional<FontEntry>, 128> fonts_;
+};
+
+}  // namespace gfx

@@ -1,0 +1,48 @@
+#include "gfx/qt/text_window.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "gfx/qt/graphics_window.h"
+
+namespace gfx {
+
+TextWindow::TextWindow(const TextHistory& history, MessageQueue& queue)
+    : QWidget(nullptr), history_(history), queue_(queue) {
+    setWindowTitle(QStringLiteral("DROVA Text"));
+    setObjectName(QStringLiteral("TextWndClass"));
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TextWindow::paintEvent(QPaintEvent*) {
+    // Painted from the history, so a burst of lines costs one repaint.
+    QPainter p(this);
+    const QFontMetrics m(font());
+    const int lineHeight = m.height() + m.leading();
+    int y = height() - lineHeight;
+    const auto lines = history_.lines();
+    for (auto it = lines.rbegin(); it != lines.rend() && y + lineHeight > 0; ++it) {
+        std::string text = *it;
+        if (!text.empty() && text.back() == '\n') text.pop_back();  // only the last line end
+        p.drawText(LeftMargin, y + m.ascent(), QString::fromLatin1(text.c_str()));
+        y -= lineHeight;
+    }
+}
+
+void TextWindow::keyPressEvent(QKeyEvent* event) { postKeyPress(queue_, event); }
+void TextWindow::keyReleaseEvent(QKeyEvent* event) { postKeyRelease(queue_, event); }
+
+void TextWindow::closeEvent(QCloseEvent* event) {
+    // The console stays; hiding it would lose the messages the user may need.
+    event->accept();
+}
+
+}  // namespace gfx
