@@ -35,7 +35,8 @@ void menuAction(int id) {
             break;
         case MenuId::AdvanceFrame:
             s.animating = false;
-            s.stepPending = true;
+            // A periodic event already waiting for its tick is the one frame asked for.
+            s.stepPending = s.pendingKind != 3;
             break;
         case MenuId::Logging:
             gfxSetLogging(!s.loggingOn);

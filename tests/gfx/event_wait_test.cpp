@@ -1,0 +1,208 @@
+// The event wait: animation flags, shortcuts, clicks, typed characters and quit.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "gfx/core/menu_items.h"
+#include "tests/support/headless_session.h"
+
+using gfx::KeyCode::Control;
+using gfx::Message;
+using gfx::MessageKind;
+
+namespace {
+
+struct Event {
+    EventKind kind;
+    int x, y;
+    char key;
+};
+
+Event await(Display& d) {
+    Event e{EventKind::None, -1, -1, -1};
+    e.kind = d.awaitEvent(e.x, e.y, e.key);
+    return e;
+}
+
+class EventWait : public ::testing::Test {
+protected:
+    void post(MessageKind kind, int a = 0, int b = 0) { session.backend().post(Message{kind, a, b}); }
+    void ctrl(char letter) {
+        post(MessageKind::KeyDown, Control);
+        post(MessageKind::KeyDown, letter);
+        post(MessageKind::Character, letter - 'A' + 1);  // the control character typed
+        post(MessageKind::KeyUp, letter);
+        post(MessageKind::KeyUp, Control);
+    }
+    HeadlessSession session;
+    Display display;
+};
+
+TEST_F(EventWait, ClicksArriveInWorldCoordinates) {
+    post(MessageKind::LeftClick, 300, 250);
+    post(MessageKind::LeftClick, 310, 240);
+    post(MessageKind::LeftClick, 0, 0);
+    Event e = await(display);
+    EXPECT_EQ(e.kind, EventKind::Mouse);
+    EXPECT_EQ(e.x, 0);
+    EXPECT_EQ(e.y, 0);
+    EXPECT_EQ(e.key, 0);
+    e = await(display);  // two quick clicks give two events
+    EXPECT_EQ(e.kind, EventKind::Mouse);
+    EXPECT_EQ(e.x, 10);
+    EXPECT_EQ(e.y, 10);
+    e = await(display);
+    EXPECT_EQ(e.x, -300);
+    EXPECT_EQ(e.y, 250);
+}
+
+TEST_F(EventWait, TypedCharacterGivesKeyboardWithZeroPosition) {
+    post(MessageKind::KeyDown, 'A');
+    post(MessageKind::Character, 'a');
+    Event e = await(display);
+    EXPECT_EQ(e.kind, EventKind::Keyboard);
+    EXPECT_EQ(e.key, 'a');
+    EXPECT_EQ(e.x, 0);
+    EXPECT_EQ(e.y, 0);
+}
+
+TEST_F(EventWait, CharacterTypedWithCtrlHeldIsNoEvent) {
+    ctrl('X');  // not a shortcut: nothing at all happens
+    post(MessageKind::Character, 'b');
+    Event e = await(display);
+    EXPECT_EQ(e.kind, EventKind::Keyboard);
+    EXPECT_EQ(e.key, 'b');
+}
+
+TEST_F(EventWait, AnimationGivesOnePeriodicEventPerTimerTick) {
+    display.setAnimation(AnimationMode::Animate);
+    for (int i = 0; i < 3; ++i) {
+        Event e = await(display);
+        EXPECT_EQ(e.kind, EventKind::Periodic);
+        EXPECT_EQ(e.x, 0);
+        EXPECT_EQ(e.y, 0);
+        EXPECT_EQ(e.key, 0);
+    }
+    // A timer tick that arrived before the wait began is not counted again.
+    post(MessageKind::Timer);
+    post(MessageKind::Timer);
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    EXPECT_EQ(session.backend().pending(), 0u);
+}
+
+TEST_F(EventWait, ClickReplacesAPeriodicEventWaitingForItsTick) {
+    display.setAnimation(AnimationMode::Animate);
+    post(MessageKind::LeftClick, 301, 250);
+    Event e = await(display);
+    EXPECT_EQ(e.kind, EventKind::Mouse);
+    EXPECT_EQ(e.x, 1);
+}
+
+TEST_F(EventWait, HaltAndAdvanceOneFrame) {
+    display.setAnimation(AnimationMode::Animate);
+    ctrl('H');
+    post(MessageKind::Character, 'k');
+    // The periodic event armed before the halt still comes, then only input.
+    std::vector<EventKind> kinds;
+    for (Event e = await(display); e.kind != EventKind::Keyboard; e = await(display))
+        kinds.push_back(e.kind);
+    EXPECT_LE(kinds.size(), 1u);
+
+    ctrl('F');
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    post(MessageKind::Character, 'z');
+    Event e = await(display);
+    EXPECT_EQ(e.kind, EventKind::Keyboard);  // exactly one frame
+    EXPECT_EQ(e.key, 'z');
+}
+
+TEST_F(EventWait, CtrlFWhileAnimatingStopsAfterExactlyOneFrame) {
+    display.setAnimation(AnimationMode::Animate);
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    ctrl('F');
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    post(MessageKind::Character, 'q');
+    EXPECT_EQ(await(display).kind, EventKind::Keyboard);
+}
+
+TEST_F(EventWait, MenuCommandsDriveTheAnimation) {
+    post(MessageKind::Command, gfx::MenuId::Animate);
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    post(MessageKind::Command, gfx::MenuId::Halt);
+    post(MessageKind::LeftClick, 300, 250);
+    Event e = await(display);
+    while (e.kind == EventKind::Periodic) e = await(display);
+    EXPECT_EQ(e.kind, EventKind::Mouse);
+    post(MessageKind::Command, gfx::MenuId::AdvanceFrame);
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+}
+
+TEST_F(EventWait, QuitFromMenuShortcutOrWindowClose) {
+    post(MessageKind::Command, gfx::MenuId::Quit);
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
+    ctrl('Q');
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
+    post(MessageKind::Quit);
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
+}
+
+TEST_F(EventWait, LowerCaseShortcutsWorkToo) {
+    // Key codes are those of the letter keys whatever the case typed.
+    post(MessageKind::KeyDown, Control);
+    post(MessageKind::KeyDown, 'L');
+    post(MessageKind::KeyUp, Control);
+    post(MessageKind::Character, 'x');
+    EXPECT_EQ(await(display).kind, EventKind::Keyboard);
+    EXPECT_TRUE(gfx::state().loggingOn);
+    EXPECT_TRUE(session.backend().menuChecked(gfx::MenuId::Logging));
+}
+
+TEST_F(EventWait, QuitAnimationModeReportsEveryLaterEventAsQuit) {
+    display.setAnimation(AnimationMode::Quit);
+    post(MessageKind::Character, 'a');
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
+    post(MessageKind::LeftClick, 5, 5);
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
+}
+
+TEST_F(EventWait, UnknownMenuIdentifiersAndCreditsDoNothing) {
+    post(MessageKind::Command, gfx::MenuId::Credit);
+    post(MessageKind::Command, 42);
+    post(MessageKind::Character, 'c');
+    EXPECT_EQ(await(display).kind, EventKind::Keyboard);
+    EXPECT_FALSE(gfx::state().animating);
+}
+
+TEST_F(EventWait, DirtyImageIsShownBeforeBlocking) {
+    int shown = session.backend().imagesShown();
+    display.drawLine(0, 0, 5, 5, 0, 1);
+    display.setAnimation(AnimationMode::Animate);
+    await(display);
+    EXPECT_GT(session.backend().imagesShown(), shown);
+    EXPECT_FALSE(gfx::state().imageDirty);
+}
+
+TEST(EventWaitClosed, SetAnimationBeforeOpenReturnsZeroAndChangesNothing) {
+    HeadlessSession session;
+    EXPECT_EQ(gfxSetAnimation(2), 0);
+    EXPECT_EQ(gfxSetLogging(false), 0);
+    EXPECT_FALSE(gfx::state().animating);
+    EXPECT_TRUE(gfx::state().loggingOn);
+}
+
+TEST(EventWaitClosed, SetAnimationCodes) {
+    HeadlessSession session;
+    gfxOpen(nullptr, nullptr, "", 1);
+    EXPECT_EQ(gfxSetAnimation(2), 1);
+    EXPECT_TRUE(gfx::state().animating);
+    EXPECT_EQ(gfxSetAnimation(1), 1);
+    EXPECT_TRUE(gfx::state().stepPending);
+    EXPECT_EQ(gfxSetAnimation(3), 1);  // no such code: nothing changes
+    EXPECT_EQ(gfxSetAnimation(0), 1);
+    EXPECT_FALSE(gfx::state().animating);
+    EXPECT_FALSE(gfx::state().stepPending);
+    EXPECT_FALSE(gfx::state().quitRequested);
+    EXPECT_EQ(gfxSetAnimation(5), 1);
+    EXPECT_TRUE(gfx::state().quitRequested);
+}
+
+}  // namespace
