@@ -10,7 +10,9 @@
 namespace gfx {
 
 namespace {
-std::unique_ptr<Backend> currentBackend;
+// Deliberately not destroyed at process exit: a back end's windows must not outlive
+// the window system, which exit() may already have torn down.
+Backend* currentBackend = nullptr;
 GfxStartup startupValues;
 
 void setCentre(int clientWidth, int clientHeight) {
@@ -146,8 +148,11 @@ bool eventSettled() {
 
 }  // namespace
 
-void setBackend(std::unique_ptr<Backend> b) { currentBackend = std::move(b); }
-Backend* backend() { return currentBackend.get(); }
+void setBackend(std::unique_ptr<Backend> b) {
+    delete currentBackend;
+    currentBackend = b.release();
+}
+Backend* backend() { return currentBackend; }
 
 // Menu action entry for back ends that deliver commands directly (tests).
 void runMenuAction(int id) { menuAction(id); }
@@ -231,6 +236,6 @@ int gfxAwaitEvent(int& x, int& y, char& key) {
 }
 
 long long gfxCalendarTime() {
-    Backend* b = currentBackend.get();
+    Backend* b = currentBackend;
     return b ? static_cast<long long>(b->calendarTime()) : static_cast<long long>(std::time(nullptr));
 }
