@@ -16,7 +16,8 @@ int appMain() {
     while (running) {
         int x = 0, y = 0;
         char key = 0;
-        running = loop.react(display.awaitEvent(x, y, key), x, y);
+        const EventKind kind = display.awaitEvent(x, y, key);  // fills x and y first
+        running = loop.react(kind, x, y);
         loop.repaint();  // after every event, the quit included
     }
     return 0;
