@@ -11,9 +11,7 @@
 #include "tests/support/headless_session.h"
 
 using namespace loglines;
-using ::testing::AnyOf;
 using ::testing::ElementsAreArray;
-using ::testing::Eq;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -129,16 +127,19 @@ TEST(Scenery, TitleReadsFennsTownWoof) {
 }
 
 // The generator is drawn once for the banner, twice by the parked helicopter (rotor,
-// tail light) and once for the pad lights, in that order and nowhere else.
+// tail light) and once for the pad lights, in that order and nowhere else; from one
+// repaint to the next the banner and the lights switch between their two looks.
 TEST(Scenery, LandmarksPaintEveryRowWithTheirRandomColoursInOrder) {
     LoggedDisplay d;
-    for (unsigned seed : {1u, 2u, 3u, 17u, 99u, 12345u}) {
+    std::set<std::string> banners, padLightColours;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
         const std::vector<int> r = upcomingRands(seed, 5);
         drawLandmarks(d.display);
         const int afterwards = std::rand();
 
         Lines expected = peachBuildingsAndStadium();
-        expected.push_back(text(r[0] % 2 + 1 == 1 ? "purple" : "yellow", 52, -97, "Go Tarvins"));
+        const char* banner = r[0] % 2 + 1 == 1 ? "purple" : "yellow";
+        expected.push_back(text(banner, 52, -97, "Go Tarvins"));
         expected.push_back(text("purple", 52, -157, "JX Stadium"));
         append(expected, pinkAndGoldBuildings());
         append(expected, helicopter("navy blue", 206, 55, r[1] % 3, r[2] % 2 == 0));
@@ -153,30 +154,9 @@ TEST(Scenery, LandmarksPaintEveryRowWithTheirRandomColoursInOrder) {
 
         EXPECT_THAT(d.takeLog(), ElementsAreArray(expected)) << "seed " << seed;
         EXPECT_EQ(afterwards, r[4]) << "exactly four draws per repaint, seed " << seed;
-    }
-}
-
-// Across repaints the banner and the pad lights change, but only between their two looks.
-TEST(Scenery, BannerAndPadLightsTakeOnlyTheirTwoLooks) {
-    LoggedDisplay d;
-    std::srand(4242);
-    std::set<std::string> banners, padLights;
-    for (int repaint = 0; repaint < 40; ++repaint) {
-        drawLandmarks(d.display);
-        const Lines log = d.takeLog();
-        ASSERT_GE(log.size(), 40u);
-        banners.insert(log[18]);
-        EXPECT_THAT(log[18], AnyOf(Eq(text("purple", 52, -97, "Go Tarvins")),
-                                   Eq(text("yellow", 52, -97, "Go Tarvins"))));
-        // The lights follow the parked helicopter, whose rotor has one or two lines.
-        const std::size_t first = log.size() - 28 - 4;
-        const std::string lights = log[first] + log[first + 1] + log[first + 2] + log[first + 3];
-        padLights.insert(lights);
-        EXPECT_THAT(lights, AnyOf(Eq(circle("blue", 190, 67, 1) + circle("red", 220, 67, 1) +
-                                     circle("red", 190, 27, 1) + circle("blue", 220, 27, 1)),
-                                  Eq(circle("red", 190, 67, 1) + circle("yellow", 220, 67, 1) +
-                                     circle("yellow", 190, 27, 1) + circle("red", 220, 27, 1))));
+        banners.insert(banner);
+        padLightColours.insert(a);
     }
     EXPECT_EQ(banners.size(), 2u);
-    EXPECT_EQ(padLights.size(), 2u);
+    EXPECT_EQ(padLightColours.size(), 2u);
 }
