@@ -1,17 +1,21 @@
 // appMain: start-up, the event loop and shutdown.
 #include <cstdlib>
 
+#include "app/helicopter.h"
 #include "app/main_loop.h"
 #include "gfx/gfx.h"
 
 int appMain() {
     Display display;
+    // The first flight is launched before seeding, on the generator's unseeded sequence.
+    Helicopter helicopter;
+    launchHelicopter(helicopter.x, helicopter.y, helicopter.colour);
     std::srand(static_cast<unsigned>(gfxCalendarTime()));
     display.clear(1);
     display.setAnimation(AnimationMode::Animate);
     Town town;
 
-    MainLoop loop(display, town);
+    MainLoop loop(display, town, helicopter);
     bool running = true;
     while (running) {
         int x = 0, y = 0;

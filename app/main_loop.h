@@ -4,6 +4,7 @@
 #include "gfx/display.h"
 #include "traffic/town.h"
 
+// The flying helicopter: body centre, colour, and how often it has been relaunched.
 struct Helicopter {
     int x = 0;
     int y = 0;
@@ -13,7 +14,7 @@ struct Helicopter {
 
 class MainLoop {
 public:
-    explicit MainLoop(Display& display, Town& town);
+    MainLoop(Display& display, Town& town, const Helicopter& helicopter = {});
 
     // Reacts to one event; returns false once a quit has been seen.
     bool react(EventKind kind, int x, int y);
