@@ -232,7 +232,9 @@ int gfxAwaitEvent(int& x, int& y, char& key) {
     x = s.eventX;
     y = s.eventY;
     key = s.eventKey;
-    return s.quitRequested ? 4 : s.pendingKind;
+    const int kind = s.quitRequested ? 4 : s.pendingKind;
+    if (s.eventObserver) s.eventObserver(kind);
+    return kind;
 }
 
 long long gfxCalendarTime() {

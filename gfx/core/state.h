@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 
 #include "gfx/core/text_history.h"
 
@@ -35,6 +36,8 @@ struct State {
 
     TextHistory history;
     bool echoText = false;  // also write every text-window line to standard output
+    // Told of every event the wait returns (tools that stop a run after so many ticks).
+    std::function<void(int kind)> eventObserver;
 };
 
 State& state();

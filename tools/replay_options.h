@@ -1,0 +1,22 @@
+// Command line of town-replay.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ReplayOptions {
+    std::optional<long long> seed;  // calendar time that seeds the generator; now when unset
+    std::string script;             // played back from the first wait on
+    std::optional<long long> ticks;  // quit after this many periodic events
+    bool log = false;               // every text-window line to standard output
+    std::string png;                // the off-screen image after the last repaint
+    bool help = false;
+};
+
+// Parses the arguments after the program name. On a bad argument returns nothing
+// and sets error to a one-line explanation.
+std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& args,
+                                                std::string& error);
+
+extern const char* const ReplayUsage;

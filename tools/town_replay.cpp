@@ -1,0 +1,104 @@
+// town-replay: the real appMain on the headless back end, as fast as the machine allows.
+#include <QGuiApplication>
+#include <QImage>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "gfx/core/menu_items.h"
+#include "gfx/core/script.h"
+#include "gfx/core/state.h"
+#include "gfx/gfx.h"
+#include "gfx/headless/headless_backend.h"
+#include "tools/replay_options.h"
+
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "town-replay: %s\n", message.c_str());
+    return 2;
+}
+
+// Whether path can be written, without leaving a new empty file behind.
+bool writable(const std::string& path, std::string& why) {
+    const bool existed = access(path.c_str(), F_OK) == 0;
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) {
+        why = std::strerror(errno);
+        return false;
+    }
+    std::fclose(f);
+    if (!existed) std::remove(path.c_str());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = parseReplayOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) return fail(error);
+    if (options->help) {
+        std::fputs(ReplayUsage, stdout);
+        return 0;
+    }
+    if (!options->png.empty() && !writable(options->png, error))
+        return fail("cannot write " + options->png + ": " + error);
+    if (!options->script.empty() && access(options->script.c_str(), R_OK) != 0)
+        return fail("cannot read " + options->script + ": " + std::strerror(errno));
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+
+    auto owned = std::make_unique<gfx::HeadlessBackend>();
+    gfx::HeadlessBackend& backend = *owned;
+    backend.setKeepLines(false);
+    backend.setCalendarTime(options->seed ? static_cast<std::time_t>(*options->seed)
+                                          : std::time(nullptr));
+    gfx::setBackend(std::move(owned));
+
+    gfx::State& state = gfx::state();
+    state.echoText = options->log;
+    if (options->log) backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
+    if (!options->script.empty()) {
+        gfx::setScriptFileName(options->script);
+        backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+    }
+
+    // Nothing left to happen (no animation, no script): the run is over.
+    backend.setIdleHandler([&state](gfx::HeadlessBackend& b) {
+        if (!state.animating && !state.stepPending && !state.playingBack && !state.playOnePending)
+            b.post({gfx::MessageKind::Quit});
+    });
+
+    const bool progress = isatty(STDERR_FILENO);
+    long long periodic = 0;
+    const long long limit = options->ticks.value_or(-1);
+    if (limit == 0) backend.post({gfx::MessageKind::Quit});
+    state.eventObserver = [&](int kind) {
+        if (kind != 3) return;
+        ++periodic;
+        if (periodic == limit) gfxSetAnimation(5);  // the next event is the quit
+        if (progress && periodic % 1000 == 0) {
+            if (limit > 0)
+                std::fprintf(stderr, "\rtown-replay: tick %lld of %lld", periodic, limit);
+            else
+                std::fprintf(stderr, "\rtown-replay: tick %lld", periodic);
+        }
+    };
+
+    appMain();
+    if (progress && periodic >= 1000) std::fputc('\n', stderr);
+    std::fflush(stdout);
+
+    int status = 0;
+    if (!options->png.empty() && !backend.image().save(QString::fromStdString(options->png), "PNG"))
+        status = fail("cannot write " + options->png);
+    gfx::setBackend(nullptr);
+    return status;
+}
