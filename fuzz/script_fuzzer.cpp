@@ -37,7 +37,7 @@ void check(bool ok, const char* what) {
 bool writeInput(const std::uint8_t* data, std::size_t size) {
     std::FILE* f = std::fopen(gfx::ScriptFileName, "wb");
     if (!f) return false;
-    const bool written = std::fwrite(data, 1, size, f) == size;
+    const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;  // data may be null
     return std::fclose(f) == 0 && written;
 }
 
