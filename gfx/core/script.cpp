@@ -1,7 +1,9 @@
 // Script files: one event a line, "DROVA_MOUSE(x, y);", "DROVA_KBD(k);", "DROVA_PERIODIC(n);".
 #include "gfx/core/script.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <string>
@@ -15,8 +17,8 @@ namespace gfx {
 
 namespace {
 
-constexpr int MaxLineLength = 511;
-constexpr int MaxNumberLength = 11;
+constexpr std::size_t MaxLineLength = 511;
+constexpr std::size_t MaxNumberLength = 11;
 constexpr std::size_t KindLetterIndex = 6;  // after the six characters of "DROVA_"
 
 void setCheck(int id, bool on) {
@@ -27,19 +29,19 @@ void closeStream() {
     State& s = state();
     if (s.scriptFile) std::fclose(s.scriptFile);
     s.scriptFile = nullptr;
-    state().scriptStream = ScriptStream::Closed;
+    s.scriptStream = ScriptStream::Closed;
 }
 
 void writeLine(const std::string& line) {
     State& s = state();
-    if (state().scriptStream == ScriptStream::Reading) closeStream();
+    if (s.scriptStream == ScriptStream::Reading) closeStream();
     if (!s.scriptFile) {
         s.scriptFile = std::fopen(ScriptFileName, "w");
         if (!s.scriptFile) {
             gfxPrintf("Cannot open script file %s for writing\n", ScriptFileName);
             return;
         }
-        state().scriptStream = ScriptStream::Writing;
+        s.scriptStream = ScriptStream::Writing;
     }
     std::fputs(line.c_str(), s.scriptFile);
     std::fflush(s.scriptFile);  // a crash later keeps what was recorded so far
@@ -61,49 +63,62 @@ void stopRecording() {
     closeStream();
 }
 
-// Reads one line of at most 511 characters; the rest of a longer line is skipped.
-// Returns false at the end of the file with nothing read.
+// Reads one line of at most 511 characters; the rest of a longer line is skipped so
+// that it is never taken for the next event. Returns false at the end of the file
+// with nothing read; a last line without a line end is still a line.
 bool readLine(std::FILE* f, std::string& line) {
     line.clear();
-    int c;
     bool any = false;
-    while ((c = std::fgetc(f)) != EOF) {
+    for (int c; (c = std::fgetc(f)) != EOF;) {
         any = true;
         if (c == '\n') {
             line.push_back('\n');
             return true;
         }
-        if (static_cast<int>(line.size()) < MaxLineLength) line.push_back(static_cast<char>(c));
+        if (line.size() < MaxLineLength) line.push_back(static_cast<char>(c));
     }
-    return any;  // a last line without a line end is still a line
+    return any;
 }
 
 bool isBlank(const std::string& line) {
-    return line == "\n" || line == "\r\n" || line == "\r";
+    return line == "\n" || line == "\r\n";
 }
 
-bool isNumberChar(char c) { return c == '-' || std::isdigit(static_cast<unsigned char>(c)); }
+bool isNumberChar(char c) {
+    return c == '-' || std::isdigit(static_cast<unsigned char>(c));
+}
 
-// Scans for the next number from pos; pos is left after it. No number gives 0;
-// a value beyond the int range is clamped.
+// Scans for the next number from pos and leaves pos after its whole run of digits and
+// minus signs. No number gives 0; a value beyond the int range is clamped to it.
 int scanNumber(const std::string& line, std::size_t& pos) {
     while (pos < line.size() && !isNumberChar(line[pos])) ++pos;
-    std::size_t start = pos;
+    const std::size_t start = pos;
     while (pos < line.size() && isNumberChar(line[pos])) ++pos;
-    std::string token = line.substr(start, std::min<std::size_t>(pos - start, MaxNumberLength));
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < token.size() && token[i] == '-') {
-        negative = true;
-        ++i;
-    }
-    long long value = 0;
-    for (; i < token.size() && std::isdigit(static_cast<unsigned char>(token[i])); ++i)
-        value = value * 10 + (token[i] - '0');  // 11 characters cannot overflow 64 bits
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
+    const char* first = line.data() + start;
+    const char* last = first + std::min(pos - start, MaxNumberLength);
+    long long value = 0;  // eleven characters always fit; "-" or "--1" leave it 0
+    std::from_chars(first, last, value);
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+// Makes kind the pending event; values the line does not set are 0, so a click the
+// user gave meanwhile leaves nothing behind.
+void produce(int kind) {
+    State& s = state();
+    s.pendingKind = kind;
+    s.eventX = 0;
+    s.eventY = 0;
+    s.eventKey = 0;
+}
+
+bool openForReading() {
+    State& s = state();
+    if (s.scriptStream == ScriptStream::Writing) stopRecording();
+    if (s.scriptFile) return true;
+    s.scriptFile = std::fopen(ScriptFileName, "r");
+    if (!s.scriptFile) return false;
+    s.scriptStream = ScriptStream::Reading;
+    return true;
 }
 
 }  // namespace
@@ -124,19 +139,14 @@ void recordEvent(int kind, int x, int y, char key) {
 
 int readScriptEvent() {
     State& s = state();
-    if (state().scriptStream == ScriptStream::Writing) stopRecording();
-    if (!s.scriptFile) {
-        s.scriptFile = std::fopen(ScriptFileName, "r");
-        if (!s.scriptFile) {
-            gfxPrintf("Cannot open script file %s for reading\n", ScriptFileName);
-            stopPlayback();
-            return 0;
-        }
-        state().scriptStream = ScriptStream::Reading;
+    if (!openForReading()) {
+        gfxPrintf("Cannot open script file %s for reading\n", ScriptFileName);
+        stopPlayback();
+        return 0;
     }
     if (s.periodicRun > 0) {
         --s.periodicRun;
-        s.pendingKind = 3;
+        produce(3);
         return 1;
     }
     std::string line;
@@ -145,23 +155,25 @@ int readScriptEvent() {
     if (!got) {
         gfxPrintf("EOF encountered in script file %s\n", ScriptFileName);
         stopPlayback();
+        // Forgotten at its end, so the next playback or play one starts the script over.
+        closeStream();
         return 0;
     }
     if (line.size() <= KindLetterIndex) return 0;
     std::size_t pos = KindLetterIndex;
     switch (line[KindLetterIndex]) {
         case 'K':
-            s.pendingKind = 2;
+            produce(2);
             s.eventKey = static_cast<char>(scanNumber(line, pos));
             break;
         case 'M':
-            s.pendingKind = 1;
+            produce(1);
             s.eventX = scanNumber(line, pos);
             s.eventY = scanNumber(line, pos);
             break;
         case 'P': {
-            s.pendingKind = 3;
-            int n = scanNumber(line, pos);
+            produce(3);
+            const int n = scanNumber(line, pos);
             s.periodicRun = n > 1 ? n - 1 : 0;  // this event is the first of the run
             break;
         }
@@ -178,7 +190,7 @@ void toggleRecording() {
         return;
     }
     if (s.playingBack || s.playOnePending) stopPlayback();
-    if (state().scriptStream == ScriptStream::Reading) closeStream();
+    if (s.scriptStream == ScriptStream::Reading) closeStream();
     s.periodicRun = 0;  // a run left over from playback is not ours to write
     setCheck(MenuId::RecordScript, true);
     s.recording = true;
@@ -194,11 +206,6 @@ void togglePlayback() {
         return;
     }
     if (s.recording) stopRecording();
-    // A script read to its end starts again from the beginning.
-    if (state().scriptStream == ScriptStream::Reading && s.scriptFile && std::feof(s.scriptFile)) {
-        closeStream();
-        s.periodicRun = 0;
-    }
     setCheck(MenuId::PlaybackScript, true);
     s.animating = false;
     s.stepPending = false;
@@ -222,12 +229,10 @@ void stopPlayback() {
 
 void closeScript() {
     State& s = state();
-    if (s.recording) {
-        writePeriodicRun();
-        s.recording = false;
-        setCheck(MenuId::RecordScript, false);
-    }
+    if (s.recording) stopRecording();
+    if (s.playingBack || s.playOnePending) stopPlayback();
     closeStream();
+    s.periodicRun = 0;
 }
 
 }  // namespace gfx

@@ -13,8 +13,10 @@ int readScriptEvent();
 void toggleRecording();  // menu item 5
 void togglePlayback();   // menu item 6
 void requestPlayOne();   // menu item 7
+// Ends playback and play one; the stream stays where it was.
 void stopPlayback();
-// Writes a pending periodic run and closes the script stream (library close).
+// Library close: switches recording (its pending periodic run written) and playback
+// off and closes the script stream.
 void closeScript();
 
 }  // namespace gfx

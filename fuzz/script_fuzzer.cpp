@@ -1,0 +1,104 @@
+// Fuzz entry of the script player: the input becomes "DROVA.SCR" in the working
+// directory and is played back to its end (bounded). The events that came out are
+// then recorded, and the recording must play back as exactly the same events.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "fuzz/silent_backend.h"
+#include "gfx/core/menu_items.h"
+#include "gfx/core/script.h"
+#include "gfx/core/state.h"
+#include "gfx/gfx.h"
+
+namespace {
+
+// Bounds a periodic line of up to INT_MAX events; far more than a short input's lines.
+constexpr std::size_t MaxEvents = 4096;
+constexpr int QuitKind = 4;
+
+struct Event {
+    int kind = 0;
+    int x = 0;
+    int y = 0;
+    char key = 0;
+    bool operator==(const Event&) const = default;
+};
+
+void check(bool ok, const char* what) {
+    if (ok) return;
+    std::fprintf(stderr, "script fuzz check failed: %s\n", what);
+    std::abort();
+}
+
+bool writeInput(const std::uint8_t* data, std::size_t size) {
+    std::FILE* f = std::fopen(gfx::ScriptFileName, "wb");
+    if (!f) return false;
+    const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;  // data may be null
+    return std::fclose(f) == 0 && written;
+}
+
+gfx::SilentBackend& openFreshLibrary() {
+    gfx::resetState();
+    auto owned = std::make_unique<gfx::SilentBackend>();
+    gfx::SilentBackend& b = *owned;
+    gfx::setBackend(std::move(owned));
+    gfxOpen(nullptr, nullptr, "", 1);
+    return b;
+}
+
+// Switches playback on from the menu and takes events until a wait finds the script
+// ended (the silent back end then quits) or the bound is reached.
+std::vector<Event> playBack(gfx::SilentBackend& b, std::size_t bound) {
+    b.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+    std::vector<Event> events;
+    while (events.size() < bound) {
+        Event e;
+        e.kind = gfxAwaitEvent(e.x, e.y, e.key);
+        if (e.kind == QuitKind) {
+            check(!gfx::state().playingBack, "quit while the script still plays");
+            check(!b.menuChecked(gfx::MenuId::PlaybackScript), "check mark left on");
+            break;
+        }
+        check(e.kind >= 1 && e.kind <= 3, "a scripted event of no known kind");
+        check(e.kind == 1 || (e.x == 0 && e.y == 0), "a position on an event without one");
+        check(e.kind == 2 || e.key == 0, "a key on an event without one");
+        events.push_back(e);
+    }
+    return events;
+}
+
+void record(const std::vector<Event>& events) {
+    gfx::toggleRecording();
+    check(!gfx::state().playingBack, "recording while playing back");
+    for (const Event& e : events) gfx::recordEvent(e.kind, e.x, e.y, e.key);
+    gfx::toggleRecording();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (!writeInput(data, size)) return 0;
+    gfx::SilentBackend& b = openFreshLibrary();
+
+    const std::vector<Event> played = playBack(b, MaxEvents);
+    const std::string eof = "EOF encountered in script file DROVA.SCR\n";
+    check(b.lines().empty() || (b.lines().size() == 1 && b.lines()[0] == eof),
+          "a message other than one end of the script");
+
+    if (!played.empty()) {
+        record(played);
+        const std::size_t linesBefore = b.lines().size();
+        check(playBack(b, played.size() + 1) == played, "the recording plays back differently");
+        check(b.lines().size() == linesBefore + 1 && b.lines().back() == eof,
+              "the recording does not end with the end of the script");
+    }
+
+    gfxClose();
+    gfx::setBackend(nullptr);
+    gfx::resetState();
+    return 0;
+}
