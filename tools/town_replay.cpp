@@ -19,6 +19,12 @@
 
 namespace {
 
+// Qt's notes about its own run-time folder are not the user's concern here.
+void quietQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    qt_message_output(type, context, message);
+}
+
 int fail(const std::string& message) {
     std::fprintf(stderr, "town-replay: %s\n", message.c_str());
     return 2;
@@ -53,6 +59,7 @@ int main(int argc, char** argv) {
         return fail("cannot read " + options->script + ": " + std::strerror(errno));
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtNotes);
     QGuiApplication application(argc, argv);
 
     auto owned = std::make_unique<gfx::HeadlessBackend>();

@@ -228,11 +228,12 @@ int gfxAwaitEvent(int& x, int& y, char& key) {
             s.playOnePending = false;
         }
     }
-    if (s.recording) recordEvent(s.pendingKind, s.eventX, s.eventY, s.eventKey);
+    // What is recorded is what the application sees.
+    const int kind = s.quitRequested ? 4 : s.pendingKind;
+    if (s.recording) recordEvent(kind, s.eventX, s.eventY, s.eventKey);
     x = s.eventX;
     y = s.eventY;
     key = s.eventKey;
-    const int kind = s.quitRequested ? 4 : s.pendingKind;
     if (s.eventObserver) s.eventObserver(kind);
     return kind;
 }

@@ -36,9 +36,9 @@ void writeLine(const std::string& line) {
     State& s = state();
     if (s.scriptStream == ScriptStream::Reading) closeStream();
     if (!s.scriptFile) {
-        s.scriptFile = std::fopen(ScriptFileName, "w");
+        s.scriptFile = std::fopen(state().scriptFileName.c_str(), "w");
         if (!s.scriptFile) {
-            gfxPrintf("Cannot open script file %s for writing\n", ScriptFileName);
+            gfxPrintf("Cannot open script file %s for writing\n", state().scriptFileName.c_str());
             return;
         }
         s.scriptStream = ScriptStream::Writing;
@@ -115,7 +115,7 @@ bool openForReading() {
     State& s = state();
     if (s.scriptStream == ScriptStream::Writing) stopRecording();
     if (s.scriptFile) return true;
-    s.scriptFile = std::fopen(ScriptFileName, "r");
+    s.scriptFile = std::fopen(state().scriptFileName.c_str(), "r");
     if (!s.scriptFile) return false;
     s.scriptStream = ScriptStream::Reading;
     return true;
@@ -140,7 +140,7 @@ void recordEvent(int kind, int x, int y, char key) {
 int readScriptEvent() {
     State& s = state();
     if (!openForReading()) {
-        gfxPrintf("Cannot open script file %s for reading\n", ScriptFileName);
+        gfxPrintf("Cannot open script file %s for reading\n", state().scriptFileName.c_str());
         stopPlayback();
         return 0;
     }
@@ -153,7 +153,7 @@ int readScriptEvent() {
     bool got = readLine(s.scriptFile, line);
     while (got && isBlank(line)) got = readLine(s.scriptFile, line);
     if (!got) {
-        gfxPrintf("EOF encountered in script file %s\n", ScriptFileName);
+        gfxPrintf("EOF encountered in script file %s\n", state().scriptFileName.c_str());
         stopPlayback();
         // Forgotten at its end, so the next playback or play one starts the script over.
         closeStream();
@@ -234,5 +234,7 @@ void closeScript() {
     closeStream();
     s.periodicRun = 0;
 }
+
+void setScriptFileName(const std::string& name) { state().scriptFileName = name; }
 
 }  // namespace gfx

@@ -1,6 +1,8 @@
 // Recording the event stream into "DROVA.SCR" and playing it back.
 #pragma once
 
+#include <string>
+
 namespace gfx {
 
 constexpr const char* ScriptFileName = "DROVA.SCR";
@@ -18,5 +20,8 @@ void stopPlayback();
 // Library close: switches recording (its pending periodic run written) and playback
 // off and closes the script stream.
 void closeScript();
+
+// Records to and plays back another file than "DROVA.SCR" (headless tools).
+void setScriptFileName(const std::string& name);
 
 }  // namespace gfx

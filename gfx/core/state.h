@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #include "gfx/core/text_history.h"
 
@@ -33,6 +34,7 @@ struct State {
     int periodicRun = 0;
     std::FILE* scriptFile = nullptr;
     ScriptStream scriptStream = ScriptStream::Closed;
+    std::string scriptFileName = "DROVA.SCR";  // only tools name another file
 
     TextHistory history;
     bool echoText = false;  // also write every text-window line to standard output

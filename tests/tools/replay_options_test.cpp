@@ -1,0 +1,66 @@
+// The command line of town-replay.
+#include <gtest/gtest.h>
+
+#include "tools/replay_options.h"
+
+namespace {
+
+std::optional<ReplayOptions> parse(std::vector<std::string> args, std::string& error) {
+    return parseReplayOptions(args, error);
+}
+
+TEST(ReplayOptions, AllOptionsTogether) {
+    std::string error;
+    auto o = parse({"--seed", "-7", "--script", "s.scr", "--ticks", "36000", "--log", "--png",
+                    "out.png"},
+                   error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->seed, -7);
+    EXPECT_EQ(o->script, "s.scr");
+    EXPECT_EQ(o->ticks, 36000);
+    EXPECT_TRUE(o->log);
+    EXPECT_EQ(o->png, "out.png");
+    EXPECT_FALSE(o->help);
+}
+
+TEST(ReplayOptions, DefaultsLeaveSeedAndTicksOpen) {
+    std::string error;
+    auto o = parse({}, error);
+    ASSERT_TRUE(o);
+    EXPECT_FALSE(o->seed);
+    EXPECT_FALSE(o->ticks);
+    EXPECT_FALSE(o->log);
+    EXPECT_TRUE(o->png.empty());
+}
+
+TEST(ReplayOptions, BadArgumentsSayWhatIsWrong) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"--ticks"}, "--ticks needs a value"},
+        {{"--ticks", "-1"}, "--ticks needs a whole number of 0 or more, not '-1'"},
+        {{"--ticks", "12x"}, "--ticks needs a whole number of 0 or more, not '12x'"},
+        {{"--seed", ""}, "--seed needs a whole number, not ''"},
+        {{"--seed", "99999999999999999999"}, "--seed needs a whole number, not '99999999999999999999'"},
+        {{"--png", ""}, "--png needs a file name"},
+        {{"--script"}, "--script needs a value"},
+        {{"--frobnicate"}, "unknown argument '--frobnicate' (try --help)"},
+        {{"extra"}, "unknown argument 'extra' (try --help)"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(parse(c.args, error));
+        EXPECT_EQ(error, c.message);
+    }
+}
+
+TEST(ReplayOptions, Help) {
+    std::string error;
+    auto o = parse({"--help"}, error);
+    ASSERT_TRUE(o);
+    EXPECT_TRUE(o->help);
+    EXPECT_NE(std::string(ReplayUsage).find("--ticks N"), std::string::npos);
+}
+
+}  // namespace
