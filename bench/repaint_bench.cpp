@@ -27,8 +27,12 @@ void repaint(benchmark::State& st, bool logging) {
     gfx::setBackend(nullptr);
 }
 
-void BM_RepaintLoggingOff(benchmark::State& st) { repaint(st, false); }
-void BM_RepaintLoggingOn(benchmark::State& st) { repaint(st, true); }
+void BM_RepaintLoggingOff(benchmark::State& st) {
+    repaint(st, false);
+}
+void BM_RepaintLoggingOn(benchmark::State& st) {
+    repaint(st, true);
+}
 BENCHMARK(BM_RepaintLoggingOff)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintLoggingOn)->Unit(benchmark::kMicrosecond);
 

@@ -8,8 +8,12 @@ namespace {
 bool displayExists = false;
 }
 
-bool Display::exists() { return displayExists; }
-void Display::forgetForTesting() { displayExists = false; }
+bool Display::exists() {
+    return displayExists;
+}
+void Display::forgetForTesting() {
+    displayExists = false;
+}
 
 Display::Display() : width_(600), height_(500) {
     if (displayExists) {
@@ -23,7 +27,9 @@ Display::Display() : width_(600), height_(500) {
     gfxSetLogging(false);
 }
 
-Display::~Display() { close(); }
+Display::~Display() {
+    close();
+}
 
 void Display::close() {
     if (closed_) return;
@@ -39,11 +45,16 @@ void Display::clear(ColorIndex colour) {
 
 EventKind Display::awaitEvent(int& x, int& y, char& key) {
     switch (gfxAwaitEvent(x, y, key)) {
-        case 1: return EventKind::Mouse;
-        case 2: return EventKind::Keyboard;
-        case 3: return EventKind::Periodic;
-        case 4: return EventKind::Quit;
-        default: return EventKind::None;
+        case 1:
+            return EventKind::Mouse;
+        case 2:
+            return EventKind::Keyboard;
+        case 3:
+            return EventKind::Periodic;
+        case 4:
+            return EventKind::Quit;
+        default:
+            return EventKind::None;
     }
 }
 

@@ -1,4 +1,6 @@
 // town-replay: the real appMain on the headless back end, as fast as the machine allows.
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <cerrno>
@@ -7,7 +9,6 @@
 #include <ctime>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "gfx/core/menu_items.h"

@@ -14,6 +14,8 @@ constexpr int ColourCount = 24;
 constexpr int Red = 2;
 
 const Colour& colourAt(int index);  // index must be 0..23
-inline bool isValidColour(int index) { return index >= 0 && index < ColourCount; }
+inline bool isValidColour(int index) {
+    return index >= 0 && index < ColourCount;
+}
 
 }  // namespace gfx

@@ -7,6 +7,7 @@
 
 #include "gfx/core/backend.h"
 #include "gfx/core/colour_table.h"
+#include "gfx/core/format_buffer.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
@@ -15,7 +16,6 @@ using namespace gfx;
 
 namespace {
 
-constexpr int FormatBufferSize = 1024;
 constexpr int MaxPointSize = 127;
 
 int checkColour(int colour) {
@@ -24,17 +24,21 @@ int checkColour(int colour) {
     return Red;
 }
 
+// The positive counterpart of a negative value; INT_MIN, which has none, gives INT_MAX.
+int negated(int value) {
+    return value == INT_MIN ? INT_MAX : -value;
+}
+
 int checkWidth(int width) {
     if (width >= 0) return width;
-    // Negating INT_MIN is undefined; the most negative width becomes the largest.
-    int fixed = width == INT_MIN ? INT_MAX : -width;
+    const int fixed = negated(width);
     gfxPrintf("Width of %d not possible, using width %d\n", width, fixed);
     return fixed;
 }
 
 int checkPointSize(int size) {
     if (size < 0) {
-        int fixed = size == INT_MIN ? INT_MAX : -size;
+        const int fixed = negated(size);
         gfxPrintf("ptsize of %d not possible, using ptsize %d\n", size, fixed);
         size = fixed;
     }
@@ -45,12 +49,22 @@ int checkPointSize(int size) {
     return size;
 }
 
-const char* name(int colour) { return colourAt(colour).name; }
+const char* name(int colour) {
+    return colourAt(colour).name;
+}
 
 void submit(ShapeRecord& record) {
     State& s = state();
     if (Backend* b = backend()) b->render(record, s.centreX, s.centreY);
     s.imageDirty = true;
+}
+
+// Corners in either order, as (left, top) to (right, bottom).
+struct Box {
+    int left, top, right, bottom;
+};
+Box orderedBox(int x1, int y1, int x2, int y2) {
+    return {std::min(x1, x2), std::max(y1, y2), std::max(x1, x2), std::min(y1, y2)};
 }
 
 void submitBox(ShapeKind kind, int colour, int width, int left, int top, int right, int bottom) {
@@ -88,7 +102,7 @@ int gfxClear() {
 int gfxCircle(int colour, int x, int y, int radius) {
     colour = checkColour(colour);
     if (radius < 0) {
-        int fixed = radius == INT_MIN ? INT_MAX : -radius;
+        const int fixed = negated(radius);
         gfxPrintf("Radius of %d not possible, using radius %d\n", radius, fixed);
         radius = fixed;
     }
@@ -102,8 +116,8 @@ int gfxTriangle(int colour, int x1, int y1, int x2, int y2, int x3, int y3, int 
     colour = checkColour(colour);
     width = checkWidth(width);
     if (state().loggingOn)
-        gfxPrintf("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", name(colour), x1, y1, x2, y2,
-                  x3, y3);
+        gfxPrintf("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", name(colour), x1, y1, x2, y2, x3,
+                  y3);
     ShapeRecord r;
     r.kind = ShapeKind::Triangle;
     r.colour = colour;
@@ -115,8 +129,7 @@ int gfxTriangle(int colour, int x1, int y1, int x2, int y2, int x3, int y3, int 
 }
 
 int gfxRectangle(int colour, int x1, int y1, int x2, int y2, int width) {
-    int left = std::min(x1, x2), right = std::max(x1, x2);
-    int top = std::max(y1, y2), bottom = std::min(y1, y2);
+    const auto [left, top, right, bottom] = orderedBox(x1, y1, x2, y2);
     colour = checkColour(colour);
     width = checkWidth(width);
     if (state().loggingOn) {
@@ -132,8 +145,7 @@ int gfxRectangle(int colour, int x1, int y1, int x2, int y2, int width) {
 }
 
 int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
-    int left = std::min(x1, x2), right = std::max(x1, x2);
-    int top = std::max(y1, y2), bottom = std::min(y1, y2);
+    const auto [left, top, right, bottom] = orderedBox(x1, y1, x2, y2);
     width = checkWidth(width);
     colour = checkColour(colour);
     if (state().loggingOn) {
@@ -141,8 +153,8 @@ int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
             gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", name(colour), left,
                       top, right, bottom);
         else
-            gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n",
-                      name(colour), left, top, right, bottom, width);
+            gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", name(colour),
+                      left, top, right, bottom, width);
     }
     submitBox(ShapeKind::Oval, colour, width, left, top, right, bottom);
     return 1;
@@ -186,14 +198,8 @@ int gfxTextf(int colour, int x, int y, int pointSize, const char* format, ...) {
     char buffer[FormatBufferSize];
     va_list args;
     va_start(args, format);
-    int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    const int n = formatInto(buffer, format, args);
     va_end(args);
-    if (n < 0) {
-        buffer[0] = '\0';
-        n = 0;
-    }
-    // A longer text is cut at the buffer; the result counts what was kept.
-    n = std::min(n, FormatBufferSize - 1);
     gfxText(colour, x, y, pointSize, buffer);
     return n;
 }

@@ -62,15 +62,24 @@ void menuAction(int id) {
 
 int shortcutMenuId(int keyCode) {
     switch (keyCode) {
-        case 'A': return MenuId::Animate;
-        case 'H': return MenuId::Halt;
-        case 'F': return MenuId::AdvanceFrame;
-        case 'L': return MenuId::Logging;
-        case 'R': return MenuId::RecordScript;
-        case 'P': return MenuId::PlaybackScript;
-        case 'O': return MenuId::PlayOne;
-        case 'Q': return MenuId::Quit;
-        default: return 0;
+        case 'A':
+            return MenuId::Animate;
+        case 'H':
+            return MenuId::Halt;
+        case 'F':
+            return MenuId::AdvanceFrame;
+        case 'L':
+            return MenuId::Logging;
+        case 'R':
+            return MenuId::RecordScript;
+        case 'P':
+            return MenuId::PlaybackScript;
+        case 'O':
+            return MenuId::PlayOne;
+        case 'Q':
+            return MenuId::Quit;
+        default:
+            return 0;
     }
 }
 
@@ -152,17 +161,25 @@ void setBackend(std::unique_ptr<Backend> b) {
     delete currentBackend;
     currentBackend = b.release();
 }
-Backend* backend() { return currentBackend; }
+Backend* backend() {
+    return currentBackend;
+}
 
 // Menu action entry for back ends that deliver commands directly (tests).
-void runMenuAction(int id) { menuAction(id); }
+void runMenuAction(int id) {
+    menuAction(id);
+}
 
 }  // namespace gfx
 
 using namespace gfx;
 
-void gfxStoreStartup(const GfxStartup& startup) { startupValues = startup; }
-const GfxStartup& gfxStartup() { return startupValues; }
+void gfxStoreStartup(const GfxStartup& startup) {
+    startupValues = startup;
+}
+const GfxStartup& gfxStartup() {
+    return startupValues;
+}
 
 int gfxOpen(void*, void*, const char*, int showMode) {
     State& s = state();
@@ -240,5 +257,6 @@ int gfxAwaitEvent(int& x, int& y, char& key) {
 
 long long gfxCalendarTime() {
     Backend* b = currentBackend;
-    return b ? static_cast<long long>(b->calendarTime()) : static_cast<long long>(std::time(nullptr));
+    return b ? static_cast<long long>(b->calendarTime())
+             : static_cast<long long>(std::time(nullptr));
 }

@@ -23,6 +23,8 @@ constexpr MenuItem items[] = {
 };
 }  // namespace
 
-std::span<const MenuItem> runMenuItems() { return items; }
+std::span<const MenuItem> runMenuItems() {
+    return items;
+}
 
 }  // namespace gfx

@@ -235,6 +235,8 @@ void closeScript() {
     s.periodicRun = 0;
 }
 
-void setScriptFileName(const std::string& name) { state().scriptFileName = name; }
+void setScriptFileName(const std::string& name) {
+    state().scriptFileName = name;
+}
 
 }  // namespace gfx

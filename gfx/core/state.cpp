@@ -6,7 +6,9 @@ namespace {
 State theState;
 }
 
-State& state() { return theState; }
+State& state() {
+    return theState;
+}
 
 void resetState() {
     if (theState.scriptFile) std::fclose(theState.scriptFile);

@@ -14,7 +14,7 @@ public:
     void add(const std::string& line);
     std::vector<std::string> lines() const;  // oldest first
     const std::string& newest() const { return slots_[(next_ + Capacity - 1) % Capacity]; }
-    int first() const { return first_; }     // -1 while nothing is stored
+    int first() const { return first_; }  // -1 while nothing is stored
     int next() const { return next_; }
     void clear();
 

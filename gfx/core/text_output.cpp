@@ -6,13 +6,13 @@
 #include <string>
 
 #include "gfx/core/backend.h"
+#include "gfx/core/format_buffer.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
 
 using namespace gfx;
 
 namespace {
-constexpr int FormatBufferSize = 1024;
 constexpr int PromptWidth = 79;
 constexpr int ReplySize = 256;
 }  // namespace
@@ -21,13 +21,8 @@ int gfxPrintf(const char* format, ...) {
     char buffer[FormatBufferSize];
     va_list args;
     va_start(args, format);
-    int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    const int n = formatInto(buffer, format, args);
     va_end(args);
-    if (n < 0) {
-        buffer[0] = '\0';
-        n = 0;
-    }
-    n = std::min(n, FormatBufferSize - 1);  // a longer message is cut at the buffer
     State& s = state();
     s.history.add(std::string(buffer, n));
     if (s.echoText) {

@@ -42,9 +42,8 @@ void postKeyRelease(MessageQueue& queue, QKeyEvent* event) {
 }
 
 GraphicsWindow::GraphicsWindow(const Renderer& renderer, MessageQueue& queue)
-    : QMainWindow(nullptr,
-                  Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       queue_(queue) {
     setWindowTitle(QStringLiteral("DROVA Graphics"));
     setObjectName(QStringLiteral("DrawWndClass"));
@@ -74,8 +73,9 @@ void GraphicsWindow::buildMenu() {
             action->setChecked(item.checked);
         }
         const int id = item.id;
-        connect(action, &QAction::triggered, this,
-                [this, id] { queue_.post({MessageKind::Command, id}); });
+        connect(action, &QAction::triggered, this, [this, id] {
+            queue_.post({MessageKind::Command, id});
+        });
         if (!item.greyed) actions_[id] = action;
     }
 }
@@ -89,8 +89,12 @@ QAction* GraphicsWindow::menuAction(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void GraphicsWindow::keyPressEvent(QKeyEvent* event) { postKeyPress(queue_, event); }
-void GraphicsWindow::keyReleaseEvent(QKeyEvent* event) { postKeyRelease(queue_, event); }
+void GraphicsWindow::keyPressEvent(QKeyEvent* event) {
+    postKeyPress(queue_, event);
+}
+void GraphicsWindow::keyReleaseEvent(QKeyEvent* event) {
+    postKeyRelease(queue_, event);
+}
 
 void GraphicsWindow::closeEvent(QCloseEvent* event) {
     // Closing asks the application to quit; the window stays until the process ends.

@@ -1,11 +1,12 @@
 // The program entry: checks for a display, starts Qt, installs the Qt back end and
 // runs the application.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <sys/stat.h>
 
 #include "gfx/gfx.h"
 #include "gfx/qt/qt_backend.h"
@@ -25,7 +26,7 @@ bool displayAvailable(std::string& why) {
     if (display[0] == ':') {
         std::string number(display + 1);
         number = number.substr(0, number.find('.'));
-        struct stat st{};
+        struct stat st {};
         if (stat(("/tmp/.X11-unix/X" + number).c_str(), &st) != 0) {
             why = std::string("no X server is running on display ") + display;
             return false;

@@ -73,6 +73,8 @@ bool QtBackend::runInputDialog(const std::string& prompt, std::string& reply) {
     return true;
 }
 
-std::time_t QtBackend::calendarTime() { return std::time(nullptr); }
+std::time_t QtBackend::calendarTime() {
+    return std::time(nullptr);
+}
 
 }  // namespace gfx

@@ -10,7 +10,7 @@ namespace gfx {
 namespace {
 // A zero size asks for the platform's default height.
 constexpr int DefaultTextHeight = 16;
-}
+}  // namespace
 
 Renderer::Renderer() : image_(ImageWidth, ImageHeight, QImage::Format_RGB32) {
     image_.fill(Qt::white);
@@ -19,7 +19,9 @@ Renderer::Renderer() : image_(ImageWidth, ImageHeight, QImage::Format_RGB32) {
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
 }
 
-Renderer::~Renderer() { painter_->end(); }
+Renderer::~Renderer() {
+    painter_->end();
+}
 
 QColor Renderer::colour(int index) {
     const Colour& c = colourAt(index);

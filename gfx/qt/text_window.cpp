@@ -37,8 +37,12 @@ void TextWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void TextWindow::keyPressEvent(QKeyEvent* event) { postKeyPress(queue_, event); }
-void TextWindow::keyReleaseEvent(QKeyEvent* event) { postKeyRelease(queue_, event); }
+void TextWindow::keyPressEvent(QKeyEvent* event) {
+    postKeyPress(queue_, event);
+}
+void TextWindow::keyReleaseEvent(QKeyEvent* event) {
+    postKeyRelease(queue_, event);
+}
 
 void TextWindow::closeEvent(QCloseEvent* event) {
     // The console stays; hiding it would lose the messages the user may need.

@@ -1,10 +1,11 @@
 // The main loop's reactions and repaint, and a whole headless run of appMain.
+#include "app/main_loop.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "app/main_loop.h"
 #include "gfx/core/menu_items.h"
 #include "tests/support/headless_session.h"
 
@@ -66,8 +67,9 @@ TEST_F(Loop, RepaintDrawsTownThenButtonsThenHighlightLast) {
     loop.repaint();
     auto log = d.takeLog();
     EXPECT_EQ(object.draws, 1);
-    auto button = std::find(log.begin(), log.end(),
-                            "20% gray rectangle with bounding box (91,-215) to (197,-247), filled\n");
+    auto button =
+        std::find(log.begin(), log.end(),
+                  "20% gray rectangle with bounding box (91,-215) to (197,-247), filled\n");
     ASSERT_NE(button, log.end());
     // The highlight of the light button closes the repaint.
     ASSERT_GE(log.size(), 4u);

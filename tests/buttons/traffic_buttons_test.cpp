@@ -1,10 +1,11 @@
 // The traffic-mode buttons, their highlight, the hit test and the mode label.
+#include "app/traffic_buttons.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "app/traffic_buttons.h"
 #include "gfx/core/colour_table.h"
 #include "tests/support/headless_session.h"
 
@@ -19,11 +20,12 @@ std::string labelLine(const char* colour, int x, const char* text) {
 TEST(TrafficButtons, TwoGrayButtonsWithBlackLabels) {
     LoggedDisplay d;
     drawTrafficButtons(d.display);
-    EXPECT_THAT(d.takeLog(),
-                ElementsAre("20% gray rectangle with bounding box (91,-215) to (197,-247), filled\n",
-                            "20% gray rectangle with bounding box (191,-215) to (297,-247), filled\n",
-                            labelLine("black", 110, "Heavy Traffic"),
-                            labelLine("black", 215, "Light Traffic")));
+    EXPECT_THAT(
+        d.takeLog(),
+        ElementsAre("20% gray rectangle with bounding box (91,-215) to (197,-247), filled\n",
+                    "20% gray rectangle with bounding box (191,-215) to (297,-247), filled\n",
+                    labelLine("black", 110, "Heavy Traffic"),
+                    labelLine("black", 215, "Light Traffic")));
 }
 
 TEST(TrafficButtons, HighlightFramesTheButtonAndRecoloursItsLabel) {
@@ -39,12 +41,11 @@ TEST(TrafficButtons, HighlightFramesTheButtonAndRecoloursItsLabel) {
                    std::to_string(t) + ") to (" + std::to_string(r) + "," + std::to_string(bo) +
                    ") with line width 2\n";
         };
-        EXPECT_THAT(d.takeLog(),
-                    ElementsAre(box("50% gray", b + 95, -220, b + 193, -240),
-                                box("white", b + 97, -222, b + 194, -242),
-                                box("20% gray", b + 97, -222, b + 192, -240),
-                                labelLine(gfx::colourAt(colour).name, mode ? 215 : 110,
-                                          mode ? "Light Traffic" : "Heavy Traffic")));
+        EXPECT_THAT(d.takeLog(), ElementsAre(box("50% gray", b + 95, -220, b + 193, -240),
+                                             box("white", b + 97, -222, b + 194, -242),
+                                             box("20% gray", b + 97, -222, b + 192, -240),
+                                             labelLine(gfx::colourAt(colour).name, mode ? 215 : 110,
+                                                       mode ? "Light Traffic" : "Heavy Traffic")));
     }
 }
 
@@ -75,8 +76,9 @@ TEST(TrafficButtons, HitTestAndModeLabel) {
     for (const Hit& h : hits) {
         LoggedDisplay d;
         EXPECT_EQ(selectTrafficMode(d.display, h.x, h.y), h.mode) << h.x << "," << h.y;
-        EXPECT_THAT(d.takeLog(), ElementsAre("50% gray text at (-290,-240), \"Mode: " +
-                                             std::string(h.label) + "\"\n"));
+        EXPECT_THAT(
+            d.takeLog(),
+            ElementsAre("50% gray text at (-290,-240), \"Mode: " + std::string(h.label) + "\"\n"));
     }
 }
 

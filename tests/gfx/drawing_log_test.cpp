@@ -21,10 +21,11 @@ TEST(DrawingLog, RectangleCornersAreOrderedEitherWay) {
     d.display.drawRectangle(10, 10, 0, 0, 0, 0);
     d.display.drawRectangle(0, 0, 10, 10, 0, 0);
     d.display.drawRectangle(-5, 7, 3, -2, 4, 3);
-    EXPECT_THAT(d.takeLog(),
-                ElementsAre("black rectangle with bounding box (0,10) to (10,0), filled\n",
-                            "black rectangle with bounding box (0,10) to (10,0), filled\n",
-                            "blue rectangle with bounding box (-5,7) to (3,-2) with line width 3\n"));
+    EXPECT_THAT(
+        d.takeLog(),
+        ElementsAre("black rectangle with bounding box (0,10) to (10,0), filled\n",
+                    "black rectangle with bounding box (0,10) to (10,0), filled\n",
+                    "blue rectangle with bounding box (-5,7) to (3,-2) with line width 3\n"));
 }
 
 TEST(DrawingLog, EveryPrimitiveLogsOneLine) {
@@ -35,12 +36,13 @@ TEST(DrawingLog, EveryPrimitiveLogsOneLine) {
     d.display.drawOval(8, 1, -8, -1, 23, 2);
     d.display.drawLine(1, 2, 3, 4, 9, 0);
     d.display.drawText(-3, 4, "Town", 17, 30);
-    EXPECT_THAT(d.takeLog(), ElementsAre("orange circle at (5,-6), radius 7\n",
-                                         "50% gray triangle at (1,2), (3,4), (5,6)\n",
-                                         "forest green oval with bounding box (-8,1) to (8,-1), filled\n",
-                                         "20% gray oval with bounding box (-8,1) to (8,-1), line width 2\n",
-                                         "navy blue line from (1,2) to (3,4), width 0\n",
-                                         "gold text at (-3,4), \"Town\"\n"));
+    EXPECT_THAT(d.takeLog(),
+                ElementsAre("orange circle at (5,-6), radius 7\n",
+                            "50% gray triangle at (1,2), (3,4), (5,6)\n",
+                            "forest green oval with bounding box (-8,1) to (8,-1), filled\n",
+                            "20% gray oval with bounding box (-8,1) to (8,-1), line width 2\n",
+                            "navy blue line from (1,2) to (3,4), width 0\n",
+                            "gold text at (-3,4), \"Town\"\n"));
 }
 
 TEST(DrawingLog, NothingIsLoggedWithLoggingOff) {
@@ -67,8 +69,8 @@ TEST(Corrections, IllegalColourIsReportedAndDrawnRed) {
     Display display;
     display.drawRectangle(-10, -10, 10, 10, 24, 0);
     display.drawRectangle(20, 20, 30, 30, -1, 0);
-    EXPECT_THAT(s.takeLog(), ElementsAre("Illegal color 24; using RED.\n",
-                                         "Illegal color -1; using RED.\n"));
+    EXPECT_THAT(s.takeLog(),
+                ElementsAre("Illegal color 24; using RED.\n", "Illegal color -1; using RED.\n"));
     EXPECT_EQ(pixelAt(s, 0, 0), 0xFF0000u);
     EXPECT_EQ(pixelAt(s, 25, 25), 0xFF0000u);
 }
@@ -80,22 +82,18 @@ TEST(Corrections, ChecksComeInEachPrimitivesOwnOrder) {
     d.display.drawLine(0, 0, 1, 1, 30, -2);       // width, then colour
     d.display.drawTriangle(0, 0, 1, 1, 2, 0, 30, -2);
     d.display.drawCircle(0, 0, -4, 30);  // colour, then radius
-    EXPECT_THAT(d.takeLog(),
-                ElementsAre("Illegal color 30; using RED.\n",
-                            "Width of -2 not possible, using width 2\n",
-                            "red rectangle with bounding box (0,1) to (1,0) with line width 2\n",
-                            "Width of -2 not possible, using width 2\n",
-                            "Illegal color 30; using RED.\n",
-                            "red oval with bounding box (0,1) to (1,0), line width 2\n",
-                            "Width of -2 not possible, using width 2\n",
-                            "Illegal color 30; using RED.\n",
-                            "red line from (0,0) to (1,1), width 2\n",
-                            "Illegal color 30; using RED.\n",
-                            "Width of -2 not possible, using width 2\n",
-                            "red triangle at (0,0), (1,1), (2,0)\n",
-                            "Illegal color 30; using RED.\n",
-                            "Radius of -4 not possible, using radius 4\n",
-                            "red circle at (0,0), radius 4\n"));
+    EXPECT_THAT(
+        d.takeLog(),
+        ElementsAre("Illegal color 30; using RED.\n", "Width of -2 not possible, using width 2\n",
+                    "red rectangle with bounding box (0,1) to (1,0) with line width 2\n",
+                    "Width of -2 not possible, using width 2\n", "Illegal color 30; using RED.\n",
+                    "red oval with bounding box (0,1) to (1,0), line width 2\n",
+                    "Width of -2 not possible, using width 2\n", "Illegal color 30; using RED.\n",
+                    "red line from (0,0) to (1,1), width 2\n", "Illegal color 30; using RED.\n",
+                    "Width of -2 not possible, using width 2\n",
+                    "red triangle at (0,0), (1,1), (2,0)\n", "Illegal color 30; using RED.\n",
+                    "Radius of -4 not possible, using radius 4\n",
+                    "red circle at (0,0), radius 4\n"));
 }
 
 TEST(Corrections, PointSizeIsMadePositiveThenCapped) {
@@ -124,9 +122,10 @@ TEST(Corrections, MostNegativeValuesDoNotOverflow) {
 TEST(DisplayFacade, ClearFlushesClearsAndFillsTheArea) {
     LoggedDisplay d;
     d.display.clear(1);
-    EXPECT_THAT(d.takeLog(),
-                ElementsAre("Flushing the graphics window\n", "Clearing the graphics window\n",
-                            "white rectangle with bounding box (-300,250) to (300,-250), filled\n"));
+    EXPECT_THAT(
+        d.takeLog(),
+        ElementsAre("Flushing the graphics window\n", "Clearing the graphics window\n",
+                    "white rectangle with bounding box (-300,250) to (300,-250), filled\n"));
 }
 
 TEST(DisplayFacade, ClearWithIllegalColourTurnsTheAreaRed) {

@@ -5,9 +5,9 @@
 #include "gfx/core/menu_items.h"
 #include "tests/support/headless_session.h"
 
-using gfx::KeyCode::Control;
 using gfx::Message;
 using gfx::MessageKind;
+using gfx::KeyCode::Control;
 
 namespace {
 
@@ -25,7 +25,9 @@ Event await(Display& d) {
 
 class EventWait : public ::testing::Test {
 protected:
-    void post(MessageKind kind, int a = 0, int b = 0) { session.backend().post(Message{kind, a, b}); }
+    void post(MessageKind kind, int a = 0, int b = 0) {
+        session.backend().post(Message{kind, a, b});
+    }
     void ctrl(char letter) {
         post(MessageKind::KeyDown, Control);
         post(MessageKind::KeyDown, letter);

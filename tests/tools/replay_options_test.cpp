@@ -1,7 +1,7 @@
 // The command line of town-replay.
-#include <gtest/gtest.h>
-
 #include "tools/replay_options.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -11,9 +11,9 @@ std::optional<ReplayOptions> parse(std::vector<std::string> args, std::string& e
 
 TEST(ReplayOptions, AllOptionsTogether) {
     std::string error;
-    auto o = parse({"--seed", "-7", "--script", "s.scr", "--ticks", "36000", "--log", "--png",
-                    "out.png"},
-                   error);
+    auto o = parse(
+        {"--seed", "-7", "--script", "s.scr", "--ticks", "36000", "--log", "--png", "out.png"},
+        error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->seed, -7);
     EXPECT_EQ(o->script, "s.scr");
@@ -42,7 +42,8 @@ TEST(ReplayOptions, BadArgumentsSayWhatIsWrong) {
         {{"--ticks", "-1"}, "--ticks needs a whole number of 0 or more, not '-1'"},
         {{"--ticks", "12x"}, "--ticks needs a whole number of 0 or more, not '12x'"},
         {{"--seed", ""}, "--seed needs a whole number, not ''"},
-        {{"--seed", "99999999999999999999"}, "--seed needs a whole number, not '99999999999999999999'"},
+        {{"--seed", "99999999999999999999"},
+         "--seed needs a whole number, not '99999999999999999999'"},
         {{"--png", ""}, "--png needs a file name"},
         {{"--script"}, "--script needs a value"},
         {{"--frobnicate"}, "unknown argument '--frobnicate' (try --help)"},

@@ -1,6 +1,9 @@
 // The Qt back end with real widgets on the offscreen platform.
 // Qt's GUI headers declare Xlib's Display type; keep that name free for ours.
 #define Display XlibDisplay
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,8 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #undef Display
 
 #include "gfx/core/menu_items.h"

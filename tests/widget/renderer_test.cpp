@@ -99,8 +99,8 @@ TEST_F(Render, FilledTriangle) {
 
 TEST_F(Render, TextStandsOnItsAnchorAndFurtherLinesGoDown) {
     display.drawText(0, 0, "Town", 0, 30);
-    EXPECT_TRUE(anyInk(0, 30, 100, 1));    // above the anchor
-    EXPECT_FALSE(anyInk(0, -1, 100, -40));  // nothing below it
+    EXPECT_TRUE(anyInk(0, 30, 100, 1));      // above the anchor
+    EXPECT_FALSE(anyInk(0, -1, 100, -40));   // nothing below it
     EXPECT_FALSE(anyInk(-20, 40, -1, -40));  // nothing left of it
 
     display.clear(1);
