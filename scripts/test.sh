@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite: unit, widget and
-# end-to-end tests in the debug build, then the unit tests and a soak under the
-# address and undefined-behaviour sanitizers.
+# Installs what is missing, builds and runs the whole test suite:
+#  1. debug build: unit, widget, tool and end-to-end tests;
+#  2. AddressSanitizer + UndefinedBehaviorSanitizer build: the same without the
+#     end-to-end tests, plus a long headless soak of the whole program;
+#  3. the script reader's fuzz target, for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 cmake --preset debug >/dev/null
 cmake --build --preset debug
-ctest --preset debug
+ctest --preset debug -LE soak
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan -LE e2e
+ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -LE e2e
+
+cmake --preset fuzz -DTOWN_FUZZ_SECONDS=30 >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
