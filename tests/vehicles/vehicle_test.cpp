@@ -4,11 +4,13 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <typeinfo>
 
 #include "tests/vehicles/point_printing.h"
 #include "vehicles/buses.h"
 #include "vehicles/cars.h"
 #include "vehicles/emergency_vehicles.h"
+#include "vehicles/vehicle_kinds.h"
 
 namespace {
 // The values the one generator will give next, read off a copy of the seeded sequence.
@@ -210,4 +212,38 @@ TEST(EmergencyFlashing, ColoursHoldBetweenMatchingTicks) {
     EXPECT_EQ(ambulance.crossColour(), 2);
     EXPECT_EQ(fire.beaconColour(), 1);
     EXPECT_EQ(police.lightColour(), 2);
+}
+
+TEST(VehicleKinds, NumberOneToThirtyPicksTheKind) {
+    std::srand(1);
+    for (int k = 0; k <= 31; ++k) {
+        const std::unique_ptr<Vehicle> v = makeVehicle(k);
+        const std::type_info& kind = typeid(*v);
+        switch (k) {
+            case 1:
+                EXPECT_EQ(kind, typeid(Ambulance));
+                break;
+            case 2:
+                EXPECT_EQ(kind, typeid(FireTruck));
+                break;
+            case 3:
+                EXPECT_EQ(kind, typeid(PoliceCar));
+                break;
+            case 4:
+                EXPECT_EQ(kind, typeid(Motorcycle));
+                break;
+            case 5:
+                EXPECT_EQ(kind, typeid(SchoolBus));
+                break;
+            case 6:
+                EXPECT_EQ(kind, typeid(YellowCar));
+                break;
+            case 7:
+                EXPECT_EQ(kind, typeid(MetroBus));
+                break;
+            default:
+                EXPECT_EQ(kind, typeid(Car)) << k;
+                break;
+        }
+    }
 }
