@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "app/main_loop.h"
+#include "app/town_layout.h"
 #include "gfx/gfx.h"
 
 int appMain() {
@@ -10,6 +11,7 @@ int appMain() {
     display.clear(1);
     display.setAnimation(AnimationMode::Animate);
     Town town;
+    buildTown(town);
 
     MainLoop loop(display, town);
     bool running = true;
@@ -19,5 +21,6 @@ int appMain() {
         running = loop.react(display.awaitEvent(x, y, key), x, y);
         loop.repaint();  // after every event, the quit included
     }
+    releaseTown(town);
     return 0;
 }
