@@ -3,6 +3,7 @@
 
 #include "app/helicopter.h"
 #include "app/main_loop.h"
+#include "app/town_layout.h"
 #include "gfx/gfx.h"
 
 int appMain() {
@@ -14,6 +15,7 @@ int appMain() {
     display.clear(1);
     display.setAnimation(AnimationMode::Animate);
     Town town;
+    buildTown(town);
 
     MainLoop loop(display, town, helicopter);
     bool running = true;
@@ -24,5 +26,6 @@ int appMain() {
         running = loop.react(kind, x, y);
         loop.repaint();  // after every event, the quit included
     }
+    releaseTown(town);
     return 0;
 }
