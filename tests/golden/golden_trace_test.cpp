@@ -1,0 +1,90 @@
+// The drawing log of a fixed-seed run of 3,000 heavy-traffic ticks against a stored
+// trace: one line per turn of the main loop with the number of log lines of that turn
+// and a digest of them. To accept a deliberate change of behaviour, run this test
+// with TOWN_UPDATE_GOLDEN=1 and commit the rewritten trace.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gfx/core/menu_items.h"
+#include "gfx/core/script.h"
+#include "tests/support/headless_session.h"
+
+namespace {
+
+// Digests the text-window lines of each turn instead of keeping them all.
+class DigestingBackend : public gfx::HeadlessBackend {
+public:
+    void textAppended(const std::string& line) override {
+        for (unsigned char c : line) hash_ = (hash_ ^ c) * 1099511628211ull;
+        ++lines_;
+    }
+    void endTurn() {
+        std::ostringstream out;
+        out << lines_ << ' ' << std::hex << hash_;
+        turns.push_back(out.str());
+        hash_ = 14695981039346656037ull;
+        lines_ = 0;
+    }
+    std::vector<std::string> turns;
+
+private:
+    std::uint64_t hash_ = 14695981039346656037ull;
+    int lines_ = 0;
+};
+
+std::vector<std::string> runTrace() {
+    const auto dir = std::filesystem::temp_directory_path() / "town-golden";
+    std::filesystem::create_directories(dir);
+    const auto script = (dir / "heavy.scr").string();
+    std::ofstream(script) << "DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(3000);\n";
+
+    gfx::resetState();
+    Display::forgetForTesting();
+    auto owned = std::make_unique<DigestingBackend>();
+    DigestingBackend& backend = *owned;
+    backend.setCalendarTime(1);
+    gfx::setBackend(std::move(owned));
+    gfx::setScriptFileName(script);
+    backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
+    backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+    // When the script has ended nothing is left to do: quit.
+    backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post({gfx::MessageKind::Quit}); });
+    gfx::state().eventObserver = [&backend](int) { backend.endTurn(); };
+    appMain();
+    backend.endTurn();
+    std::vector<std::string> turns = std::move(backend.turns);
+    gfx::setBackend(nullptr);
+    gfx::resetState();
+    Display::forgetForTesting();
+    return turns;
+}
+
+TEST(GoldenTrace, HeavyTrafficRunMatchesTheStoredTrace) {
+    const std::vector<std::string> actual = runTrace();
+    ASSERT_GT(actual.size(), 3000u);
+
+    if (std::getenv("TOWN_UPDATE_GOLDEN")) {
+        std::ofstream out(GOLDEN_TRACE_FILE);
+        for (const auto& t : actual) out << t << '\n';
+        GTEST_SKIP() << "trace rewritten: " << GOLDEN_TRACE_FILE;
+    }
+
+    std::ifstream in(GOLDEN_TRACE_FILE);
+    ASSERT_TRUE(in) << "no stored trace at " << GOLDEN_TRACE_FILE;
+    std::vector<std::string> expected;
+    for (std::string line; std::getline(in, line);) expected.push_back(line);
+
+    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
+        ASSERT_EQ(actual[i], expected[i]) << "first difference in turn " << i
+                                          << " (lines and digest of the turn's drawing log)";
+    EXPECT_EQ(actual.size(), expected.size());
+}
+
+}  // namespace
