@@ -87,3 +87,12 @@ void releaseTown(Town& town) {
             delete road;
     });
 }
+
+int vehiclesInTown(const Town& town) {
+    int n = 0;
+    town.forEach([&n](TownObject* o) {
+        if (auto* lane = dynamic_cast<Lane*>(o)) n += lane->count();
+        if (auto* i = dynamic_cast<Intersection*>(o); i && i->crossingVehicle()) ++n;
+    });
+    return n;
+}

@@ -13,3 +13,6 @@ void buildTown(Town& town);
 // hold. The town keeps its list of (now dangling) entries: call this only just
 // before the town itself goes away.
 void releaseTown(Town& town);
+
+// Vehicles in the town: those queued on lanes and those on intersection squares.
+int vehiclesInTown(const Town& town);

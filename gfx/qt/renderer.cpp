@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPen>
 #include <QPolygon>
-#include <QStringList>
 
 namespace gfx {
 
@@ -17,6 +16,8 @@ Renderer::Renderer() : image_(ImageWidth, ImageHeight, QImage::Format_RGB32) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    // Every palette colour is opaque: writing pixels outright skips the blending.
+    painter_->setCompositionMode(QPainter::CompositionMode_Source);
 }
 
 Renderer::~Renderer() {
@@ -46,6 +47,20 @@ const Renderer::FontEntry& Renderer::fontFor(int pointSize) {
         slot = FontEntry{font, metrics.height(), metrics.ascent()};
     }
     return *slot;
+}
+
+const QStaticText& Renderer::staticText(int pointSize, std::string_view line) {
+    // The same few labels come back every frame; laying them out once saves most of
+    // the cost of text. The cache is bounded for programs that draw ever new texts.
+    if (texts_.size() > MaxCachedTexts) texts_.clear();
+    auto [it, added] = texts_.try_emplace({pointSize, std::string(line)});
+    if (added) {
+        it->second.setText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+        it->second.setTextFormat(Qt::PlainText);
+        it->second.setPerformanceHint(QStaticText::AggressiveCaching);
+        it->second.prepare(QTransform(), fontFor(pointSize).font);
+    }
+    return it->second;
 }
 
 void Renderer::render(const ShapeRecord& r, int cx, int cy) {
@@ -91,11 +106,15 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
             const FontEntry& f = fontFor(r.p[2]);
             p.setFont(f.font);
             p.setPen(c);
-            int left = cx + r.p[0];
+            const int left = cx + r.p[0];
             int top = cy - r.p[1] - f.height;  // the first line stands on the anchor
-            const QStringList lines = QString::fromLatin1(r.text.c_str()).split(QLatin1Char('\n'));
-            for (const QString& line : lines) {
-                p.drawText(left, top + f.ascent, line);
+            std::string_view rest = r.text;
+            while (true) {
+                const std::size_t end = rest.find('\n');
+                const std::string_view line = rest.substr(0, end);
+                if (!line.empty()) p.drawStaticText(left, top, staticText(r.p[2], line));
+                if (end == std::string_view::npos) break;
+                rest.remove_prefix(end + 1);
                 top += f.height;
             }
             break;

@@ -5,9 +5,14 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "gfx/core/colour_table.h"
 #include "gfx/core/shape_record.h"
@@ -34,10 +39,13 @@ private:
         int ascent;
     };
     const FontEntry& fontFor(int pointSize);
+    const QStaticText& staticText(int pointSize, std::string_view line);
+    static constexpr std::size_t MaxCachedTexts = 4096;
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     std::array<std::optional<FontEntry>, 128> fonts_;
+    std::map<std::pair<int, std::string>, QStaticText> texts_;
 };
 
 }  // namespace gfx

@@ -82,8 +82,8 @@ TEST(GoldenTrace, HeavyTrafficRunMatchesTheStoredTrace) {
     for (std::string line; std::getline(in, line);) expected.push_back(line);
 
     for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
-        ASSERT_EQ(actual[i], expected[i]) << "first difference in turn " << i
-                                          << " (lines and digest of the turn's drawing log)";
+        ASSERT_EQ(actual[i], expected[i])
+            << "first difference in turn " << i << " (lines and digest of the turn's drawing log)";
     EXPECT_EQ(actual.size(), expected.size());
 }
 

@@ -14,16 +14,6 @@
 
 namespace {
 
-// Vehicles in the town: those queued on lanes and those on intersection squares.
-int vehicleCount(const Town& town) {
-    int n = 0;
-    town.forEach([&n](TownObject* o) {
-        if (auto* lane = dynamic_cast<Lane*>(o)) n += lane->count();
-        if (auto* i = dynamic_cast<Intersection*>(o); i && i->crossingVehicle()) ++n;
-    });
-    return n;
-}
-
 // Every square holds a vehicle exactly while it says it is occupied.
 bool squaresConsistent(const Town& town) {
     bool consistent = true;
@@ -53,7 +43,7 @@ TEST(TownRun, HeavyTrafficForAHundredThousandTicks) {
         updating += std::chrono::steady_clock::now() - before;
         ASSERT_EQ(t, tick);  // the counter is only read
         if (tick % 1000 == 0) {
-            samples.push_back(vehicleCount(town));
+            samples.push_back(vehiclesInTown(town));
             ASSERT_TRUE(squaresConsistent(town)) << tick;
             town.draw(display);
         }

@@ -1,0 +1,105 @@
+// The town at two sizes: after 3,000 heavy ticks (a few dozen vehicles) and after
+// 60,000 (over a thousand, since queues grow on a few lanes). One full repaint with
+// the drawing log off and on, one Town::update tick, and a simulated day of updates.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "app/main_loop.h"
+#include "app/town_layout.h"
+#include "gfx/core/state.h"
+#include "gfx/gfx.h"
+#include "gfx/headless/headless_backend.h"
+
+namespace {
+
+constexpr int Heavy = 0;
+
+// A built town on the headless back end, run for a number of heavy ticks.
+class BenchTown {
+public:
+    explicit BenchTown(int ticks) {
+        gfx::resetState();
+        Display::forgetForTesting();
+        auto backend = std::make_unique<gfx::HeadlessBackend>();
+        backend->setKeepLines(false);
+        gfx::setBackend(std::move(backend));
+        display = std::make_unique<Display>();
+        std::srand(1);
+        buildTown(town);
+        advance(ticks);
+    }
+    ~BenchTown() {
+        releaseTown(town);
+        display.reset();
+        gfx::setBackend(nullptr);
+    }
+    void advance(int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            ++tick;
+            town.update(tick, Heavy);
+        }
+    }
+
+    std::unique_ptr<Display> display;
+    Town town;
+    int tick = 0;
+};
+
+long residentBytes() {
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+void BM_Repaint(benchmark::State& state) {
+    BenchTown t(static_cast<int>(state.range(0)));
+    gfxSetLogging(state.range(1) != 0);
+    MainLoop loop(*t.display, t.town);
+    for (auto _ : state) loop.repaint();
+    state.counters["vehicles"] = vehiclesInTown(t.town);
+}
+BENCHMARK(BM_Repaint)
+    ->ArgsProduct({{3000, 60000}, {0, 1}})
+    ->ArgNames({"ticks", "log"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_TownUpdate(benchmark::State& state) {
+    BenchTown t(static_cast<int>(state.range(0)));
+    const int before = vehiclesInTown(t.town);
+    for (auto _ : state) t.advance(1);
+    state.counters["vehicles"] = (before + vehiclesInTown(t.town)) / 2.0;
+}
+// A fixed number of ticks, so the town hardly grows while it is measured.
+BENCHMARK(BM_TownUpdate)
+    ->Arg(3000)
+    ->Arg(60000)
+    ->ArgName("ticks")
+    ->Iterations(2000)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+// 864,000 ticks (a day at ten ticks a second) of updates without drawing; resident
+// memory is read at 36,000 ticks and at the end.
+void BM_DayOfUpdates(benchmark::State& state) {
+    for (auto _ : state) {
+        BenchTown t(36000);
+        const long rssHour = residentBytes();
+        const int vehiclesHour = vehiclesInTown(t.town);
+        t.advance(864000 - 36000);
+        const long rssDay = residentBytes();
+        const int vehiclesDay = vehiclesInTown(t.town);
+        state.counters["vehicles_hour"] = vehiclesHour;
+        state.counters["vehicles_day"] = vehiclesDay;
+        state.counters["rss_growth_MiB"] = (rssDay - rssHour) / 1048576.0;
+        state.counters["bytes_per_added_vehicle"] =
+            static_cast<double>(rssDay - rssHour) / std::max(1, vehiclesDay - vehiclesHour);
+    }
+}
+BENCHMARK(BM_DayOfUpdates)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
