@@ -1,5 +1,6 @@
 #include "gfx/display.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "gfx/gfx.h"
@@ -19,7 +20,10 @@ Display::Display() : width_(600), height_(500) {
     if (displayExists) {
         char reply[256];
         gfxGets("Error: Attempted to instantiate multiple DROVA displays", reply);
-        std::exit(-1);
+        // End at once, leaving the first display and its windows as they are; only
+        // buffered output is written out first.
+        std::fflush(nullptr);
+        std::_Exit(-1);
     }
     displayExists = true;
     const GfxStartup& s = gfxStartup();

@@ -67,7 +67,8 @@ Box orderedBox(int x1, int y1, int x2, int y2) {
     return {std::min(x1, x2), std::max(y1, y2), std::max(x1, x2), std::min(y1, y2)};
 }
 
-void submitBox(ShapeKind kind, int colour, int width, int left, int top, int right, int bottom) {
+void submitBox(ShapeKind kind, int colour, int width, long long left, long long top,
+               long long right, long long bottom) {
     ShapeRecord r;
     r.kind = kind;
     r.colour = colour;
@@ -108,7 +109,8 @@ int gfxCircle(int colour, int x, int y, int radius) {
     }
     if (state().loggingOn)
         gfxPrintf("%s circle at (%d,%d), radius %d\n", name(colour), x, y, radius);
-    submitBox(ShapeKind::Oval, colour, 0, x - radius, y + radius, x + radius, y - radius);
+    const long long r = radius;
+    submitBox(ShapeKind::Oval, colour, 0, x - r, y + r, x + r, y - r);
     return 1;
 }
 

@@ -1,8 +1,12 @@
 #include "gfx/qt/renderer.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPen>
 #include <QPolygon>
+#include <QRectF>
+#include <algorithm>
+#include <initializer_list>
 
 namespace gfx {
 
@@ -63,19 +67,42 @@ const QStaticText& Renderer::staticText(int pointSize, std::string_view line) {
     return it->second;
 }
 
+namespace {
+
+// Pixel coordinates beyond this are far off the image; the window system's own
+// arithmetic is kept well inside it.
+constexpr long long Far = 1 << 20;
+// A pen wider than this covers the whole image from anywhere near it.
+constexpr int MaxPenWidth = 4096;
+
+long long clampFar(long long v) {
+    return std::clamp(v, -Far, Far);
+}
+bool near(std::initializer_list<long long> values) {
+    return std::all_of(values.begin(), values.end(),
+                       [](long long v) { return v >= -Far && v <= Far; });
+}
+
+}  // namespace
+
 void Renderer::render(const ShapeRecord& r, int cx, int cy) {
     QPainter& p = *painter_;
     const QColor c = colour(r.colour);
+    const int width = std::min(r.width, MaxPenWidth);
     // Width 0 and 1 both give the thinnest pen; wider pens have round ends as the platform's.
-    QPen pen(c, r.width <= 1 ? 0 : r.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen pen(c, width <= 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // World to pixel, in 64 bits so that no coordinate can overflow.
+    const long long x1 = cx + r.p[0], y1 = cy - r.p[1], x2 = cx + r.p[2], y2 = cy - r.p[3];
     switch (r.kind) {
         case ShapeKind::Rectangle: {
-            int left = cx + r.p[0], top = cy - r.p[1];
-            int w = r.p[2] - r.p[0], h = r.p[1] - r.p[3];
-            if (r.width == 0) {
+            // Clamping moves only edges that lie far off the image.
+            const int left = static_cast<int>(clampFar(x1)), top = static_cast<int>(clampFar(y1));
+            const int w = static_cast<int>(clampFar(x2) - left),
+                      h = static_cast<int>(clampFar(y2) - top);
+            if (width == 0) {
                 // Filled: both corner pixels included.
                 p.fillRect(left, top, w + 1, h + 1, c);
-            } else if (r.width == 1) {
+            } else if (width == 1) {
                 // A one-pixel outline as four runs of pixels: much cheaper than stroking.
                 p.fillRect(left, top, w + 1, 1, c);
                 p.fillRect(left, top + h, w + 1, 1, c);
@@ -90,35 +117,49 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
             break;
         }
         case ShapeKind::Oval: {
-            p.setPen(r.width == 0 ? QPen(c, 0) : pen);
-            p.setBrush(r.width == 0 ? QBrush(c) : QBrush(Qt::NoBrush));
-            p.drawEllipse(cx + r.p[0], cy - r.p[1], r.p[2] - r.p[0], r.p[1] - r.p[3]);
+            p.setPen(width == 0 ? QPen(c, 0) : pen);
+            p.setBrush(width == 0 ? QBrush(c) : QBrush(Qt::NoBrush));
+            if (near({x1, y1, x2, y2}))
+                p.drawEllipse(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2 - x1),
+                              static_cast<int>(y2 - y1));
+            else
+                p.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
             break;
         }
         case ShapeKind::Triangle: {
-            QPolygon poly;
-            poly << QPoint(cx + r.p[0], cy - r.p[1]) << QPoint(cx + r.p[2], cy - r.p[3])
-                 << QPoint(cx + r.p[4], cy - r.p[5]);
-            p.setPen(r.width == 0 ? QPen(c, 0) : pen);
-            p.setBrush(r.width == 0 ? QBrush(c) : QBrush(Qt::NoBrush));
-            p.drawPolygon(poly);
+            const long long x3 = cx + r.p[4], y3 = cy - r.p[5];
+            p.setPen(width == 0 ? QPen(c, 0) : pen);
+            p.setBrush(width == 0 ? QBrush(c) : QBrush(Qt::NoBrush));
+            if (near({x1, y1, x2, y2, x3, y3})) {
+                const QPoint points[3] = {QPoint(x1, y1), QPoint(x2, y2), QPoint(x3, y3)};
+                p.drawPolygon(points, 3);
+            } else {
+                const QPointF points[3] = {QPointF(x1, y1), QPointF(x2, y2), QPointF(x3, y3)};
+                p.drawPolygon(points, 3);
+            }
             break;
         }
         case ShapeKind::Line:
             p.setPen(pen);
-            p.drawLine(cx + r.p[0], cy - r.p[1], cx + r.p[2], cy - r.p[3]);
+            if (near({x1, y1, x2, y2}))
+                p.drawLine(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2),
+                           static_cast<int>(y2));
+            else
+                p.drawLine(QLineF(x1, y1, x2, y2));
             break;
         case ShapeKind::Text: {
-            const FontEntry& f = fontFor(r.p[2]);
+            const int size = static_cast<int>(r.p[2]);
+            const FontEntry& f = fontFor(size);
             p.setFont(f.font);
             p.setPen(c);
-            const int left = cx + r.p[0];
-            int top = cy - r.p[1] - f.height;  // the first line stands on the anchor
+            const int left = static_cast<int>(clampFar(x1));
+            int top =
+                static_cast<int>(clampFar(y1)) - f.height;  // the first line stands on the anchor
             std::string_view rest = r.text;
             while (true) {
                 const std::size_t end = rest.find('\n');
                 const std::string_view line = rest.substr(0, end);
-                if (!line.empty()) p.drawStaticText(left, top, staticText(r.p[2], line));
+                if (!line.empty()) p.drawStaticText(left, top, staticText(size, line));
                 if (end == std::string_view::npos) break;
                 rest.remove_prefix(end + 1);
                 top += f.height;

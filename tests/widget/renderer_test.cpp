@@ -1,6 +1,8 @@
 // Pixel-exact rendering into the off-screen image.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/support/headless_session.h"
 
 namespace {
@@ -120,6 +122,27 @@ TEST_F(Render, TextColourComesFromThePalette) {
             blue += p == Blue;
         }
     EXPECT_GT(blue, 50);
+}
+
+TEST_F(Render, ExtremeCoordinatesAreDrawnSafely) {
+    display.drawRectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 4, 0);
+    EXPECT_EQ(at(-300, 250), Blue);
+    EXPECT_EQ(at(300, -250), Blue);
+    display.drawLine(INT_MIN, 0, INT_MAX, 0, 0, 0);
+    EXPECT_EQ(at(-300, 0), Black);
+    EXPECT_EQ(at(300, 0), Black);
+    EXPECT_EQ(at(0, 1), Blue);
+    display.clear(1);
+    display.drawCircle(INT_MAX, INT_MIN, INT_MAX, 0);  // a vast circle far away
+    display.drawCircle(0, 0, INT_MAX, 4);              // one that covers everything
+    EXPECT_EQ(at(0, 0), Blue);
+    EXPECT_EQ(at(-300, 250), Blue);
+    display.clear(1);
+    display.drawTriangle(INT_MIN, INT_MIN, INT_MAX, INT_MIN, 0, INT_MAX, 0, 0);
+    EXPECT_EQ(at(0, 0), Black);
+    display.drawRectangle(INT_MIN, 100, INT_MAX, -100, 4, INT_MAX);  // absurd pen width
+    display.drawText(INT_MAX, INT_MIN, "far", 0, 12);
+    SUCCEED();
 }
 
 TEST_F(Render, ClearPaintsTheImageWhite) {
