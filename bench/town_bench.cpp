@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "app/main_loop.h"
+#include "app/scenery.h"
+#include "app/traffic_buttons.h"
 #include "app/town_layout.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
@@ -66,6 +68,18 @@ BENCHMARK(BM_Repaint)
     ->ArgsProduct({{3000, 60000}, {0, 1}})
     ->ArgNames({"ticks", "log"})
     ->Unit(benchmark::kMillisecond);
+
+// The buttons, the highlight and the title alone, over an empty town.
+void BM_ButtonsAndTitle(benchmark::State& state) {
+    BenchTown t(0);
+    gfxSetLogging(state.range(0) != 0);
+    for (auto _ : state) {
+        drawTrafficButtons(*t.display);
+        drawTitle(*t.display);
+        highlightTrafficButton(*t.display, 1);
+    }
+}
+BENCHMARK(BM_ButtonsAndTitle)->Arg(0)->Arg(1)->ArgName("log")->Unit(benchmark::kMicrosecond);
 
 void BM_TownUpdate(benchmark::State& state) {
     BenchTown t(static_cast<int>(state.range(0)));
