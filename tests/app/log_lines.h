@@ -1,58 +1,13 @@
-// Expected drawing-log lines, built from a shape's table values and its colour's name.
+// Expected drawing-log lines of the scenery's random parts.
 #pragma once
 
-#include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "tests/support/log_lines.h"
+
 namespace loglines {
-
-template <typename... Args>
-std::string format(const char* fmt, Args... args) {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, fmt, args...);
-    return buffer;
-}
-
-// The log shows a box as (left, top) to (right, bottom) whichever corners were given.
-inline std::string box(int x1, int y1, int x2, int y2) {
-    return format("(%d,%d) to (%d,%d)", std::min(x1, x2), std::max(y1, y2), std::max(x1, x2),
-                  std::min(y1, y2));
-}
-
-inline std::string rect(const char* colour, int x1, int y1, int x2, int y2, int width) {
-    if (width == 0)
-        return format("%s rectangle with bounding box %s, filled\n", colour,
-                      box(x1, y1, x2, y2).c_str());
-    return format("%s rectangle with bounding box %s with line width %d\n", colour,
-                  box(x1, y1, x2, y2).c_str(), width);
-}
-
-inline std::string oval(const char* colour, int x1, int y1, int x2, int y2, int width) {
-    if (width == 0)
-        return format("%s oval with bounding box %s, filled\n", colour,
-                      box(x1, y1, x2, y2).c_str());
-    return format("%s oval with bounding box %s, line width %d\n", colour,
-                  box(x1, y1, x2, y2).c_str(), width);
-}
-
-inline std::string line(const char* colour, int x1, int y1, int x2, int y2, int width) {
-    return format("%s line from (%d,%d) to (%d,%d), width %d\n", colour, x1, y1, x2, y2, width);
-}
-
-inline std::string triangle(const char* colour, int x1, int y1, int x2, int y2, int x3, int y3) {
-    return format("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", colour, x1, y1, x2, y2, x3, y3);
-}
-
-inline std::string circle(const char* colour, int x, int y, int radius) {
-    return format("%s circle at (%d,%d), radius %d\n", colour, x, y, radius);
-}
-
-inline std::string text(const char* colour, int x, int y, const char* text) {
-    return format("%s text at (%d,%d), \"%s\"\n", colour, x, y, text);
-}
 
 // The next n values of the generator after seeding it with seed; it is left seeded
 // with seed again, so the code under test sees the same values.

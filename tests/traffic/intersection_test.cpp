@@ -12,7 +12,7 @@
 
 #include "tests/support/headless_session.h"
 #include "tests/traffic/tracked_vehicle.h"
-#include "tests/vehicles/log_lines.h"
+#include "tests/support/log_lines.h"
 #include "tests/vehicles/point_printing.h"
 #include "vehicles/vehicle_kinds.h"
 

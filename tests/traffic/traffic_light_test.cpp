@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/headless_session.h"
-#include "tests/vehicles/log_lines.h"
+#include "tests/support/log_lines.h"
 
 using ::testing::ElementsAre;
 

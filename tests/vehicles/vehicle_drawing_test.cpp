@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/support/headless_session.h"
-#include "tests/vehicles/log_lines.h"
+#include "tests/support/log_lines.h"
 #include "vehicles/buses.h"
 #include "vehicles/cars.h"
 #include "vehicles/emergency_vehicles.h"
