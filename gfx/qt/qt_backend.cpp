@@ -12,6 +12,13 @@ namespace gfx {
 QtBackend::QtBackend() {
     timer_.setInterval(TimerPeriodMs);
     QObject::connect(&timer_, &QTimer::timeout, [this] { queue_.post({MessageKind::Timer}); });
+    // A Ctrl key released while another program has the focus is never seen: when the
+    // program loses the focus, count Ctrl as released so typing works on return.
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged,
+                     [this](Qt::ApplicationState state) {
+                         if (state != Qt::ApplicationActive)
+                             queue_.post({MessageKind::KeyUp, KeyCode::Control});
+                     });
 }
 
 QtBackend::~QtBackend() = default;

@@ -140,6 +140,22 @@ TEST_F(QtSession, TypedCharactersArePassedAsLatin1OrDropped) {
     EXPECT_EQ(static_cast<unsigned char>(key), 0xE9);
 }
 
+TEST_F(QtSession, CtrlCountsAsReleasedWhenTheProgramLosesTheFocus) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    QApplication::sendEvent(backend->graphicsWindow(), &press);
+    // The release happens in another program.
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    QTest::keyClick(backend->graphicsWindow(), Qt::Key_B);
+    // Should the key be swallowed, a later click ends the wait instead of hanging it.
+    QTimer::singleShot(
+        1000, [this] { QTest::mouseClick(backend->graphicsWindow()->canvas(), Qt::LeftButton); });
+    char key = 0;
+    int x, y;
+    EXPECT_EQ(await(x, y, key), EventKind::Keyboard);
+    EXPECT_EQ(key, 'b');
+    QTest::qWait(1100);  // let the click pass before the next test
+}
+
 TEST_F(QtSession, ClosingTheGraphicsWindowQuits) {
     backend->graphicsWindow()->close();
     EXPECT_EQ(await(), EventKind::Quit);
