@@ -165,10 +165,6 @@ Backend* backend() {
     return currentBackend;
 }
 
-// Menu action entry for back ends that deliver commands directly (tests).
-void runMenuAction(int id) {
-    menuAction(id);
-}
 
 }  // namespace gfx
 

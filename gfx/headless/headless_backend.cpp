@@ -5,7 +5,6 @@ namespace gfx {
 void HeadlessBackend::open(int, int& clientWidth, int& clientHeight) {
     clientWidth = 601;
     clientHeight = 501;
-    open_ = true;
 }
 
 bool HeadlessBackend::takeMessage(Message& message) {
@@ -25,7 +24,6 @@ void HeadlessBackend::render(const ShapeRecord& record, int centreX, int centreY
 }
 
 void HeadlessBackend::textAppended(const std::string& line) {
-    ++textChanges_;
     if (keepLines_) lines_.push_back(line);
 }
 
@@ -36,7 +34,6 @@ bool HeadlessBackend::menuChecked(int id) const {
 
 bool HeadlessBackend::runInputDialog(const std::string& prompt, std::string& reply) {
     lastPrompt_ = prompt;
-    ++dialogsRun_;
     reply = dialogReply_;
     return true;
 }

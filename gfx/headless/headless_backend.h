@@ -29,13 +29,10 @@ public:
 
     const QImage& image() const { return renderer_.image(); }
     bool menuChecked(int id) const;
-    bool isOpen() const { return open_; }
     int imagesShown() const { return imagesShown_; }
-    int textChanges() const { return textChanges_; }
     void setKeepLines(bool keep) { keepLines_ = keep; }
     bool textWindowShown() const { return textWindowShown_; }
     const std::string& lastDialogPrompt() const { return lastPrompt_; }
-    int dialogsRun() const { return dialogsRun_; }
     std::size_t pending() const { return queue_.size(); }
 
     void open(int showMode, int& clientWidth, int& clientHeight) override;
@@ -60,13 +57,10 @@ private:
     std::string dialogReply_;
     std::string lastPrompt_;
     std::map<int, bool> checks_;
-    bool open_ = false;
     bool textWindowShown_ = false;
     int imagesShown_ = 0;
-    int textChanges_ = 0;
     bool keepLines_ = true;
     std::vector<std::string> lines_;
-    int dialogsRun_ = 0;
 };
 
 }  // namespace gfx

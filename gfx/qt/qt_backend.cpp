@@ -14,7 +14,8 @@ QtBackend::QtBackend() {
     QObject::connect(&timer_, &QTimer::timeout, [this] { queue_.post({MessageKind::Timer}); });
     // A Ctrl key released while another program has the focus is never seen: when the
     // program loses the focus, count Ctrl as released so typing works on return.
-    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged,
+    // The timer is the connection's context: it ends with this back end.
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &timer_,
                      [this](Qt::ApplicationState state) {
                          if (state != Qt::ApplicationActive)
                              queue_.post({MessageKind::KeyUp, KeyCode::Control});
