@@ -1,0 +1,52 @@
+// The browser back end: the program runs as WebAssembly inside a web page.
+//
+// Platform: one page (gfx/web/page/) holding a 601 x 501 canvas, an HTML menu bar
+// with the "Run" menu, a "DROVA Text" panel and a modal page dialog. The page's DOM
+// handlers and its 100 ms setInterval queue events in the page; poll() takes them
+// into the message FIFO. The blocking wait suspends appMain (emscripten's Asyncify)
+// and resumes it on the next event, so a halted page runs no code.
+//
+// Cannot: open real top-level windows (the text window is a panel under the canvas
+// and is always visible); re-enter the program while it waits (handlers only queue);
+// take browser-reserved keys (Ctrl+W, Ctrl+T, Ctrl+N); keep files outside the
+// browser's storage ("DROVA.SCR" lives in IndexedDB, moved to and from disk by the
+// page's download and upload buttons).
+//
+// Depends on: emscripten (Asyncify, IDBFS), the page's script, gfx/render.
+#pragma once
+
+#include <deque>
+
+#include "gfx/core/backend.h"
+#include "gfx/render/pixel_image.h"
+#include "gfx/render/renderer.h"
+
+namespace gfx {
+
+class WebBackend : public Backend {
+public:
+    void open(int showMode, int& clientWidth, int& clientHeight) override;
+    bool takeMessage(Message& message) override;
+    void waitForMessage() override;
+    void showImage() override;
+    void render(const ShapeRecord& record, int centreX, int centreY) override;
+    void clearImage() override { renderer_.clear(); }
+    void setMenuCheck(int id, bool checked) override;
+    void textAppended(const std::string& line) override;
+    void showTextWindow() override;
+    bool runInputDialog(const std::string& prompt, std::string& reply) override;
+    std::time_t calendarTime() override;
+
+private:
+    static constexpr int ClientWidth = 601, ClientHeight = 501;
+
+    // Hands the events the page queued to the FIFO, never waiting.
+    void poll();
+    void post(const Message& m) { queue_.push_back(m); }
+
+    std::deque<Message> queue_;
+    PixelImage image_{PixelFormat::Rgba8};
+    Renderer renderer_{image_};
+};
+
+}  // namespace gfx
