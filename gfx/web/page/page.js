@@ -36,6 +36,7 @@ const town = {
     return text.digest;
   },
   lines: () => text.lines(),
+  onLine: null, // when set, called with every line the panel is given
   menuChecked: (id) => menuItems.get(id)?.getAttribute('aria-checked') === 'true',
 };
 window.town = town;
@@ -284,7 +285,8 @@ const townPage = {
   },
 
   appendText(bytes) {
-    text.add(bytes);
+    const line = text.add(bytes);
+    town.onLine?.(line);
     textDirty = true;
   },
 

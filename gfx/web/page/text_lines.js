@@ -27,7 +27,7 @@ export class TextLines {
   count = 0;
   digest = 0x811c9dc5; // FNV-1a over every byte of every line, lines ended by 0
 
-  // bytes: one line as the library formatted it.
+  // bytes: one line as the library formatted it; returns it as shown.
   add(bytes) {
     let h = this.digest;
     for (let i = 0; i < bytes.length; ++i) h = Math.imul(h ^ bytes[i], 0x01000193) >>> 0;
@@ -37,6 +37,7 @@ export class TextLines {
     if (text.endsWith('\n')) text = text.slice(0, -1); // only the last line end
     this.#lines.push(text);
     if (this.#lines.length > PanelLines) this.#lines.shift();
+    return text;
   }
 
   lines() {
