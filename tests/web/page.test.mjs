@@ -138,7 +138,9 @@ describe('input', () => {
     const { context, page } = await freshTown();
     await page.keyboard.press('Control+h');
     await sleep(300);
+    const waits = await page.evaluate(() => window.town.waits);
     assert.ok(await framesStayFor(page, 2000), 'no new frame for 2 s while halted');
+    assert.equal(await page.evaluate(() => window.town.waits), waits, 'halted, nothing wakes it');
     const halted = await frames(page);
     await page.keyboard.press('Control+f');
     await sleep(1000);

@@ -26,6 +26,7 @@ let menuKey = ''; // the access key of the menu title
 // ---- what the tests and measurements read; the program never looks at it ----
 const town = {
   frames: 0,
+  waits: 0, // how often the program was suspended
   started: false,
   ended: false,
   status: null,
@@ -40,6 +41,19 @@ const town = {
   menuChecked: (id) => menuItems.get(id)?.getAttribute('aria-checked') === 'true',
 };
 window.town = town;
+
+// ---- the 100 ms timer ----
+// It runs only while a periodic event waits for its tick: a wait for the user needs
+// none, so a halted page runs nothing at all. Restarted, its first tick comes 100 ms
+// after the wait began, as the desktop's timer would give it at most.
+function runTimer(on) {
+  if (on && timer === null) {
+    timer = setInterval(() => queue.push(Message.Timer), TimerPeriodMs);
+  } else if (!on && timer !== null) {
+    clearInterval(timer);
+    timer = null;
+  }
+}
 
 // ---- the canvas: 1:1, crisp on high-density screens ----
 function fitCanvas() {
@@ -257,7 +271,7 @@ const townPage = {
     for (const id of (params.get('menu') || '').split(',').filter(Boolean)) {
       queue.push(Message.Command, Number(id));
     }
-    timer = setInterval(() => queue.push(Message.Timer), TimerPeriodMs);
+    runTimer(true);
     town.started = true;
     canvas.focus();
   },
@@ -265,6 +279,8 @@ const townPage = {
   takeEvent: () => queue.take(),
 
   waitForEvent(wakeOnTimer) {
+    ++town.waits;
+    runTimer(wakeOnTimer);
     flushText();
     saveScript();
     return queue.wait(wakeOnTimer);
@@ -306,7 +322,7 @@ const townPage = {
     if (town.ended) return;
     town.ended = true;
     town.status = status;
-    clearInterval(timer);
+    runTimer(false);
     flushText();
     saveScript(true);
     $('exit-status').textContent = String(status);
