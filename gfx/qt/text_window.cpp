@@ -9,8 +9,7 @@
 
 namespace gfx {
 
-TextWindow::TextWindow(const TextHistory& history, MessageQueue& queue)
-    : QWidget(nullptr), history_(history), queue_(queue) {
+TextWindow::TextWindow(const MessageSink& post) : QWidget(nullptr), post_(post) {
     setWindowTitle(QStringLiteral("DROVA Text"));
     setObjectName(QStringLiteral("TextWndClass"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -20,6 +19,11 @@ TextWindow::TextWindow(const TextHistory& history, MessageQueue& queue)
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void TextWindow::append(const std::string& line) {
+    history_.add(line);
+    update();  // coalesced: one repaint however many lines arrive
 }
 
 void TextWindow::paintEvent(QPaintEvent*) {
@@ -38,10 +42,10 @@ void TextWindow::paintEvent(QPaintEvent*) {
 }
 
 void TextWindow::keyPressEvent(QKeyEvent* event) {
-    postKeyPress(queue_, event);
+    postKeyPress(post_, event);
 }
 void TextWindow::keyReleaseEvent(QKeyEvent* event) {
-    postKeyRelease(queue_, event);
+    postKeyRelease(post_, event);
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {

@@ -2,16 +2,21 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "gfx/core/text_history.h"
-#include "gfx/qt/message_queue.h"
+#include "gfx/qt/message_sink.h"
 
 namespace gfx {
 
 class TextWindow : public QWidget {
 public:
-    TextWindow(const TextHistory& history, MessageQueue& queue);
+    explicit TextWindow(const MessageSink& post);
     static constexpr int LeftMargin = 5;
+
+    // A line the library wrote; the window keeps the last 25 to repaint itself.
+    void append(const std::string& line);
+    const TextHistory& history() const { return history_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,8 +25,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    const TextHistory& history_;
-    MessageQueue& queue_;
+    TextHistory history_;
+    MessageSink post_;
 };
 
 }  // namespace gfx

@@ -15,6 +15,7 @@
 #include <QTimer>
 #undef Display
 
+#include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/display.h"
@@ -28,19 +29,12 @@ namespace {
 
 class QtSession : public ::testing::Test {
 protected:
-    QtSession() {
-        gfx::resetState();
-        Display::forgetForTesting();
-        auto b = std::make_unique<gfx::QtBackend>();
-        backend = b.get();
-        gfx::setBackend(std::move(b));
+    QtSession() : backend(&gfx::resetLibraryWith<gfx::QtBackend>()) {
         display = std::make_unique<Display>();
     }
     ~QtSession() override {
         display.reset();
-        gfx::setBackend(nullptr);
-        gfx::resetState();
-        Display::forgetForTesting();
+        gfx::resetLibrary();
     }
     EventKind await(int& x, int& y, char& key) { return display->awaitEvent(x, y, key); }
     EventKind await() {
@@ -59,8 +53,8 @@ TEST_F(QtSession, WindowsCarryTheirTitlesAndSizes) {
     EXPECT_EQ(g->windowTitle(), "DROVA Graphics");
     EXPECT_EQ(backend->textWindow()->windowTitle(), "DROVA Text");
     EXPECT_EQ(g->canvas()->size(), QSize(601, 501));
-    EXPECT_EQ(gfx::state().centreX, 300);
-    EXPECT_EQ(gfx::state().centreY, 250);
+    EXPECT_EQ(gfx::state().window.centreX, 300);
+    EXPECT_EQ(gfx::state().window.centreY, 250);
     EXPECT_TRUE(g->isVisible());
     EXPECT_TRUE(backend->textWindow()->isVisible());
     EXPECT_FALSE(g->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -93,13 +87,13 @@ TEST_F(QtSession, LoggingCheckMarkFollowsCtrlL) {
     EXPECT_EQ(await(x, y, key), EventKind::Keyboard);
     EXPECT_EQ(key, 'k');
     EXPECT_TRUE(logging->isChecked());
-    EXPECT_TRUE(gfx::state().loggingOn);
+    EXPECT_TRUE(gfx::state().log.loggingOn);
 }
 
 TEST_F(QtSession, MenuActionReachesTheLibrary) {
     backend->graphicsWindow()->menuAction(gfx::MenuId::Animate)->trigger();
     EXPECT_EQ(await(), EventKind::Periodic);  // from the real 100 ms timer
-    EXPECT_TRUE(gfx::state().animating);
+    EXPECT_TRUE(gfx::state().animation.animating);
     backend->graphicsWindow()->menuAction(gfx::MenuId::Quit)->trigger();
     EXPECT_EQ(await(), EventKind::Quit);
 }
@@ -185,7 +179,7 @@ TEST_F(QtSession, TextWindowShowsTheNewestLinesAtTheBottom) {
     };
     EXPECT_TRUE(inkInRows(shot.height() - 20, shot.height()));
     EXPECT_FALSE(inkInRows(0, shot.height()) && !inkInRows(shot.height() / 2, shot.height()));
-    auto lines = gfx::state().history.lines();
+    auto lines = gfx::state().log.history.lines();
     EXPECT_EQ(lines.front(), "line 6\n");
     EXPECT_EQ(lines.back(), "line 30\n");
 }
@@ -224,9 +218,7 @@ TEST(QtSecondDisplay, ShowsTheErrorDialogThenExitsWithMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            gfx::resetState();
-            Display::forgetForTesting();
-            gfx::setBackend(std::make_unique<gfx::QtBackend>());
+            gfx::resetLibrary(std::make_unique<gfx::QtBackend>());
             Display first;
             QTimer::singleShot(0, [] {
                 auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());

@@ -1,5 +1,5 @@
-// The program entry: checks for a display, starts Qt, installs the Qt back end and
-// runs the application.
+#include "gfx/qt/qt_runner.h"
+
 #include <sys/stat.h>
 
 #include <QApplication>
@@ -37,7 +37,7 @@ bool displayAvailable(std::string& why) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int gfx::runQtProgram(int argc, char** argv) {
     std::string why;
     if (!displayAvailable(why)) {
         std::fprintf(stderr, "town: cannot open its windows: %s\n", why.c_str());
