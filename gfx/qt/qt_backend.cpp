@@ -30,8 +30,7 @@ void QtBackend::open(int showMode) {
     // A strip across the bottom third of the screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int w = screen.width(), h = screen.height();
-    text_->move(0, (2 * h) / 3 + 1);
-    text_->resize(w, h / 3);
+    text_->placeFrame(QRect(0, (2 * h) / 3 + 1, w, h / 3));
 
     if (showMode != 0) {
         text_->show();
@@ -39,6 +38,10 @@ void QtBackend::open(int showMode) {
         graphics_->activateWindow();
         graphics_->raise();
     }
+    // Destroyed by another program, the graphics window asks to quit, as when closed.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        destroyWatch_ = std::make_unique<DestroyWatch>(graphics_->winId(),
+                                                       [this] { post({MessageKind::Quit}); });
     timer_.start();
 }
 

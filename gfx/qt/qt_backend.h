@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "gfx/core/backend.h"
+#include "gfx/qt/destroy_watch.h"
 #include "gfx/qt/graphics_window.h"
 #include "gfx/qt/renderer.h"
 #include "gfx/qt/text_window.h"
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<GraphicsWindow> graphics_;
     std::unique_ptr<TextWindow> text_;
     QTimer timer_;
+    std::unique_ptr<DestroyWatch> destroyWatch_;
 };
 
 }  // namespace gfx

@@ -1,6 +1,8 @@
 // The "DROVA Text" window: the last 25 library lines, newest at the bottom.
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
 #include <string>
 
@@ -18,14 +20,26 @@ public:
     void append(const std::string& line);
     const TextHistory& history() const { return history_; }
 
+    // Keeps the whole window, frame and decorations included, at outer: the frame is
+    // known only once a window manager has framed the window, so it is fitted again
+    // whenever the window moves, resizes or is shown.
+    void placeFrame(const QRect& outer);
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fitFrame();
+
     TextHistory history_;
+    QRect outer_;
+    QMargins fittedMargins_{-1, -1, -1, -1};
+    static constexpr int MaxFitTries = 3;
+    int fitTries_ = 0;
     MessageSink post_;
 };
 

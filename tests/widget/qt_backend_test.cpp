@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #undef Display
 
@@ -190,7 +192,7 @@ TEST_F(QtSession, DialogShowsThePromptAndReturnsTheTypedText) {
         auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
-        prompt = dialog->promptLabel()->text();
+        prompt = dialog->promptText()->toPlainText();
         QTest::keyClicks(dialog->editField(), "hello");
         dialog->reject();  // Escape and the like do not close it
         QTest::mouseClick(dialog->okayButton(), Qt::LeftButton);
@@ -201,6 +203,41 @@ TEST_F(QtSession, DialogShowsThePromptAndReturnsTheTypedText) {
     EXPECT_EQ(prompt.size(), 79);
     EXPECT_TRUE(prompt.startsWith("Type something "));
     EXPECT_STREQ(reply, "hello");
+}
+
+TEST_F(QtSession, EnterAndKeypadEnterPressOkay) {
+    for (const bool keypad : {false, true}) {
+        QTimer::singleShot(0, [keypad] {
+            auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClicks(dialog->editField(), "two words");
+            QTest::keyClick(dialog->editField(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        });
+        char reply[256] = "x";
+        EXPECT_EQ(gfxGets("?", reply), 1);
+        EXPECT_STREQ(reply, "two words");  // no line end: the dialog ended on the key
+    }
+}
+
+TEST_F(QtSession, PromptWithoutSpacesShowsWhole) {
+    bool fits = false;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTextEdit* p = dialog->promptText();
+        shown = p->toPlainText();
+        const QSizeF used = p->document()->size();
+        fits = used.width() <= p->viewport()->width() && used.height() <= p->viewport()->height();
+        QTest::mouseClick(dialog->okayButton(), Qt::LeftButton);
+    });
+    std::string prompt;
+    for (int i = 0; i < 79; ++i) prompt.push_back(static_cast<char>('a' + i % 26));
+    char reply[256];
+    gfxGets(prompt.c_str(), reply);
+    EXPECT_EQ(shown, QString::fromLatin1(prompt.c_str()));
+    EXPECT_TRUE(fits) << "the prompt is cut";
 }
 
 TEST_F(QtSession, DialogWithEmptyFieldGivesEmptyReply) {
@@ -223,7 +260,7 @@ TEST(QtSecondDisplay, ShowsTheErrorDialogThenExitsWithMinusOne) {
             QTimer::singleShot(0, [] {
                 auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
                 if (!dialog || dialog->windowTitle() != "DROVA_gets" ||
-                    !dialog->promptLabel()->text().startsWith(
+                    !dialog->promptText()->toPlainText().startsWith(
                         "Error: Attempted to instantiate multiple DROVA displays"))
                     std::_Exit(3);
                 QTest::keyClicks(dialog->editField(), "whatever");
