@@ -9,6 +9,7 @@
 #include <string>
 
 #include "gfx/gfx.h"
+#include "gfx/qt/app_icon.h"
 #include "gfx/qt/qt_backend.h"
 
 namespace {
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gfx::appIcon());
     gfx::setBackend(std::make_unique<gfx::QtBackend>());
     gfxStoreStartup({nullptr, nullptr, argc > 1 ? argv[1] : "", 1});
     appMain();
