@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
   fonts-dejavu-core
+  scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin
   clang libclang-rt-14-dev
 )
 
