@@ -52,10 +52,10 @@ check_desktop_entry() {
 check_metainfo() {
     local prefix=$1 metainfo=$1/share/metainfo/$APP_ID.metainfo.xml out
     out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
-    ! printf '%s\n' "$out" | grep -q '^ *[EW]:' || fail "appstreamcli validate: $out"
+    ! grep -q '^ *[EW]:' <<<"$out" || fail "appstreamcli validate: $out"
     out=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) ||
         fail "appstreamcli validate-tree: $out"
-    ! printf '%s\n' "$out" | grep -q '^ *[EW]:' || fail "appstreamcli validate-tree: $out"
+    ! grep -q '^ *[EW]:' <<<"$out" || fail "appstreamcli validate-tree: $out"
     grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" ||
         fail "metainfo does not launch the desktop entry"
     grep -q '<content_rating' "$metainfo" || fail "metainfo has no content rating"
@@ -72,16 +72,16 @@ check_manual_pages() {
         out=$(MANWIDTH=80 man --warnings -l "$file" 2>"$WORK/man.err") ||
             fail "man -l $page failed: $(cat "$WORK/man.err")"
         [ ! -s "$WORK/man.err" ] || fail "man -l $page warns: $(cat "$WORK/man.err")"
-        printf '%s\n' "$out" | grep -q "^ *$page - " || fail "man page $page has no NAME line"
-        printf '%s\n' "$out" | head -n1 | grep -q "^$page(6)" || fail "man page $page is not in section 6"
+        grep -q "^ *$page - " <<<"$out" || fail "man page $page has no NAME line"
+        [[ "$out" == "$page(6) "* ]] || fail "man page $page is not in section 6"
     done
     local help options option
     help=$("$prefix/bin/town-replay" --help) || fail "installed town-replay --help failed"
-    options=$(printf '%s\n' "$help" | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
     [ -n "$options" ] || fail "town-replay --help lists no options"
     out=$(MANWIDTH=200 man -l "$prefix/share/man/man6/town-replay.6.gz" 2>/dev/null)
     for option in $options; do
-        printf '%s\n' "$out" | grep -q -- "^ *$option\b" ||
+        grep -q -- "^ *$option\b" <<<"$out" ||
             fail "the town-replay manual page does not describe $option"
     done
 }
