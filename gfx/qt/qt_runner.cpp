@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gfx/gfx.h"
+#include "gfx/qt/app_icon.h"
 #include "gfx/qt/display_check.h"
 #include "gfx/qt/ending_guard.h"
 #include "gfx/qt/qt_backend.h"
@@ -19,6 +20,7 @@ int gfx::runQtProgram(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gfx::appIcon());
     const gfx::EndingGuard guard;
     gfx::setBackend(std::make_unique<gfx::QtBackend>());
     gfxStoreStartup({nullptr, nullptr, argc > 1 ? argv[1] : "", 1});
