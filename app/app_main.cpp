@@ -5,6 +5,7 @@
 #include "app/main_loop.h"
 #include "app/town_layout.h"
 #include "gfx/gfx.h"
+#include "gfx/palette.h"
 
 int appMain() {
     Display display;
@@ -12,7 +13,7 @@ int appMain() {
     Helicopter helicopter;
     launchHelicopter(helicopter.x, helicopter.y, helicopter.colour);
     std::srand(static_cast<unsigned>(gfxCalendarTime()));
-    display.clear(1);
+    display.clear(palette::White);
     display.setAnimation(AnimationMode::Animate);
     Town town;
     buildTown(town);

@@ -3,10 +3,12 @@
 #include <cstdlib>
 
 #include "gfx/display.h"
+#include "gfx/palette.h"
 
 namespace {
 
-constexpr int Red = 2, Yellow = 5, Cyan = 7, NavyBlue = 9, LightGray = 23;
+using namespace palette;
+
 constexpr int RotorWidth = 2;
 
 // Offsets of a rotor line from the body centre.
@@ -37,7 +39,7 @@ void drawHelicopter(Display& display, int x, int y, int colour) {
     const RotorPose& pose = rotorPoses[std::rand() % 3];
     for (int i = 0; i < pose.count; ++i) {
         const RotorLine& l = pose.lines[i];
-        display.drawLine(x + l.x1, y + l.y1, x + l.x2, y + l.y2, LightGray, RotorWidth);
+        display.drawLine(x + l.x1, y + l.y1, x + l.x2, y + l.y2, Gray20, RotorWidth);
     }
     display.drawCircle(x - 1, y - 25, 1, std::rand() % 2 == 0 ? Yellow : Red);
 }

@@ -3,6 +3,7 @@
 #include "app/helicopter.h"
 #include "app/scenery.h"
 #include "app/traffic_buttons.h"
+#include "gfx/palette.h"
 
 MainLoop::MainLoop(Display& display, Town& town, const Helicopter& helicopter)
     : display_(display), town_(town), helicopter_(helicopter) {}
@@ -11,7 +12,7 @@ bool MainLoop::react(EventKind kind, int x, int y) {
     switch (kind) {
         case EventKind::Mouse:
             // Every click replaces the mode, also a click beside the buttons.
-            display_.clear(1);
+            display_.clear(palette::White);
             trafficMode_ = selectTrafficMode(display_, x, y);
             break;
         case EventKind::Periodic:

@@ -5,12 +5,12 @@
 
 #include "app/helicopter.h"
 #include "gfx/display.h"
+#include "gfx/palette.h"
 
 namespace {
 
-constexpr int White = 1, Red = 2, Blue = 4, Yellow = 5, Purple = 8, NavyBlue = 9, DustyPlum = 10,
-              IceBlue = 11, Orange = 13, Brown = 14, Pink = 15, Gold = 17, Peach = 18,
-              ForestGreen = 19, Olive = 21;
+using namespace palette;
+
 constexpr int Filled = 0;
 
 enum class Kind { Rectangle, Oval, Line, Triangle, Circle };

@@ -3,9 +3,12 @@
 #include <cstdlib>
 
 #include "gfx/display.h"
+#include "gfx/palette.h"
 
 namespace {
-constexpr int Black = 0, White = 1, MidGray = 22, LightGray = 23;
+
+using namespace palette;
+
 constexpr int LabelSize = 12;
 const char* const labels[2] = {"Heavy Traffic", "Light Traffic"};
 const int labelX[2] = {110, 215};
@@ -15,16 +18,16 @@ constexpr int LabelY = -235;
 void drawTrafficButtons(Display& display) {
     // The second button is drawn over the right edge of the first.
     for (int i = 0; i < 2; ++i)
-        display.drawRectangle(100 * i + 91, -215, 100 * i + 197, -247, LightGray, 0);
+        display.drawRectangle(100 * i + 91, -215, 100 * i + 197, -247, Gray20, 0);
     for (int i = 0; i < 2; ++i) display.drawText(labelX[i], LabelY, labels[i], Black, LabelSize);
 }
 
 void highlightTrafficButton(Display& display, int mode) {
     if (mode != Heavy && mode != Light) return;
     const int b = 100 * mode;
-    display.drawRectangle(b + 95, -220, b + 193, -240, MidGray, 2);
+    display.drawRectangle(b + 95, -220, b + 193, -240, Gray50, 2);
     display.drawRectangle(b + 97, -222, b + 194, -242, White, 2);
-    display.drawRectangle(b + 97, -222, b + 192, -240, LightGray, 2);
+    display.drawRectangle(b + 97, -222, b + 192, -240, Gray20, 2);
     // A fresh colour on every repaint: the selected label flickers.
     display.drawText(labelX[mode], LabelY, labels[mode], std::rand() % 24, LabelSize);
 }
@@ -40,5 +43,5 @@ int selectTrafficMode(Display& display, int x, int y) {
 }
 
 void showModeLabel(Display& display, std::string text) {
-    display.drawText(-290, -240, text.c_str(), MidGray, LabelSize);
+    display.drawText(-290, -240, text.c_str(), Gray50, LabelSize);
 }

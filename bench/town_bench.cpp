@@ -10,8 +10,9 @@
 
 #include "app/main_loop.h"
 #include "app/scenery.h"
-#include "app/traffic_buttons.h"
 #include "app/town_layout.h"
+#include "app/traffic_buttons.h"
+#include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
@@ -24,11 +25,7 @@ constexpr int Heavy = 0;
 class BenchTown {
 public:
     explicit BenchTown(int ticks) {
-        gfx::resetState();
-        Display::forgetForTesting();
-        auto backend = std::make_unique<gfx::HeadlessBackend>();
-        backend->setKeepLines(false);
-        gfx::setBackend(std::move(backend));
+        gfx::resetLibraryWith<gfx::HeadlessBackend>().setKeepLines(false);
         display = std::make_unique<Display>();
         std::srand(1);
         buildTown(town);
@@ -37,7 +34,7 @@ public:
     ~BenchTown() {
         releaseTown(town);
         display.reset();
-        gfx::setBackend(nullptr);
+        gfx::resetLibrary();
     }
     void advance(int ticks) {
         for (int i = 0; i < ticks; ++i) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzz/silent_backend.h"
+#include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
 #include "gfx/core/state.h"
@@ -18,10 +19,9 @@ namespace {
 
 // Bounds a periodic line of up to INT_MAX events; far more than a short input's lines.
 constexpr std::size_t MaxEvents = 4096;
-constexpr int QuitKind = 4;
 
 struct Event {
-    int kind = 0;
+    EventKind kind = EventKind::None;
     int x = 0;
     int y = 0;
     char key = 0;
@@ -42,10 +42,7 @@ bool writeInput(const std::uint8_t* data, std::size_t size) {
 }
 
 gfx::SilentBackend& openFreshLibrary() {
-    gfx::resetState();
-    auto owned = std::make_unique<gfx::SilentBackend>();
-    gfx::SilentBackend& b = *owned;
-    gfx::setBackend(std::move(owned));
+    gfx::SilentBackend& b = gfx::resetLibraryWith<gfx::SilentBackend>();
     gfxOpen(nullptr, nullptr, "", 1);
     return b;
 }
@@ -57,15 +54,18 @@ std::vector<Event> playBack(gfx::SilentBackend& b, std::size_t bound) {
     std::vector<Event> events;
     while (events.size() < bound) {
         Event e;
-        e.kind = gfxAwaitEvent(e.x, e.y, e.key);
-        if (e.kind == QuitKind) {
-            check(!gfx::state().playingBack, "quit while the script still plays");
+        e.kind = static_cast<EventKind>(gfxAwaitEvent(e.x, e.y, e.key));
+        if (e.kind == EventKind::Quit) {
+            check(!gfx::state().script.playingBack, "quit while the script still plays");
             check(!b.menuChecked(gfx::MenuId::PlaybackScript), "check mark left on");
             break;
         }
-        check(e.kind >= 1 && e.kind <= 3, "a scripted event of no known kind");
-        check(e.kind == 1 || (e.x == 0 && e.y == 0), "a position on an event without one");
-        check(e.kind == 2 || e.key == 0, "a key on an event without one");
+        check(e.kind == EventKind::Mouse || e.kind == EventKind::Keyboard ||
+                  e.kind == EventKind::Periodic,
+              "a scripted event of no known kind");
+        check(e.kind == EventKind::Mouse || (e.x == 0 && e.y == 0),
+              "a position on an event without one");
+        check(e.kind == EventKind::Keyboard || e.key == 0, "a key on an event without one");
         events.push_back(e);
     }
     return events;
@@ -73,7 +73,7 @@ std::vector<Event> playBack(gfx::SilentBackend& b, std::size_t bound) {
 
 void record(const std::vector<Event>& events) {
     gfx::toggleRecording();
-    check(!gfx::state().playingBack, "recording while playing back");
+    check(!gfx::state().script.playingBack, "recording while playing back");
     for (const Event& e : events) gfx::recordEvent(e.kind, e.x, e.y, e.key);
     gfx::toggleRecording();
 }
@@ -98,7 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     gfxClose();
-    gfx::setBackend(nullptr);
-    gfx::resetState();
+    gfx::resetLibrary();
     return 0;
 }

@@ -3,7 +3,6 @@
 // the text window is a list of lines.
 #pragma once
 
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,20 +13,11 @@ namespace gfx {
 
 class SilentBackend : public Backend {
 public:
-    void post(const Message& m) { queue_.push_back(m); }
+    using Backend::post;
     bool menuChecked(int id) const { return checks_.count(id) != 0 && checks_.at(id); }
     const std::vector<std::string>& lines() const { return lines_; }
 
-    void open(int, int& clientWidth, int& clientHeight) override {
-        clientWidth = 601;
-        clientHeight = 501;
-    }
-    bool takeMessage(Message& message) override {
-        if (queue_.empty()) return false;
-        message = queue_.front();
-        queue_.pop_front();
-        return true;
-    }
+    void open(int) override {}
     // Nobody is there to click: a wait that has nothing left ends the run.
     void waitForMessage() override { post({MessageKind::Quit}); }
     void showImage() override {}
@@ -40,7 +30,6 @@ public:
     std::time_t calendarTime() override { return 0; }
 
 private:
-    std::deque<Message> queue_;
     std::map<int, bool> checks_;
     std::vector<std::string> lines_;
 };

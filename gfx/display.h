@@ -2,9 +2,8 @@
 // Coordinates come first, colour and width last; a width of 0 means filled.
 #pragma once
 
-using ColorIndex = int;
-
-enum class EventKind : int { None = 0, Mouse = 1, Keyboard = 2, Periodic = 3, Quit = 4 };
+#include "gfx/event_kind.h"
+#include "gfx/palette.h"
 
 // Values outside 0..3 may be passed; they reach the library unchanged.
 enum class AnimationMode : int { Halt = 0, AdvanceFrame = 1, Animate = 2, Quit = 3 };

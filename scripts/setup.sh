@@ -17,10 +17,12 @@ if [ "${1:-}" = web ]; then
 else
   packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+    libstb-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-utils
+    xvfb xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin
     clang libclang-rt-14-dev
     "${web_packages[@]}" "${web_test_packages[@]}"
   )

@@ -1,67 +1,87 @@
 #include "tools/replay_options.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
-
-const char* const ReplayUsage =
-    "Usage: town-replay [--seed N] [--script FILE] [--ticks N] [--log] [--png FILE]\n"
-    "Runs the town without windows, as fast as the machine allows.\n"
-    "  --seed N       calendar time that seeds the random generator (default: now)\n"
-    "  --script FILE  play FILE back from the first wait on, as Ctrl+P would\n"
-    "  --ticks N      quit after N periodic events\n"
-    "  --log          switch the drawing log on and write every text-window line to\n"
-    "                 standard output\n"
-    "  --png FILE     write the picture after the last repaint as a PNG file\n"
-    "  --help         show this text\n"
-    "Without --ticks or a script that ends in a quit, the run does not end by itself.\n";
 
 namespace {
 
-bool parseNumber(const std::string& text, long long& value) {
+// One parser definition serves both the parsing and the help text.
+struct Parser {
+    CLI::App app{"Runs the town without windows, as fast as the machine allows.", "town-replay"};
+    ReplayOptions options;
+    // Numbers are taken as text and read here: the parser would accept "" and overflow.
+    std::string seed;
+    std::string ticks;
+
+    Parser() {
+        app.set_help_flag("-h,--help", "show this text");
+        app.add_option("--seed", seed,
+                       "calendar time that seeds the random generator (default: now)")
+            ->option_text("N");
+        app.add_option("--script", options.script,
+                       "play FILE back from the first wait on, as Ctrl+P would")
+            ->option_text("FILE");
+        app.add_option("--ticks", ticks, "quit after N periodic events")->option_text("N");
+        app.add_flag("--log", options.log,
+                     "switch the drawing log on and write every text-window line to standard "
+                     "output");
+        app.add_option("--png", options.png,
+                       "write the picture after the last repaint as a PNG file")
+            ->option_text("FILE");
+        app.footer(
+            "Without --ticks or a script the run ends when nothing is left to happen (halted, "
+            "no script).\nScripts hold clicks, keys and periodic events; a run never records a "
+            "quit.");
+    }
+};
+
+bool readWholeNumber(const std::string& text, long long& value) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    return ec == std::errc() && ptr == end && !text.empty();
 }
 
 }  // namespace
 
 std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& args,
                                                 std::string& error) {
-    ReplayOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        std::string text;
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--log") {
-            options.log = true;
-        } else if (arg == "--seed" || arg == "--ticks") {
-            if (!value(text)) return std::nullopt;
-            long long n = 0;
-            if (!parseNumber(text, n) || (arg == "--ticks" && n < 0)) {
-                error = arg + " needs a whole number" + (arg == "--ticks" ? " of 0 or more" : "") +
-                        ", not '" + text + "'";
-                return std::nullopt;
-            }
-            (arg == "--seed" ? options.seed : options.ticks) = n;
-        } else if (arg == "--script" || arg == "--png") {
-            if (!value(text)) return std::nullopt;
-            if (text.empty()) {
-                error = arg + " needs a file name";
-                return std::nullopt;
-            }
-            (arg == "--script" ? options.script : options.png) = text;
-        } else {
-            error = "unknown argument '" + arg + "' (try --help)";
+    Parser p;
+    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
+    try {
+        p.app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        p.options.help = true;
+        return p.options;
+    } catch (const CLI::ParseError& e) {
+        error = std::string(e.what()) + " (try --help)";
+        return std::nullopt;
+    }
+    for (const char* name : {"--script", "--png"}) {
+        const CLI::Option* o = p.app.get_option(name);
+        if (o->count() > 0 && o->as<std::string>().empty()) {
+            error = std::string(name) + " needs a file name";
             return std::nullopt;
         }
     }
-    return options;
+    long long n = 0;
+    if (p.app.count("--seed")) {
+        if (!readWholeNumber(p.seed, n)) {
+            error = "--seed needs a whole number, not '" + p.seed + "'";
+            return std::nullopt;
+        }
+        p.options.seed = n;
+    }
+    if (p.app.count("--ticks")) {
+        if (!readWholeNumber(p.ticks, n) || n < 0) {
+            error = "--ticks needs a whole number of 0 or more, not '" + p.ticks + "'";
+            return std::nullopt;
+        }
+        p.options.ticks = n;
+    }
+    return p.options;
+}
+
+std::string replayUsage() {
+    Parser p;
+    return p.app.help();
 }

@@ -19,4 +19,5 @@ struct ReplayOptions {
 std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& args,
                                                 std::string& error);
 
-extern const char* const ReplayUsage;
+// The --help text.
+std::string replayUsage();

@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
-#include "gfx/core/script.h"
 #include "gfx/core/state.h"
+#include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
 #include "tools/replay_options.h"
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     const auto options = parseReplayOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) return fail(error);
     if (options->help) {
-        std::fputs(ReplayUsage, stdout);
+        std::fputs(replayUsage().c_str(), stdout);
         return 0;
     }
     if (!options->png.empty() && !writable(options->png, error))
@@ -63,33 +64,33 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietQtNotes);
     QGuiApplication application(argc, argv);
 
-    auto owned = std::make_unique<gfx::HeadlessBackend>();
-    gfx::HeadlessBackend& backend = *owned;
+    gfx::HeadlessBackend& backend = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     backend.setKeepLines(false);
     backend.setCalendarTime(options->seed ? static_cast<std::time_t>(*options->seed)
                                           : std::time(nullptr));
-    gfx::setBackend(std::move(owned));
 
-    gfx::State& state = gfx::state();
-    state.echoText = options->log;
+    gfx::ToolHooks& hooks = gfx::toolHooks();
+    hooks.echoText = options->log;
     if (options->log) backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
     if (!options->script.empty()) {
-        gfx::setScriptFileName(options->script);
+        hooks.scriptFileName = options->script;
         backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
     }
 
     // Nothing left to happen (no animation, no script): the run is over.
+    const gfx::State& state = gfx::state();
     backend.setIdleHandler([&state](gfx::HeadlessBackend& b) {
-        if (!state.animating && !state.stepPending && !state.playingBack && !state.playOnePending)
-            b.post({gfx::MessageKind::Quit});
+        const bool idle = !state.animation.animating && state.animation.framesRequested == 0 &&
+                          !state.script.playingBack && !state.script.playOnePending;
+        if (idle) b.post({gfx::MessageKind::Quit});
     });
 
     const bool progress = isatty(STDERR_FILENO);
     long long periodic = 0;
     const long long limit = options->ticks.value_or(-1);
     if (limit == 0) backend.post({gfx::MessageKind::Quit});
-    state.eventObserver = [&](int kind) {
-        if (kind != 3) return;
+    hooks.eventObserver = [&](EventKind kind) {
+        if (kind != EventKind::Periodic) return;
         ++periodic;
         if (periodic == limit) gfxSetAnimation(5);  // the next event is the quit
         if (progress && periodic % 1000 == 0) {

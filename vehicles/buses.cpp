@@ -8,8 +8,7 @@
 using namespace shapes;
 
 namespace {
-constexpr std::array<ColorIndex, 4> metroColours{19, 17, 13,
-                                                 4};  // forest green, gold, orange, blue
+constexpr std::array<ColorIndex, 4> metroColours{ForestGreen, Gold, Orange, Blue};
 }  // namespace
 
 void SchoolBus::draw(Display& display) {

@@ -7,9 +7,8 @@
 using namespace shapes;
 
 namespace {
-constexpr std::array<ColorIndex, 4> carColours{2, 12, 0, 9};  // red, turquoise, black, navy
-constexpr std::array<ColorIndex, 4> motorcycleColours{6, 20, 10,
-                                                      13};  // magenta, sea green, plum, orange
+constexpr std::array<ColorIndex, 4> carColours{Red, Turquoise, Black, NavyBlue};
+constexpr std::array<ColorIndex, 4> motorcycleColours{Magenta, SeaGreen, DustyPlum, Orange};
 }  // namespace
 
 Car::Car() : bodyColour_(carColours[randomInRange(1, 4) - 1]) {}

@@ -1,20 +1,13 @@
-// Drawing with Points, and the palette colours the town's shapes use.
+// Drawing with Points; the palette's colour names come along.
 #pragma once
 
 #include "gfx/display.h"
+#include "gfx/palette.h"
 #include "vehicles/geometry.h"
 
 namespace shapes {
 
-inline constexpr ColorIndex Black = 0;
-inline constexpr ColorIndex White = 1;
-inline constexpr ColorIndex Red = 2;
-inline constexpr ColorIndex Green = 3;
-inline constexpr ColorIndex Blue = 4;
-inline constexpr ColorIndex Yellow = 5;
-inline constexpr ColorIndex IceBlue = 11;
-inline constexpr ColorIndex Peach = 18;
-inline constexpr ColorIndex Gray50 = 22;
+using namespace palette;
 
 inline void drawRectangle(Display& d, Point a, Point b, ColorIndex colour, int width) {
     d.drawRectangle(a.x(), a.y(), b.x(), b.y(), colour, width);

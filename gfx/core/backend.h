@@ -1,9 +1,10 @@
 // The narrow seam between the library's logic and a window system.
-// A back end owns the windows, the timer, the off-screen image and the dialog;
-// everything the library decides is made in gfx/core.
+// A back end owns the windows, the timer and the dialog and turns its platform's
+// events into messages; everything the library decides is made in gfx/core.
 #pragma once
 
 #include <ctime>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -14,15 +15,18 @@ namespace gfx {
 
 class Backend {
 public:
+    // The graphics window's client area: the whole 600 x 500 drawing area shows.
+    static constexpr int ClientWidth = 601;
+    static constexpr int ClientHeight = 501;
+
     virtual ~Backend() = default;
 
-    // Opens the graphics window (with the menu), the text window, the off-screen
-    // image and the 100 ms timer. Returns the client size of the graphics window.
-    virtual void open(int showMode, int& clientWidth, int& clientHeight) = 0;
+    // Opens the graphics window (with the menu), the text window and the 100 ms timer.
+    virtual void open(int showMode) = 0;
 
-    // Takes the oldest pending message without blocking; false when there is none.
-    virtual bool takeMessage(Message& message) = 0;
-    // Blocks until at least one message is pending.
+    // Hands the platform's pending events to post(), never blocking.
+    virtual void poll() {}
+    // Blocks until at least one message has been posted.
     virtual void waitForMessage() = 0;
 
     // Copies the off-screen image to the graphics window.
@@ -33,7 +37,7 @@ public:
     virtual void clearImage() = 0;
 
     virtual void setMenuCheck(int id, bool checked) = 0;
-    // A line was added to the message history; the text window shows it when it can.
+    // A line went into the message history; the text window shows it when it can.
     virtual void textAppended(const std::string& line) = 0;
     virtual void showTextWindow() = 0;
 
@@ -42,6 +46,17 @@ public:
 
     // The calendar time that seeds the random generator.
     virtual std::time_t calendarTime() = 0;
+
+    // The library's side of the one FIFO: the oldest message, polling the platform first
+    // when none is pending; false when there is still none.
+    bool take(Message& message);
+    bool hasMessages() const { return !queue_.empty(); }
+
+protected:
+    void post(const Message& message) { queue_.push_back(message); }
+
+private:
+    std::deque<Message> queue_;
 };
 
 // Installs the back end that gfxOpen will use; the library owns it from then on.

@@ -1,7 +1,9 @@
-// The library's 24 named colours.
+// The library's 24 named colours: the names are the words of the drawing log.
 #pragma once
 
 #include <cstdint>
+
+#include "gfx/palette.h"
 
 namespace gfx {
 
@@ -10,8 +12,7 @@ struct Colour {
     std::uint8_t red, green, blue;
 };
 
-constexpr int ColourCount = 24;
-constexpr int Red = 2;
+using palette::ColourCount;
 
 const Colour& colourAt(int index);  // index must be 0..23
 inline bool isValidColour(int index) {

@@ -10,6 +10,7 @@
 #include "gfx/core/format_buffer.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
+#include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 
 using namespace gfx;
@@ -21,7 +22,7 @@ constexpr int MaxPointSize = 127;
 int checkColour(int colour) {
     if (isValidColour(colour)) return colour;
     gfxPrintf("Illegal color %d; using RED.\n", colour);
-    return Red;
+    return palette::Red;
 }
 
 // The positive counterpart of a negative value; INT_MIN, which has none, gives INT_MAX.
@@ -54,9 +55,10 @@ const char* name(int colour) {
 }
 
 void submit(ShapeRecord& record) {
-    State& s = state();
-    if (Backend* b = backend()) b->render(record, s.centreX, s.centreY);
-    s.imageDirty = true;
+    WindowState& w = state().window;
+    if (const auto& observe = toolHooks().shapeObserver) observe(record);
+    if (Backend* b = backend()) b->render(record, w.centreX, w.centreY);
+    w.imageDirty = true;
 }
 
 // Corners in either order, as (left, top) to (right, bottom).
@@ -84,19 +86,19 @@ void submitBox(ShapeKind kind, int colour, int width, long long left, long long 
 
 int gfxFlush() {
     State& s = state();
-    if (s.loggingOn) gfxPrintf("Flushing the graphics window\n");
-    if (s.imageDirty) {
+    if (s.log.loggingOn) gfxPrintf("Flushing the graphics window\n");
+    if (s.window.imageDirty) {
         if (Backend* b = backend()) b->showImage();
-        s.imageDirty = false;
+        s.window.imageDirty = false;
     }
     return 1;
 }
 
 int gfxClear() {
     State& s = state();
-    if (s.loggingOn) gfxPrintf("Clearing the graphics window\n");
+    if (s.log.loggingOn) gfxPrintf("Clearing the graphics window\n");
     if (Backend* b = backend()) b->clearImage();
-    s.imageDirty = true;
+    s.window.imageDirty = true;
     return 1;
 }
 
@@ -107,7 +109,7 @@ int gfxCircle(int colour, int x, int y, int radius) {
         gfxPrintf("Radius of %d not possible, using radius %d\n", radius, fixed);
         radius = fixed;
     }
-    if (state().loggingOn)
+    if (state().log.loggingOn)
         gfxPrintf("%s circle at (%d,%d), radius %d\n", name(colour), x, y, radius);
     const long long r = radius;
     submitBox(ShapeKind::Oval, colour, 0, x - r, y + r, x + r, y - r);
@@ -117,7 +119,7 @@ int gfxCircle(int colour, int x, int y, int radius) {
 int gfxTriangle(int colour, int x1, int y1, int x2, int y2, int x3, int y3, int width) {
     colour = checkColour(colour);
     width = checkWidth(width);
-    if (state().loggingOn)
+    if (state().log.loggingOn)
         gfxPrintf("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", name(colour), x1, y1, x2, y2, x3,
                   y3);
     ShapeRecord r;
@@ -134,7 +136,7 @@ int gfxRectangle(int colour, int x1, int y1, int x2, int y2, int width) {
     const auto [left, top, right, bottom] = orderedBox(x1, y1, x2, y2);
     colour = checkColour(colour);
     width = checkWidth(width);
-    if (state().loggingOn) {
+    if (state().log.loggingOn) {
         if (width == 0)
             gfxPrintf("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", name(colour),
                       left, top, right, bottom);
@@ -150,7 +152,7 @@ int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
     const auto [left, top, right, bottom] = orderedBox(x1, y1, x2, y2);
     width = checkWidth(width);
     colour = checkColour(colour);
-    if (state().loggingOn) {
+    if (state().log.loggingOn) {
         if (width == 0)
             gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", name(colour), left,
                       top, right, bottom);
@@ -165,7 +167,7 @@ int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
 int gfxLine(int colour, int x1, int y1, int x2, int y2, int width) {
     width = checkWidth(width);
     colour = checkColour(colour);
-    if (state().loggingOn)
+    if (state().log.loggingOn)
         gfxPrintf("%s line from (%d,%d) to (%d,%d), width %d\n", name(colour), x1, y1, x2, y2,
                   width);
     ShapeRecord r;
@@ -183,7 +185,7 @@ int gfxLine(int colour, int x1, int y1, int x2, int y2, int width) {
 int gfxText(int colour, int x, int y, int pointSize, const char* text) {
     pointSize = checkPointSize(pointSize);
     colour = checkColour(colour);
-    if (state().loggingOn) gfxPrintf("%s text at (%d,%d), \"%s\"\n", name(colour), x, y, text);
+    if (state().log.loggingOn) gfxPrintf("%s text at (%d,%d), \"%s\"\n", name(colour), x, y, text);
     ShapeRecord r;
     r.kind = ShapeKind::Text;
     r.colour = colour;
@@ -208,8 +210,8 @@ int gfxTextf(int colour, int x, int y, int pointSize, const char* format, ...) {
 
 int gfxSetLogging(bool on) {
     State& s = state();
-    if (!s.open) return 0;
-    s.loggingOn = on;
+    if (!s.window.open) return 0;
+    s.log.loggingOn = on;
     if (Backend* b = backend()) {
         b->setMenuCheck(MenuId::Logging, on);
         if (on) b->showTextWindow();

@@ -5,6 +5,7 @@
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
 #include "gfx/core/state.h"
+#include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 
 namespace gfx {
@@ -17,31 +18,37 @@ GfxStartup startupValues;
 
 void setCentre(int clientWidth, int clientHeight) {
     // Integer centre of the client rectangle (left and top are 0).
-    state().centreX = clientWidth / 2;
-    state().centreY = clientHeight / 2;
+    state().window.centreX = clientWidth / 2;
+    state().window.centreY = clientHeight / 2;
 }
 
-void postQuit() {
-    // The quit request travels as a message, so it reaches the event wait in order.
-    state().pendingKind = 4;
+void advanceOneFrame() {
+    AnimationState& a = state().animation;
+    const bool armedForAnimation =
+        state().input.pendingKind == EventKind::Periodic && a.armedByAnimation;
+    a.animating = false;
+    // A periodic event the animation armed becomes the one frame; otherwise every
+    // press asks for a frame of its own, however quickly the presses follow.
+    if (armedForAnimation)
+        a.armedByAnimation = false;
+    else
+        ++a.framesRequested;
 }
 
 void menuAction(int id) {
     State& s = state();
     switch (id) {
         case MenuId::Animate:
-            s.animating = true;
+            s.animation.animating = true;
             break;
         case MenuId::Halt:
-            s.animating = false;
+            s.animation.animating = false;
             break;
         case MenuId::AdvanceFrame:
-            s.animating = false;
-            // A periodic event already waiting for its tick is the one frame asked for.
-            s.stepPending = s.pendingKind != 3;
+            advanceOneFrame();
             break;
         case MenuId::Logging:
-            gfxSetLogging(!s.loggingOn);
+            gfxSetLogging(!s.log.loggingOn);
             break;
         case MenuId::RecordScript:
             toggleRecording();
@@ -53,7 +60,8 @@ void menuAction(int id) {
             requestPlayOne();
             break;
         case MenuId::Quit:
-            postQuit();
+            // The quit request reaches the application as one Quit at this wait.
+            s.input.pendingKind = EventKind::Quit;
             break;
         default:
             break;  // greyed credits and unknown identifiers do nothing
@@ -86,29 +94,30 @@ int shortcutMenuId(int keyCode) {
 // The graphics window's handling of one message.
 void dispatch(const Message& m) {
     State& s = state();
+    InputState& in = s.input;
     switch (m.kind) {
         case MessageKind::Timer:
-            s.timerFired = true;
+            s.animation.timerFired = true;
             break;
         case MessageKind::LeftClick:
-            s.pendingKind = 1;
-            s.eventX = (m.a & 0xFFFF) - s.centreX;
-            s.eventY = s.centreY - (m.b & 0xFFFF);
+            in.pendingKind = EventKind::Mouse;
+            in.eventX = (m.a & 0xFFFF) - s.window.centreX;
+            in.eventY = s.window.centreY - (m.b & 0xFFFF);
             break;
         case MessageKind::KeyDown:
             if (m.a == KeyCode::Control) {
-                s.ctrlDown = true;
-            } else if (s.ctrlDown) {
+                in.ctrlDown = true;
+            } else if (in.ctrlDown) {
                 if (int id = shortcutMenuId(m.a)) menuAction(id);
             }
             break;
         case MessageKind::KeyUp:
-            if (m.a == KeyCode::Control) s.ctrlDown = false;
+            if (m.a == KeyCode::Control) in.ctrlDown = false;
             break;
         case MessageKind::Character:
-            if (!s.ctrlDown) {
-                s.pendingKind = 2;
-                s.eventKey = static_cast<char>(m.a);
+            if (!in.ctrlDown) {
+                in.pendingKind = EventKind::Keyboard;
+                in.eventKey = static_cast<char>(m.a);
             }
             break;
         case MessageKind::Command:
@@ -123,10 +132,10 @@ void dispatch(const Message& m) {
 }
 
 void showIfDirty() {
-    State& s = state();
-    if (s.imageDirty) {
+    WindowState& w = state().window;
+    if (w.imageDirty) {
         currentBackend->showImage();
-        s.imageDirty = false;
+        w.imageDirty = false;
     }
 }
 
@@ -134,15 +143,15 @@ void showIfDirty() {
 // pending, the pass blocks (after showing a dirty image) instead of spinning.
 void pumpPass(bool mayBlock) {
     Message m{MessageKind::Timer};
-    bool got = currentBackend->takeMessage(m);
+    bool got = currentBackend->take(m);
     if (!got && mayBlock) {
         showIfDirty();
         currentBackend->waitForMessage();
-        got = currentBackend->takeMessage(m);
+        got = currentBackend->take(m);
     }
     if (got) {
         if (m.kind == MessageKind::Quit) {
-            state().pendingKind = 4;
+            state().input.pendingKind = EventKind::Quit;
             return;
         }
         dispatch(m);
@@ -152,10 +161,34 @@ void pumpPass(bool mayBlock) {
 
 bool eventSettled() {
     const State& s = state();
-    return s.pendingKind != -1 && !(s.pendingKind == 3 && !s.timerFired);
+    const EventKind k = s.input.pendingKind;
+    return k != EventKind::None && !(k == EventKind::Periodic && !s.animation.timerFired);
+}
+
+bool wantsPeriodic() {
+    const AnimationState& a = state().animation;
+    return (a.framesRequested > 0 || a.animating) && state().input.pendingKind == EventKind::None;
+}
+
+void armPeriodic() {
+    State& s = state();
+    AnimationState& a = s.animation;
+    s.input.pendingKind = EventKind::Periodic;
+    a.timerFired = false;
+    a.armedByAnimation = a.framesRequested == 0;
+    if (a.framesRequested > 0) --a.framesRequested;
+    s.script.playOnePending = false;
 }
 
 }  // namespace
+
+bool Backend::take(Message& message) {
+    if (queue_.empty()) poll();
+    if (queue_.empty()) return false;
+    message = queue_.front();
+    queue_.pop_front();
+    return true;
+}
 
 void setBackend(std::unique_ptr<Backend> b) {
     delete currentBackend;
@@ -164,7 +197,6 @@ void setBackend(std::unique_ptr<Backend> b) {
 Backend* backend() {
     return currentBackend;
 }
-
 
 }  // namespace gfx
 
@@ -179,13 +211,12 @@ const GfxStartup& gfxStartup() {
 
 int gfxOpen(void*, void*, const char*, int showMode) {
     State& s = state();
-    s.animating = false;
-    s.stepPending = false;
-    int w = 601, h = 501;
-    currentBackend->open(showMode, w, h);
-    setCentre(w, h);
-    s.open = true;
-    currentBackend->setMenuCheck(MenuId::Logging, s.loggingOn);
+    s.animation.animating = false;
+    s.animation.framesRequested = 0;
+    currentBackend->open(showMode);
+    setCentre(Backend::ClientWidth, Backend::ClientHeight);
+    s.window.open = true;
+    currentBackend->setMenuCheck(MenuId::Logging, s.log.loggingOn);
     return 1;
 }
 
@@ -196,20 +227,21 @@ int gfxClose() {
 
 int gfxSetAnimation(int code) {
     State& s = state();
-    if (!s.open) return 0;
+    AnimationState& a = s.animation;
+    if (!s.window.open) return 0;
     switch (code) {
         case 0:
-            s.stepPending = false;
-            s.animating = false;
+            a.framesRequested = 0;
+            a.animating = false;
             break;
         case 1:
-            s.stepPending = true;
+            if (a.framesRequested == 0) a.framesRequested = 1;
             break;
         case 2:
-            s.animating = true;
+            a.animating = true;
             break;
         case 5:
-            s.quitRequested = true;
+            a.quitRequested = true;
             break;
         default:
             break;
@@ -219,36 +251,31 @@ int gfxSetAnimation(int code) {
 
 int gfxAwaitEvent(int& x, int& y, char& key) {
     State& s = state();
-    s.pendingKind = -1;
-    s.eventKey = 0;
-    s.eventY = 0;
-    s.eventX = 0;
+    InputState& in = s.input;
+    in.pendingKind = EventKind::None;
+    in.eventKey = 0;
+    in.eventY = 0;
+    in.eventX = 0;
     while (!eventSettled()) {
         // Block only when nothing can change without a new message.
-        bool scripted = s.playOnePending || s.playingBack;
-        bool willArm = (s.stepPending || s.animating) && s.pendingKind == -1;
-        pumpPass(!scripted && !willArm);
-        if (s.pendingKind == 4) break;  // the platform's quit ends the pass at once
-        if (s.playOnePending || s.playingBack) {
-            s.playOnePending = false;
+        const bool scripted = s.script.playOnePending || s.script.playingBack;
+        pumpPass(!scripted && !wantsPeriodic());
+        if (in.pendingKind == EventKind::Quit) break;  // the platform's quit ends the pass at once
+        if (s.script.playOnePending || s.script.playingBack) {
+            s.script.playOnePending = false;
             if (readScriptEvent()) break;  // scripted events do not wait for the timer
             stopPlayback();
         }
-        if ((s.stepPending || s.animating) && s.pendingKind == -1) {
-            s.pendingKind = 3;
-            s.timerFired = false;
-            s.stepPending = false;
-            s.playOnePending = false;
-        }
+        if (wantsPeriodic()) armPeriodic();
     }
     // What is recorded is what the application sees.
-    const int kind = s.quitRequested ? 4 : s.pendingKind;
-    if (s.recording) recordEvent(kind, s.eventX, s.eventY, s.eventKey);
-    x = s.eventX;
-    y = s.eventY;
-    key = s.eventKey;
-    if (s.eventObserver) s.eventObserver(kind);
-    return kind;
+    const EventKind kind = s.animation.quitRequested ? EventKind::Quit : in.pendingKind;
+    if (s.script.recording) recordEvent(kind, in.eventX, in.eventY, in.eventKey);
+    x = in.eventX;
+    y = in.eventY;
+    key = in.eventKey;
+    if (toolHooks().eventObserver) toolHooks().eventObserver(kind);
+    return static_cast<int>(kind);
 }
 
 long long gfxCalendarTime() {

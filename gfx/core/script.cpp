@@ -1,8 +1,13 @@
 // Script files: one event a line, "DROVA_MOUSE(x, y);", "DROVA_KBD(k);", "DROVA_PERIODIC(n);".
 #include "gfx/core/script.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
@@ -11,6 +16,7 @@
 #include "gfx/core/backend.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
+#include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 
 namespace gfx {
@@ -21,46 +27,83 @@ constexpr std::size_t MaxLineLength = 511;
 constexpr std::size_t MaxNumberLength = 11;
 constexpr std::size_t KindLetterIndex = 6;  // after the six characters of "DROVA_"
 
+ScriptState& script() {
+    return state().script;
+}
+const char* fileName() {
+    return toolHooks().scriptFileName.c_str();
+}
+
 void setCheck(int id, bool on) {
     if (Backend* b = backend()) b->setMenuCheck(id, on);
 }
 
-void closeStream() {
-    State& s = state();
-    if (s.scriptFile) std::fclose(s.scriptFile);
-    s.scriptFile = nullptr;
-    s.scriptStream = ScriptStream::Closed;
+void reportWriteFailure() {
+    gfxPrintf("Cannot write script file %s\n", fileName());
+}
+
+// Opens the script file without blocking and keeps it only when it is a regular file:
+// a FIFO, a device or a directory would hang the program or never end.
+int openRegular(int flags) {
+    const int fd = ::open(fileName(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Writes all of text, going on after short writes; false when the file takes no more.
+bool writeAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 void writeLine(const std::string& line) {
-    State& s = state();
-    if (s.scriptStream == ScriptStream::Reading) closeStream();
-    if (!s.scriptFile) {
-        s.scriptFile = std::fopen(state().scriptFileName.c_str(), "w");
-        if (!s.scriptFile) {
-            gfxPrintf("Cannot open script file %s for writing\n", state().scriptFileName.c_str());
+    ScriptState& sc = script();
+    if (sc.stream == ScriptStream::Reading) closeScriptStream();
+    if (sc.writer < 0) {
+        sc.writer = openRegular(O_WRONLY | O_CREAT | O_TRUNC);
+        if (sc.writer < 0) {
+            gfxPrintf("Cannot open script file %s for writing\n", fileName());
             return;
         }
-        s.scriptStream = ScriptStream::Writing;
+        sc.stream = ScriptStream::Writing;
+        sc.written = 0;
     }
-    std::fputs(line.c_str(), s.scriptFile);
-    std::fflush(s.scriptFile);  // a crash later keeps what was recorded so far
+    // Each line goes to the file at once, so an abrupt end loses nothing written so far.
+    if (writeAll(sc.writer, line)) {
+        sc.written += static_cast<long long>(line.size());
+        return;
+    }
+    // A full disk: the file keeps only whole lines, and the next line tries again.
+    if (ftruncate(sc.writer, sc.written) == 0) lseek(sc.writer, sc.written, SEEK_SET);
+    reportWriteFailure();
 }
 
 void writePeriodicRun() {
-    State& s = state();
-    if (s.periodicRun > 0) {
-        writeLine("DROVA_PERIODIC(" + std::to_string(s.periodicRun) + ");\n");
-        s.periodicRun = 0;
+    ScriptState& sc = script();
+    if (sc.periodicRun > 0) {
+        writeLine("DROVA_PERIODIC(" + std::to_string(sc.periodicRun) + ");\n");
+        sc.periodicRun = 0;
     }
 }
 
 void stopRecording() {
-    State& s = state();
+    ScriptState& sc = script();
     setCheck(MenuId::RecordScript, false);
-    s.recording = false;
+    sc.recording = false;
     writePeriodicRun();
-    closeStream();
+    closeScriptStream();
 }
 
 // Reads one line of at most 511 characters; the rest of a longer line is skipped so
@@ -103,78 +146,101 @@ int scanNumber(const std::string& line, std::size_t& pos) {
 
 // Makes kind the pending event; values the line does not set are 0, so a click the
 // user gave meanwhile leaves nothing behind.
-void produce(int kind) {
-    State& s = state();
-    s.pendingKind = kind;
-    s.eventX = 0;
-    s.eventY = 0;
-    s.eventKey = 0;
+void produce(EventKind kind) {
+    InputState& in = state().input;
+    in.pendingKind = kind;
+    in.eventX = 0;
+    in.eventY = 0;
+    in.eventKey = 0;
+}
+
+std::FILE* openReader() {
+    if (const auto& open = toolHooks().openScriptForReading) return open();
+    const int fd = openRegular(O_RDONLY);
+    if (fd < 0) return nullptr;
+    std::FILE* f = fdopen(fd, "r");
+    if (!f) ::close(fd);
+    return f;
 }
 
 bool openForReading() {
-    State& s = state();
-    if (s.scriptStream == ScriptStream::Writing) stopRecording();
-    if (s.scriptFile) return true;
-    s.scriptFile = std::fopen(state().scriptFileName.c_str(), "r");
-    if (!s.scriptFile) return false;
-    s.scriptStream = ScriptStream::Reading;
+    ScriptState& sc = script();
+    if (sc.stream == ScriptStream::Writing) stopRecording();
+    if (sc.reader) return true;
+    sc.reader = openReader();
+    if (!sc.reader) return false;
+    sc.stream = ScriptStream::Reading;
     return true;
 }
 
 }  // namespace
 
-void recordEvent(int kind, int x, int y, char key) {
-    State& s = state();
-    if (kind == 3) {
-        ++s.periodicRun;
+void closeScriptStream() {
+    ScriptState& sc = script();
+    if (sc.reader) std::fclose(sc.reader);
+    if (sc.writer >= 0 && ::close(sc.writer) != 0) reportWriteFailure();
+    sc.reader = nullptr;
+    sc.writer = -1;
+    sc.stream = ScriptStream::Closed;
+}
+
+void recordEvent(EventKind kind, int x, int y, char key) {
+    ScriptState& sc = script();
+    if (kind == EventKind::Periodic) {
+        ++sc.periodicRun;
         return;
     }
     writePeriodicRun();
-    if (kind == 1) {
+    if (kind == EventKind::Mouse) {
         writeLine("DROVA_MOUSE(" + std::to_string(x) + ", " + std::to_string(y) + ");\n");
-    } else if (kind == 2) {
+    } else if (kind == EventKind::Keyboard) {
         writeLine("DROVA_KBD(" + std::to_string(static_cast<signed char>(key)) + ");\n");
     }
 }
 
+void writePendingRecording() {
+    if (script().recording) writePeriodicRun();
+}
+
 int readScriptEvent() {
-    State& s = state();
+    ScriptState& sc = script();
     if (!openForReading()) {
-        gfxPrintf("Cannot open script file %s for reading\n", state().scriptFileName.c_str());
+        gfxPrintf("Cannot open script file %s for reading\n", fileName());
         stopPlayback();
         return 0;
     }
-    if (s.periodicRun > 0) {
-        --s.periodicRun;
-        produce(3);
+    if (sc.periodicRun > 0) {
+        --sc.periodicRun;
+        produce(EventKind::Periodic);
         return 1;
     }
     std::string line;
-    bool got = readLine(s.scriptFile, line);
-    while (got && isBlank(line)) got = readLine(s.scriptFile, line);
+    bool got = readLine(sc.reader, line);
+    while (got && isBlank(line)) got = readLine(sc.reader, line);
     if (!got) {
-        gfxPrintf("EOF encountered in script file %s\n", state().scriptFileName.c_str());
+        gfxPrintf("EOF encountered in script file %s\n", fileName());
         stopPlayback();
         // Forgotten at its end, so the next playback or play one starts the script over.
-        closeStream();
+        closeScriptStream();
         return 0;
     }
     if (line.size() <= KindLetterIndex) return 0;
     std::size_t pos = KindLetterIndex;
+    InputState& in = state().input;
     switch (line[KindLetterIndex]) {
         case 'K':
-            produce(2);
-            s.eventKey = static_cast<char>(scanNumber(line, pos));
+            produce(EventKind::Keyboard);
+            in.eventKey = static_cast<char>(scanNumber(line, pos));
             break;
         case 'M':
-            produce(1);
-            s.eventX = scanNumber(line, pos);
-            s.eventY = scanNumber(line, pos);
+            produce(EventKind::Mouse);
+            in.eventX = scanNumber(line, pos);
+            in.eventY = scanNumber(line, pos);
             break;
         case 'P': {
-            produce(3);
+            produce(EventKind::Periodic);
             const int n = scanNumber(line, pos);
-            s.periodicRun = n > 1 ? n - 1 : 0;  // this event is the first of the run
+            sc.periodicRun = n > 1 ? n - 1 : 0;  // this event is the first of the run
             break;
         }
         default:
@@ -184,59 +250,55 @@ int readScriptEvent() {
 }
 
 void toggleRecording() {
-    State& s = state();
-    if (s.recording) {
+    ScriptState& sc = script();
+    if (sc.recording) {
         stopRecording();
         return;
     }
-    if (s.playingBack || s.playOnePending) stopPlayback();
-    if (s.scriptStream == ScriptStream::Reading) closeStream();
-    s.periodicRun = 0;  // a run left over from playback is not ours to write
+    if (sc.playingBack || sc.playOnePending) stopPlayback();
+    if (sc.stream == ScriptStream::Reading) closeScriptStream();
+    sc.periodicRun = 0;  // a run left over from playback is not ours to write
     setCheck(MenuId::RecordScript, true);
-    s.recording = true;
+    sc.recording = true;
 }
 
 void togglePlayback() {
-    State& s = state();
-    if (s.playingBack) {
-        s.playingBack = false;
+    ScriptState& sc = script();
+    if (sc.playingBack) {
+        sc.playingBack = false;
         setCheck(MenuId::PlaybackScript, false);
-        closeStream();
-        s.periodicRun = 0;
+        closeScriptStream();
+        sc.periodicRun = 0;
         return;
     }
-    if (s.recording) stopRecording();
+    if (sc.recording) stopRecording();
     setCheck(MenuId::PlaybackScript, true);
-    s.animating = false;
-    s.stepPending = false;
-    s.playingBack = true;
+    state().animation.animating = false;
+    state().animation.framesRequested = 0;
+    sc.playingBack = true;
 }
 
 void requestPlayOne() {
-    State& s = state();
-    if (s.recording) stopRecording();
-    s.playOnePending = true;
-    s.animating = false;
-    s.stepPending = false;
+    ScriptState& sc = script();
+    if (sc.recording) stopRecording();
+    sc.playOnePending = true;
+    state().animation.animating = false;
+    state().animation.framesRequested = 0;
 }
 
 void stopPlayback() {
-    State& s = state();
-    s.playingBack = false;
-    s.playOnePending = false;
+    ScriptState& sc = script();
+    sc.playingBack = false;
+    sc.playOnePending = false;
     setCheck(MenuId::PlaybackScript, false);
 }
 
 void closeScript() {
-    State& s = state();
-    if (s.recording) stopRecording();
-    if (s.playingBack || s.playOnePending) stopPlayback();
-    closeStream();
-    s.periodicRun = 0;
-}
-
-void setScriptFileName(const std::string& name) {
-    state().scriptFileName = name;
+    ScriptState& sc = script();
+    if (sc.recording) stopRecording();
+    if (sc.playingBack || sc.playOnePending) stopPlayback();
+    closeScriptStream();
+    sc.periodicRun = 0;
 }
 
 }  // namespace gfx

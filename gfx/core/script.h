@@ -1,14 +1,14 @@
 // Recording the event stream into "DROVA.SCR" and playing it back.
 #pragma once
 
-#include <string>
+#include "gfx/event_kind.h"
 
 namespace gfx {
 
 constexpr const char* ScriptFileName = "DROVA.SCR";
 
-// Writes one returned event (kind 1 mouse, 2 key, 3 periodic, 4 quit) while recording.
-void recordEvent(int kind, int x, int y, char key);
+// Writes one returned event while recording.
+void recordEvent(EventKind kind, int x, int y, char key);
 // Produces the next scripted event into the pending event; 1 when it did, 0 when not.
 int readScriptEvent();
 
@@ -20,8 +20,10 @@ void stopPlayback();
 // Library close: switches recording (its pending periodic run written) and playback
 // off and closes the script stream.
 void closeScript();
-
-// Records to and plays back another file than "DROVA.SCR" (headless tools).
-void setScriptFileName(const std::string& name);
+// Writes the periodic run still being counted, if recording: for endings that do not
+// pass through the library's close.
+void writePendingRecording();
+// Closes the one script stream, whichever way it is open, and forgets it.
+void closeScriptStream();
 
 }  // namespace gfx

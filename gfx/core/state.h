@@ -1,49 +1,65 @@
-// The library's one process-wide state.
+// The library's one process-wide state, grouped by concern.
 #pragma once
 
 #include <cstdio>
-#include <functional>
-#include <string>
 
 #include "gfx/core/text_history.h"
+#include "gfx/event_kind.h"
 
 namespace gfx {
 
 // Which way the one script stream is open, so it is never read while open for writing.
 enum class ScriptStream { Closed, Writing, Reading };
 
-struct State {
+struct WindowState {
     bool open = false;  // the graphics window exists
-    bool animating = false;
-    bool stepPending = false;
-    bool quitRequested = false;
-    int pendingKind = -1;
+    int centreX = 300;  // the world origin in client pixels
+    int centreY = 250;
+    bool imageDirty = true;  // the off-screen image holds drawing the window has not shown
+};
+
+struct InputState {
+    EventKind pendingKind = EventKind::None;  // the event being assembled
     int eventX = 0;
     int eventY = 0;
     char eventKey = 0;
-    bool timerFired = false;
     bool ctrlDown = false;
-    int centreX = 300;
-    int centreY = 250;
-    bool imageDirty = true;
-    bool loggingOn = true;
+};
 
+struct AnimationState {
+    bool animating = false;
+    // Single frames asked for and not yet armed: each Ctrl+F while halted is one more.
+    int framesRequested = 0;
+    // The pending periodic event was armed by the animation, not for a requested frame.
+    bool armedByAnimation = false;
+    bool quitRequested = false;
+    bool timerFired = false;  // a tick came since the pending periodic event was armed
+};
+
+struct ScriptState {
     bool recording = false;
     bool playingBack = false;
     bool playOnePending = false;
     int periodicRun = 0;
-    std::FILE* scriptFile = nullptr;
-    ScriptStream scriptStream = ScriptStream::Closed;
-    std::string scriptFileName = "DROVA.SCR";  // only tools name another file
+    ScriptStream stream = ScriptStream::Closed;
+    std::FILE* reader = nullptr;  // while Reading
+    int writer = -1;              // while Writing: each line is written through at once
+    long long written = 0;        // bytes of whole lines in the file being written
+};
 
+struct LogState {
+    bool loggingOn = true;
     TextHistory history;
-    bool echoText = false;  // also write every text-window line to standard output
-    // Told of every event the wait returns (tools that stop a run after so many ticks).
-    std::function<void(int kind)> eventObserver;
+};
+
+struct State {
+    WindowState window;
+    InputState input;
+    AnimationState animation;
+    ScriptState script;
+    LogState log;
 };
 
 State& state();
-// Forgets everything: a fresh library, as at process start (for tests and tools).
-void resetState();
 
 }  // namespace gfx

@@ -8,6 +8,7 @@
 #include "gfx/core/backend.h"
 #include "gfx/core/format_buffer.h"
 #include "gfx/core/state.h"
+#include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 
 using namespace gfx;
@@ -23,13 +24,13 @@ int gfxPrintf(const char* format, ...) {
     va_start(args, format);
     const int n = formatInto(buffer, format, args);
     va_end(args);
-    State& s = state();
-    s.history.add(std::string(buffer, n));
-    if (s.echoText) {
+    TextHistory& history = state().log.history;
+    history.add(std::string(buffer, n));
+    if (toolHooks().echoText) {
         std::fwrite(buffer, 1, n, stdout);
         if (n == 0 || buffer[n - 1] != '\n') std::fputc('\n', stdout);
     }
-    if (Backend* b = backend()) b->textAppended(s.history.newest());
+    if (Backend* b = backend()) b->textAppended(history.newest());
     return n;
 }
 

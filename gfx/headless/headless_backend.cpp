@@ -2,21 +2,9 @@
 
 namespace gfx {
 
-void HeadlessBackend::open(int, int& clientWidth, int& clientHeight) {
-    clientWidth = 601;
-    clientHeight = 501;
-}
-
-bool HeadlessBackend::takeMessage(Message& message) {
-    if (queue_.empty()) return false;
-    message = queue_.front();
-    queue_.pop_front();
-    return true;
-}
-
 void HeadlessBackend::waitForMessage() {
     if (idle_) idle_(*this);
-    if (queue_.empty()) post({MessageKind::Timer});
+    if (!hasMessages()) post({MessageKind::Timer});
 }
 
 void HeadlessBackend::render(const ShapeRecord& record, int centreX, int centreY) {

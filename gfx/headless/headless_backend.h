@@ -1,9 +1,18 @@
-// A back end without windows: messages come from code, the timer fires as soon as
-// the library would wait for it, and the image can be read or saved.
+// The headless back end: the library without any window system.
+//
+// Platform: none. Messages come from code (tests) or from a script, the timer fires as
+// soon as the library would wait for it, the off-screen image can be read or saved, and
+// the text window is a list of lines.
+// Cannot: show anything or take input from a person; its calendar time can be fixed, so
+// a run can be repeated exactly.
+// Depends on: the library core and the renderer only.
+//
+// It is also the template for a new back end: derive from Backend, turn the platform's
+// events into post() calls (in poll() or from the platform's callbacks), block in
+// waitForMessage() until something was posted, and show the image in showImage().
 #pragma once
 
 #include <ctime>
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -22,7 +31,7 @@ public:
     // Without one (or when it posts nothing) a timer message is posted.
     using IdleHandler = std::function<void(HeadlessBackend&)>;
 
-    void post(const Message& m) { queue_.push_back(m); }
+    using Backend::post;  // tests and tools drive the library through the FIFO
     void setIdleHandler(IdleHandler handler) { idle_ = std::move(handler); }
     void setCalendarTime(std::time_t t) { calendarTime_ = t; }
     void setDialogReply(std::string reply) { dialogReply_ = std::move(reply); }
@@ -33,10 +42,7 @@ public:
     void setKeepLines(bool keep) { keepLines_ = keep; }
     bool textWindowShown() const { return textWindowShown_; }
     const std::string& lastDialogPrompt() const { return lastPrompt_; }
-    std::size_t pending() const { return queue_.size(); }
-
-    void open(int showMode, int& clientWidth, int& clientHeight) override;
-    bool takeMessage(Message& message) override;
+    void open(int) override {}
     void waitForMessage() override;
     void showImage() override { ++imagesShown_; }
     void render(const ShapeRecord& record, int centreX, int centreY) override;
@@ -51,7 +57,6 @@ public:
 
 private:
     Renderer renderer_;
-    std::deque<Message> queue_;
     IdleHandler idle_;
     std::optional<std::time_t> calendarTime_;
     std::string dialogReply_;

@@ -5,14 +5,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gfx/core/backend.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/qt/key_translation.h"
 
 namespace gfx {
 
-Canvas::Canvas(const Renderer& renderer, MessageQueue& queue, QWidget* parent)
-    : QWidget(parent), renderer_(renderer), queue_(queue) {
-    setFixedSize(GraphicsWindow::ClientWidth, GraphicsWindow::ClientHeight);
+Canvas::Canvas(const Renderer& renderer, const MessageSink& post, QWidget* parent)
+    : QWidget(parent), renderer_(renderer), post_(post) {
+    setFixedSize(Backend::ClientWidth, Backend::ClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -24,30 +25,30 @@ void Canvas::paintEvent(QPaintEvent*) {
 void Canvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
-    queue_.post({MessageKind::LeftClick, pos.x(), pos.y()});
+    post_({MessageKind::LeftClick, pos.x(), pos.y()});
 }
 
 void Canvas::resizeEvent(QResizeEvent*) {
-    queue_.post({MessageKind::Size, width(), height()});
+    post_({MessageKind::Size, width(), height()});
 }
 
-void postKeyPress(MessageQueue& queue, QKeyEvent* event) {
-    queue.post({MessageKind::KeyDown, keyCodeOf(*event)});
-    if (auto c = typedCharacter(*event)) queue.post({MessageKind::Character, *c});
+void postKeyPress(const MessageSink& post, QKeyEvent* event) {
+    post({MessageKind::KeyDown, keyCodeOf(*event)});
+    if (auto c = typedCharacter(*event)) post({MessageKind::Character, *c});
 }
 
-void postKeyRelease(MessageQueue& queue, QKeyEvent* event) {
+void postKeyRelease(const MessageSink& post, QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    queue.post({MessageKind::KeyUp, keyCodeOf(*event)});
+    post({MessageKind::KeyUp, keyCodeOf(*event)});
 }
 
-GraphicsWindow::GraphicsWindow(const Renderer& renderer, MessageQueue& queue)
+GraphicsWindow::GraphicsWindow(const Renderer& renderer, const MessageSink& post)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      queue_(queue) {
+      post_(post) {
     setWindowTitle(QStringLiteral("DROVA Graphics"));
     setObjectName(QStringLiteral("DrawWndClass"));
-    canvas_ = new Canvas(renderer, queue, this);
+    canvas_ = new Canvas(renderer, post, this);
     setCentralWidget(canvas_);
     buildMenu();
     setFocusPolicy(Qt::StrongFocus);
@@ -74,7 +75,7 @@ void GraphicsWindow::buildMenu() {
         }
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] {
-            queue_.post({MessageKind::Command, id});
+            post_({MessageKind::Command, id});
         });
         if (!item.greyed) actions_[id] = action;
     }
@@ -90,16 +91,16 @@ QAction* GraphicsWindow::menuAction(int id) const {
 }
 
 void GraphicsWindow::keyPressEvent(QKeyEvent* event) {
-    postKeyPress(queue_, event);
+    postKeyPress(post_, event);
 }
 void GraphicsWindow::keyReleaseEvent(QKeyEvent* event) {
-    postKeyRelease(queue_, event);
+    postKeyRelease(post_, event);
 }
 
 void GraphicsWindow::closeEvent(QCloseEvent* event) {
     // Closing asks the application to quit; the window stays until the process ends.
     event->ignore();
-    queue_.post({MessageKind::Quit});
+    post_({MessageKind::Quit});
 }
 
 }  // namespace gfx

@@ -6,14 +6,14 @@
 #include <QMainWindow>
 #include <map>
 
-#include "gfx/qt/message_queue.h"
+#include "gfx/qt/message_sink.h"
 #include "gfx/qt/renderer.h"
 
 namespace gfx {
 
 class Canvas : public QWidget {
 public:
-    Canvas(const Renderer& renderer, MessageQueue& queue, QWidget* parent);
+    Canvas(const Renderer& renderer, const MessageSink& post, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,19 +22,16 @@ protected:
 
 private:
     const Renderer& renderer_;
-    MessageQueue& queue_;
+    MessageSink post_;
 };
 
 // Key presses and releases become messages wherever they reach, as in the graphics window.
-void postKeyPress(MessageQueue& queue, QKeyEvent* event);
-void postKeyRelease(MessageQueue& queue, QKeyEvent* event);
+void postKeyPress(const MessageSink& post, QKeyEvent* event);
+void postKeyRelease(const MessageSink& post, QKeyEvent* event);
 
 class GraphicsWindow : public QMainWindow {
 public:
-    static constexpr int ClientWidth = 601;
-    static constexpr int ClientHeight = 501;
-
-    GraphicsWindow(const Renderer& renderer, MessageQueue& queue);
+    GraphicsWindow(const Renderer& renderer, const MessageSink& post);
     void setMenuCheck(int id, bool checked);
     QAction* menuAction(int id) const;
     Canvas* canvas() const { return canvas_; }
@@ -47,7 +44,7 @@ protected:
 private:
     void buildMenu();
 
-    MessageQueue& queue_;
+    MessageSink post_;
     Canvas* canvas_;
     std::map<int, QAction*> actions_;
 };

@@ -1,9 +1,10 @@
 #include "gfx/qt/input_dialog.h"
 
 #include <QFontMetrics>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 namespace gfx {
 
@@ -24,16 +25,27 @@ InputDialog::InputDialog(const std::string& prompt, QWidget* parent)
     setFixedSize(frame.size());
     if (parent) move(parent->mapToGlobal(frame.topLeft()));
 
-    prompt_ = new QLabel(QString::fromLatin1(prompt.c_str()), this);
+    // Static text that breaks anywhere when a word is wider than the line, so even a
+    // prompt without spaces shows whole.
+    prompt_ = new QTextEdit(this);
     prompt_->setObjectName(QStringLiteral("prompt"));
-    prompt_->setWordWrap(true);
-    prompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    prompt_->setPlainText(QString::fromLatin1(prompt.c_str()));
+    prompt_->setReadOnly(true);
+    prompt_->setFrameShape(QFrame::NoFrame);
+    prompt_->setFocusPolicy(Qt::NoFocus);
+    prompt_->setTextInteractionFlags(Qt::NoTextInteraction);
+    prompt_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    prompt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    prompt_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    prompt_->viewport()->setAutoFillBackground(false);
+    prompt_->document()->setDocumentMargin(0);
     prompt_->setGeometry(dialogRect(m, 8, 3, 167, 24));
 
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QStringLiteral("edit"));
     edit_->setGeometry(dialogRect(m, 8, 30, 167, 37));
     edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit_->installEventFilter(this);
 
     okay_ = new QPushButton(QStringLiteral("Okay"), this);
     okay_->setObjectName(QStringLiteral("okay"));
@@ -41,6 +53,17 @@ InputDialog::InputDialog(const std::string& prompt, QWidget* parent)
     okay_->setGeometry(dialogRect(m, 67, 74, 50, 14));
     connect(okay_, &QPushButton::clicked, this, [this] { done(1); });
     edit_->setFocus();
+}
+
+bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            okay_->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 std::string InputDialog::reply() const {

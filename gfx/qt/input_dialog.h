@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <string>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTextEdit;
 
 namespace gfx {
 
@@ -15,14 +15,18 @@ public:
     InputDialog(const std::string& prompt, QWidget* parent);
     std::string reply() const;  // the edit field as 8-bit text, at most 255 characters
 
-    QLabel* promptLabel() const { return prompt_; }
+    QTextEdit* promptText() const { return prompt_; }
     QPlainTextEdit* editField() const { return edit_; }
     QPushButton* okayButton() const { return okay_; }
 
     void reject() override {}  // closing by other means than "Okay" is not offered
 
+protected:
+    // The edit field is multi-line but takes no Enter: Enter presses "Okay".
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    QLabel* prompt_;
+    QTextEdit* prompt_;
     QPlainTextEdit* edit_;
     QPushButton* okay_;
 };

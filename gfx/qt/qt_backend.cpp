@@ -4,35 +4,33 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "gfx/core/state.h"
 #include "gfx/qt/input_dialog.h"
 
 namespace gfx {
 
-QtBackend::QtBackend() {
+QtBackend::QtBackend() : sink_([this](const Message& m) { post(m); }) {
     timer_.setInterval(TimerPeriodMs);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { queue_.post({MessageKind::Timer}); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { post({MessageKind::Timer}); });
     // A Ctrl key released while another program has the focus is never seen: when the
     // program loses the focus, count Ctrl as released so typing works on return.
     // The timer is the connection's context: it ends with this back end.
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &timer_,
                      [this](Qt::ApplicationState state) {
                          if (state != Qt::ApplicationActive)
-                             queue_.post({MessageKind::KeyUp, KeyCode::Control});
+                             post({MessageKind::KeyUp, KeyCode::Control});
                      });
 }
 
 QtBackend::~QtBackend() = default;
 
-void QtBackend::open(int showMode, int& clientWidth, int& clientHeight) {
-    graphics_ = std::make_unique<GraphicsWindow>(renderer_, queue_);
-    text_ = std::make_unique<TextWindow>(state().history, queue_);
+void QtBackend::open(int showMode) {
+    graphics_ = std::make_unique<GraphicsWindow>(renderer_, sink_);
+    text_ = std::make_unique<TextWindow>(sink_);
 
     // A strip across the bottom third of the screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int w = screen.width(), h = screen.height();
-    text_->move(0, (2 * h) / 3 + 1);
-    text_->resize(w, h / 3);
+    text_->placeFrame(QRect(0, (2 * h) / 3 + 1, w, h / 3));
 
     if (showMode != 0) {
         text_->show();
@@ -40,18 +38,19 @@ void QtBackend::open(int showMode, int& clientWidth, int& clientHeight) {
         graphics_->activateWindow();
         graphics_->raise();
     }
-    clientWidth = graphics_->canvas()->width();
-    clientHeight = graphics_->canvas()->height();
+    // Destroyed by another program, the graphics window asks to quit, as when closed.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        destroyWatch_ = std::make_unique<DestroyWatch>(graphics_->winId(),
+                                                       [this] { post({MessageKind::Quit}); });
     timer_.start();
 }
 
-bool QtBackend::takeMessage(Message& message) {
-    if (queue_.empty()) QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return queue_.take(message);
+void QtBackend::poll() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void QtBackend::waitForMessage() {
-    while (queue_.empty()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (!hasMessages()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void QtBackend::showImage() {
@@ -66,8 +65,8 @@ void QtBackend::setMenuCheck(int id, bool checked) {
     if (graphics_) graphics_->setMenuCheck(id, checked);
 }
 
-void QtBackend::textAppended(const std::string&) {
-    if (text_) text_->update();  // coalesced: one repaint however many lines arrive
+void QtBackend::textAppended(const std::string& line) {
+    if (text_) text_->append(line);
 }
 
 void QtBackend::showTextWindow() {

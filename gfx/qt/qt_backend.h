@@ -1,12 +1,19 @@
-// The Qt 6 back end: two top-level windows, the 100 ms timer, the off-screen image.
+// The Qt 6 back end: the desktop program's windows.
+//
+// Platform: Qt Widgets on X11 (or any platform plugin Qt has). The "DROVA Graphics"
+// window with the "&Run" menu and a fixed 601 x 501 client area, the "DROVA Text"
+// window, a 100 ms QTimer and the modal "DROVA_gets" dialog; waiting blocks in Qt's
+// event loop, so a halted program uses no CPU.
+// Cannot: resize the graphics window (its client size is fixed).
+// Depends on: Qt 6 Core, Gui and Widgets.
 #pragma once
 
 #include <QTimer>
 #include <memory>
 
 #include "gfx/core/backend.h"
+#include "gfx/qt/destroy_watch.h"
 #include "gfx/qt/graphics_window.h"
-#include "gfx/qt/message_queue.h"
 #include "gfx/qt/renderer.h"
 #include "gfx/qt/text_window.h"
 
@@ -19,8 +26,8 @@ public:
     QtBackend();
     ~QtBackend() override;
 
-    void open(int showMode, int& clientWidth, int& clientHeight) override;
-    bool takeMessage(Message& message) override;
+    void open(int showMode) override;
+    void poll() override;
     void waitForMessage() override;
     void showImage() override;
     void render(const ShapeRecord& record, int centreX, int centreY) override;
@@ -37,10 +44,11 @@ public:
 
 private:
     Renderer renderer_;
-    MessageQueue queue_;
+    MessageSink sink_;
     std::unique_ptr<GraphicsWindow> graphics_;
     std::unique_ptr<TextWindow> text_;
     QTimer timer_;
+    std::unique_ptr<DestroyWatch> destroyWatch_;
 };
 
 }  // namespace gfx

@@ -1,6 +1,7 @@
 #include "gfx/qt/text_window.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,8 +10,7 @@
 
 namespace gfx {
 
-TextWindow::TextWindow(const TextHistory& history, MessageQueue& queue)
-    : QWidget(nullptr), history_(history), queue_(queue) {
+TextWindow::TextWindow(const MessageSink& post) : QWidget(nullptr), post_(post) {
     setWindowTitle(QStringLiteral("DROVA Text"));
     setObjectName(QStringLiteral("TextWndClass"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -20,6 +20,50 @@ TextWindow::TextWindow(const TextHistory& history, MessageQueue& queue)
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void TextWindow::append(const std::string& line) {
+    history_.add(line);
+    update();  // coalesced: one repaint however many lines arrive
+}
+
+void TextWindow::placeFrame(const QRect& outer) {
+    outer_ = outer;
+    fittedMargins_ = QMargins(-1, -1, -1, -1);
+    fitTries_ = 0;
+    fitFrame();
+}
+
+void TextWindow::fitFrame() {
+    if (outer_.isNull()) return;
+    const QRect frame = frameGeometry(), client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    // Give up after a few tries for one set of margins: a window manager may refuse.
+    if (margins != fittedMargins_)
+        fitTries_ = 0;
+    else if (frame == outer_ || fitTries_ >= MaxFitTries)
+        return;
+    ++fitTries_;
+    fittedMargins_ = margins;
+    resize(outer_.width() - margins.left() - margins.right(),
+           outer_.height() - margins.top() - margins.bottom());
+    move(outer_.topLeft());  // a top-level window's position is its frame's
+}
+
+bool TextWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            fitFrame();
+            break;
+        default:
+            break;
+    }
+    return handled;
 }
 
 void TextWindow::paintEvent(QPaintEvent*) {
@@ -38,10 +82,10 @@ void TextWindow::paintEvent(QPaintEvent*) {
 }
 
 void TextWindow::keyPressEvent(QKeyEvent* event) {
-    postKeyPress(queue_, event);
+    postKeyPress(post_, event);
 }
 void TextWindow::keyReleaseEvent(QKeyEvent* event) {
-    postKeyRelease(queue_, event);
+    postKeyRelease(post_, event);
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {

@@ -1,27 +1,46 @@
 // The "DROVA Text" window: the last 25 library lines, newest at the bottom.
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
+#include <string>
 
 #include "gfx/core/text_history.h"
-#include "gfx/qt/message_queue.h"
+#include "gfx/qt/message_sink.h"
 
 namespace gfx {
 
 class TextWindow : public QWidget {
 public:
-    TextWindow(const TextHistory& history, MessageQueue& queue);
+    explicit TextWindow(const MessageSink& post);
     static constexpr int LeftMargin = 5;
 
+    // A line the library wrote; the window keeps the last 25 to repaint itself.
+    void append(const std::string& line);
+    const TextHistory& history() const { return history_; }
+
+    // Keeps the whole window, frame and decorations included, at outer: the frame is
+    // known only once a window manager has framed the window, so it is fitted again
+    // whenever the window moves, resizes or is shown.
+    void placeFrame(const QRect& outer);
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    const TextHistory& history_;
-    MessageQueue& queue_;
+    void fitFrame();
+
+    TextHistory history_;
+    QRect outer_;
+    QMargins fittedMargins_{-1, -1, -1, -1};
+    static constexpr int MaxFitTries = 3;
+    int fitTries_ = 0;
+    MessageSink post_;
 };
 
 }  // namespace gfx

@@ -18,7 +18,7 @@ bool toMessage(int kind, int a, int b, Message& m) {
 
 }  // namespace
 
-void WebBackend::open(int, int& clientWidth, int& clientHeight) {
+void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     for (const MenuItem& item : runMenuItems()) {
         const bool checkable = item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
@@ -26,8 +26,6 @@ void WebBackend::open(int, int& clientWidth, int& clientHeight) {
         page::addMenuItem(RunMenuTitle, item.text, item.id, checkable, item.checked, item.greyed);
     }
     page::open();
-    clientWidth = ClientWidth;
-    clientHeight = ClientHeight;
 }
 
 void WebBackend::poll() {
@@ -37,19 +35,11 @@ void WebBackend::poll() {
         if (toMessage(kind, a, b, m)) post(m);
 }
 
-bool WebBackend::takeMessage(Message& message) {
-    if (queue_.empty()) poll();
-    if (queue_.empty()) return false;
-    message = queue_.front();
-    queue_.pop_front();
-    return true;
-}
-
 void WebBackend::waitForMessage() {
     // A tick matters only to a periodic event that waits for it; any other wait is
     // for the user, and ticks meanwhile would only wake the page for nothing.
-    const bool wakeOnTimer = state().pendingKind == 3;
-    while (queue_.empty()) {
+    const bool wakeOnTimer = state().input.pendingKind == EventKind::Periodic;
+    while (!hasMessages()) {
         page::waitForEvent(wakeOnTimer);
         poll();
     }

@@ -15,8 +15,6 @@
 // Depends on: emscripten (Asyncify, IDBFS), the page's script, gfx/render.
 #pragma once
 
-#include <deque>
-
 #include "gfx/core/backend.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/renderer.h"
@@ -25,8 +23,9 @@ namespace gfx {
 
 class WebBackend : public Backend {
 public:
-    void open(int showMode, int& clientWidth, int& clientHeight) override;
-    bool takeMessage(Message& message) override;
+    void open(int showMode) override;
+    // Hands the events the page queued to the FIFO, never waiting.
+    void poll() override;
     void waitForMessage() override;
     void showImage() override;
     void render(const ShapeRecord& record, int centreX, int centreY) override;
@@ -38,13 +37,6 @@ public:
     std::time_t calendarTime() override;
 
 private:
-    static constexpr int ClientWidth = 601, ClientHeight = 501;
-
-    // Hands the events the page queued to the FIFO, never waiting.
-    void poll();
-    void post(const Message& m) { queue_.push_back(m); }
-
-    std::deque<Message> queue_;
     PixelImage image_{PixelFormat::Rgba8};
     Renderer renderer_{image_};
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gfx/core/colour_table.h"
+#include "gfx/core/library_reset.h"
 #include "tests/support/headless_session.h"
 
 using ::testing::ElementsAre;
@@ -198,9 +199,7 @@ public:
 TEST(DisplayFacadeDeath, SecondDisplayShowsTheErrorInTheDialog) {
     EXPECT_EXIT(
         {
-            gfx::resetState();
-            Display::forgetForTesting();
-            gfx::setBackend(std::make_unique<PromptCheckingBackend>());
+            gfx::resetLibrary(std::make_unique<PromptCheckingBackend>());
             Display first;
             first.drawCircle(0, 0, 1, 0);
             Display second;

@@ -88,7 +88,7 @@ TEST_F(EventWait, AnimationGivesOnePeriodicEventPerTimerTick) {
     post(MessageKind::Timer);
     post(MessageKind::Timer);
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
-    EXPECT_EQ(session.backend().pending(), 0u);
+    EXPECT_FALSE(session.backend().hasMessages());
 }
 
 TEST_F(EventWait, ClickReplacesAPeriodicEventWaitingForItsTick) {
@@ -115,6 +115,16 @@ TEST_F(EventWait, HaltAndAdvanceOneFrame) {
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Keyboard);  // exactly one frame
     EXPECT_EQ(e.key, 'z');
+}
+
+TEST_F(EventWait, EveryCtrlFWhileHaltedGivesItsOwnFrame) {
+    // Three presses within one timer tick: none is merged into another's frame.
+    ctrl('F');
+    ctrl('F');
+    ctrl('F');
+    for (int frame = 0; frame < 3; ++frame) EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    post(MessageKind::Character, 'z');
+    EXPECT_EQ(await(display).kind, EventKind::Keyboard);  // and no fourth frame
 }
 
 TEST_F(EventWait, CtrlFWhileAnimatingStopsAfterExactlyOneFrame) {
@@ -154,7 +164,7 @@ TEST_F(EventWait, LowerCaseShortcutsWorkToo) {
     post(MessageKind::KeyUp, Control);
     post(MessageKind::Character, 'x');
     EXPECT_EQ(await(display).kind, EventKind::Keyboard);
-    EXPECT_TRUE(gfx::state().loggingOn);
+    EXPECT_TRUE(gfx::state().log.loggingOn);
     EXPECT_TRUE(session.backend().menuChecked(gfx::MenuId::Logging));
 }
 
@@ -171,7 +181,7 @@ TEST_F(EventWait, UnknownMenuIdentifiersAndCreditsDoNothing) {
     post(MessageKind::Command, 42);
     post(MessageKind::Character, 'c');
     EXPECT_EQ(await(display).kind, EventKind::Keyboard);
-    EXPECT_FALSE(gfx::state().animating);
+    EXPECT_FALSE(gfx::state().animation.animating);
 }
 
 TEST_F(EventWait, DirtyImageIsShownBeforeBlocking) {
@@ -180,31 +190,31 @@ TEST_F(EventWait, DirtyImageIsShownBeforeBlocking) {
     display.setAnimation(AnimationMode::Animate);
     await(display);
     EXPECT_GT(session.backend().imagesShown(), shown);
-    EXPECT_FALSE(gfx::state().imageDirty);
+    EXPECT_FALSE(gfx::state().window.imageDirty);
 }
 
 TEST(EventWaitClosed, SetAnimationBeforeOpenReturnsZeroAndChangesNothing) {
     HeadlessSession session;
     EXPECT_EQ(gfxSetAnimation(2), 0);
     EXPECT_EQ(gfxSetLogging(false), 0);
-    EXPECT_FALSE(gfx::state().animating);
-    EXPECT_TRUE(gfx::state().loggingOn);
+    EXPECT_FALSE(gfx::state().animation.animating);
+    EXPECT_TRUE(gfx::state().log.loggingOn);
 }
 
 TEST(EventWaitClosed, SetAnimationCodes) {
     HeadlessSession session;
     gfxOpen(nullptr, nullptr, "", 1);
     EXPECT_EQ(gfxSetAnimation(2), 1);
-    EXPECT_TRUE(gfx::state().animating);
+    EXPECT_TRUE(gfx::state().animation.animating);
     EXPECT_EQ(gfxSetAnimation(1), 1);
-    EXPECT_TRUE(gfx::state().stepPending);
+    EXPECT_EQ(gfx::state().animation.framesRequested, 1);
     EXPECT_EQ(gfxSetAnimation(3), 1);  // no such code: nothing changes
     EXPECT_EQ(gfxSetAnimation(0), 1);
-    EXPECT_FALSE(gfx::state().animating);
-    EXPECT_FALSE(gfx::state().stepPending);
-    EXPECT_FALSE(gfx::state().quitRequested);
+    EXPECT_FALSE(gfx::state().animation.animating);
+    EXPECT_EQ(gfx::state().animation.framesRequested, 0);
+    EXPECT_FALSE(gfx::state().animation.quitRequested);
     EXPECT_EQ(gfxSetAnimation(5), 1);
-    EXPECT_TRUE(gfx::state().quitRequested);
+    EXPECT_TRUE(gfx::state().animation.quitRequested);
 }
 
 }  // namespace

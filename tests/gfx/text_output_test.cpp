@@ -38,14 +38,14 @@ TEST(Printf, FormatsStoresAndCounts) {
     HeadlessSession s;
     EXPECT_EQ(gfxPrintf("%s %d\n", "tick", 42), 8);
     EXPECT_THAT(s.takeLog(), ElementsAre("tick 42\n"));
-    EXPECT_EQ(gfx::state().history.newest(), "tick 42\n");
+    EXPECT_EQ(gfx::state().log.history.newest(), "tick 42\n");
 }
 
 TEST(Printf, OverlongMessageIsCutNotOverrun) {
     HeadlessSession s;
     const std::string big(3000, 'y');
     EXPECT_EQ(gfxPrintf("%s", big.c_str()), 1023);
-    EXPECT_EQ(gfx::state().history.newest(), std::string(1023, 'y'));
+    EXPECT_EQ(gfx::state().log.history.newest(), std::string(1023, 'y'));
 }
 
 TEST(Gets, PromptIsCutOrPaddedTo79Characters) {
@@ -73,13 +73,13 @@ TEST(Gets, ReplyIsEmptyOrCutTo255) {
 TEST(Logging, MenuToggleFollowsTheCheckMarkAndShowsTheTextWindow) {
     HeadlessSession s;
     Display display;
-    EXPECT_FALSE(gfx::state().loggingOn);
+    EXPECT_FALSE(gfx::state().log.loggingOn);
     s.backend().post({gfx::MessageKind::Command, 4});
     s.backend().post({gfx::MessageKind::Character, 'k'});
     int x, y;
     char key;
     display.awaitEvent(x, y, key);
-    EXPECT_TRUE(gfx::state().loggingOn);
+    EXPECT_TRUE(gfx::state().log.loggingOn);
     EXPECT_TRUE(s.backend().menuChecked(4));
     EXPECT_TRUE(s.backend().textWindowShown());
 }

@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
+#include "gfx/core/tool_hooks.h"
 #include "tests/support/headless_session.h"
 
 namespace {
@@ -45,24 +47,18 @@ std::vector<std::string> runTrace() {
     const auto script = (dir / "heavy.scr").string();
     std::ofstream(script) << "DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(3000);\n";
 
-    gfx::resetState();
-    Display::forgetForTesting();
-    auto owned = std::make_unique<DigestingBackend>();
-    DigestingBackend& backend = *owned;
+    DigestingBackend& backend = gfx::resetLibraryWith<DigestingBackend>();
     backend.setCalendarTime(1);
-    gfx::setBackend(std::move(owned));
-    gfx::setScriptFileName(script);
+    gfx::toolHooks().scriptFileName = script;
     backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
     backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
     // When the script has ended nothing is left to do: quit.
     backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post({gfx::MessageKind::Quit}); });
-    gfx::state().eventObserver = [&backend](int) { backend.endTurn(); };
+    gfx::toolHooks().eventObserver = [&backend](EventKind) { backend.endTurn(); };
     appMain();
     backend.endTurn();
     std::vector<std::string> turns = std::move(backend.turns);
-    gfx::setBackend(nullptr);
-    gfx::resetState();
-    Display::forgetForTesting();
+    gfx::resetLibrary();
     return turns;
 }
 

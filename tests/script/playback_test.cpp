@@ -200,7 +200,7 @@ TEST_F(Playback, NumbersAreScannedFromTheSeventhCharacter) {
                     mouse(12, 6), mouse(12, 5), mouse(0, 0), mouse(7, 0), mouse(0, 0), keyboard(0),
                     keyboard('\xE9'), keyboard(','), keyboard('\t'), periodic(), periodic(),
                     periodic(), periodic(), periodic(), periodic(), periodic()));
-    EXPECT_EQ(gfx::state().periodicRun, INT_MAX - 4);
+    EXPECT_EQ(gfx::state().script.periodicRun, INT_MAX - 4);
 }
 
 TEST_F(Playback, LongLineIsCutAndItsRestIsNotTheNextEvent) {

@@ -70,6 +70,6 @@ TEST_F(StreamSwitching, ClosingTheLibraryEndsPlayback) {
     EXPECT_EQ(await(), periodic());
     display.close();
     EXPECT_FALSE(playbackChecked());
-    EXPECT_FALSE(gfx::state().playingBack);
-    EXPECT_EQ(gfx::state().scriptFile, nullptr);
+    EXPECT_FALSE(gfx::state().script.playingBack);
+    EXPECT_EQ(gfx::state().script.stream, gfx::ScriptStream::Closed);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/display.h"
 #include "gfx/gfx.h"
@@ -13,19 +14,10 @@
 
 class HeadlessSession {
 public:
-    HeadlessSession() {
-        gfx::resetState();
-        Display::forgetForTesting();
-        auto b = std::make_unique<gfx::HeadlessBackend>();
-        b->setCalendarTime(1000);
-        backend_ = b.get();
-        gfx::setBackend(std::move(b));
+    HeadlessSession() : backend_(&gfx::resetLibraryWith<gfx::HeadlessBackend>()) {
+        backend_->setCalendarTime(1000);
     }
-    ~HeadlessSession() {
-        gfx::setBackend(nullptr);
-        gfx::resetState();
-        Display::forgetForTesting();
-    }
+    ~HeadlessSession() { gfx::resetLibrary(); }
     HeadlessSession(const HeadlessSession&) = delete;
     HeadlessSession& operator=(const HeadlessSession&) = delete;
 

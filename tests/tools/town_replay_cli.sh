@@ -18,7 +18,7 @@ check() {  # description, expected status, expected stderr line, command...
     fi
 }
 
-check "unknown argument" 2 "town-replay: unknown argument '--nope' (try --help)" "$REPLAY" --nope
+check "unknown argument" 2 "town-replay: The following argument was not expected: --nope (try --help)" "$REPLAY" --nope
 check "bad tick count" 2 "town-replay: --ticks needs a whole number of 0 or more, not 'ten'" "$REPLAY" --ticks ten
 check "unwritable png" 2 "town-replay: cannot write /nonexistent/dir/x.png: No such file or directory" \
     "$REPLAY" --ticks 1 --png /nonexistent/dir/x.png

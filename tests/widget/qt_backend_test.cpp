@@ -12,9 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #undef Display
 
+#include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/display.h"
@@ -28,19 +31,12 @@ namespace {
 
 class QtSession : public ::testing::Test {
 protected:
-    QtSession() {
-        gfx::resetState();
-        Display::forgetForTesting();
-        auto b = std::make_unique<gfx::QtBackend>();
-        backend = b.get();
-        gfx::setBackend(std::move(b));
+    QtSession() : backend(&gfx::resetLibraryWith<gfx::QtBackend>()) {
         display = std::make_unique<Display>();
     }
     ~QtSession() override {
         display.reset();
-        gfx::setBackend(nullptr);
-        gfx::resetState();
-        Display::forgetForTesting();
+        gfx::resetLibrary();
     }
     EventKind await(int& x, int& y, char& key) { return display->awaitEvent(x, y, key); }
     EventKind await() {
@@ -59,8 +55,8 @@ TEST_F(QtSession, WindowsCarryTheirTitlesAndSizes) {
     EXPECT_EQ(g->windowTitle(), "DROVA Graphics");
     EXPECT_EQ(backend->textWindow()->windowTitle(), "DROVA Text");
     EXPECT_EQ(g->canvas()->size(), QSize(601, 501));
-    EXPECT_EQ(gfx::state().centreX, 300);
-    EXPECT_EQ(gfx::state().centreY, 250);
+    EXPECT_EQ(gfx::state().window.centreX, 300);
+    EXPECT_EQ(gfx::state().window.centreY, 250);
     EXPECT_TRUE(g->isVisible());
     EXPECT_TRUE(backend->textWindow()->isVisible());
     EXPECT_FALSE(g->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -93,13 +89,13 @@ TEST_F(QtSession, LoggingCheckMarkFollowsCtrlL) {
     EXPECT_EQ(await(x, y, key), EventKind::Keyboard);
     EXPECT_EQ(key, 'k');
     EXPECT_TRUE(logging->isChecked());
-    EXPECT_TRUE(gfx::state().loggingOn);
+    EXPECT_TRUE(gfx::state().log.loggingOn);
 }
 
 TEST_F(QtSession, MenuActionReachesTheLibrary) {
     backend->graphicsWindow()->menuAction(gfx::MenuId::Animate)->trigger();
     EXPECT_EQ(await(), EventKind::Periodic);  // from the real 100 ms timer
-    EXPECT_TRUE(gfx::state().animating);
+    EXPECT_TRUE(gfx::state().animation.animating);
     backend->graphicsWindow()->menuAction(gfx::MenuId::Quit)->trigger();
     EXPECT_EQ(await(), EventKind::Quit);
 }
@@ -185,7 +181,7 @@ TEST_F(QtSession, TextWindowShowsTheNewestLinesAtTheBottom) {
     };
     EXPECT_TRUE(inkInRows(shot.height() - 20, shot.height()));
     EXPECT_FALSE(inkInRows(0, shot.height()) && !inkInRows(shot.height() / 2, shot.height()));
-    auto lines = gfx::state().history.lines();
+    auto lines = gfx::state().log.history.lines();
     EXPECT_EQ(lines.front(), "line 6\n");
     EXPECT_EQ(lines.back(), "line 30\n");
 }
@@ -196,7 +192,7 @@ TEST_F(QtSession, DialogShowsThePromptAndReturnsTheTypedText) {
         auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
-        prompt = dialog->promptLabel()->text();
+        prompt = dialog->promptText()->toPlainText();
         QTest::keyClicks(dialog->editField(), "hello");
         dialog->reject();  // Escape and the like do not close it
         QTest::mouseClick(dialog->okayButton(), Qt::LeftButton);
@@ -207,6 +203,41 @@ TEST_F(QtSession, DialogShowsThePromptAndReturnsTheTypedText) {
     EXPECT_EQ(prompt.size(), 79);
     EXPECT_TRUE(prompt.startsWith("Type something "));
     EXPECT_STREQ(reply, "hello");
+}
+
+TEST_F(QtSession, EnterAndKeypadEnterPressOkay) {
+    for (const bool keypad : {false, true}) {
+        QTimer::singleShot(0, [keypad] {
+            auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClicks(dialog->editField(), "two words");
+            QTest::keyClick(dialog->editField(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        });
+        char reply[256] = "x";
+        EXPECT_EQ(gfxGets("?", reply), 1);
+        EXPECT_STREQ(reply, "two words");  // no line end: the dialog ended on the key
+    }
+}
+
+TEST_F(QtSession, PromptWithoutSpacesShowsWhole) {
+    bool fits = false;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTextEdit* p = dialog->promptText();
+        shown = p->toPlainText();
+        const QSizeF used = p->document()->size();
+        fits = used.width() <= p->viewport()->width() && used.height() <= p->viewport()->height();
+        QTest::mouseClick(dialog->okayButton(), Qt::LeftButton);
+    });
+    std::string prompt;
+    for (int i = 0; i < 79; ++i) prompt.push_back(static_cast<char>('a' + i % 26));
+    char reply[256];
+    gfxGets(prompt.c_str(), reply);
+    EXPECT_EQ(shown, QString::fromLatin1(prompt.c_str()));
+    EXPECT_TRUE(fits) << "the prompt is cut";
 }
 
 TEST_F(QtSession, DialogWithEmptyFieldGivesEmptyReply) {
@@ -224,14 +255,12 @@ TEST(QtSecondDisplay, ShowsTheErrorDialogThenExitsWithMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            gfx::resetState();
-            Display::forgetForTesting();
-            gfx::setBackend(std::make_unique<gfx::QtBackend>());
+            gfx::resetLibrary(std::make_unique<gfx::QtBackend>());
             Display first;
             QTimer::singleShot(0, [] {
                 auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
                 if (!dialog || dialog->windowTitle() != "DROVA_gets" ||
-                    !dialog->promptLabel()->text().startsWith(
+                    !dialog->promptText()->toPlainText().startsWith(
                         "Error: Attempted to instantiate multiple DROVA displays"))
                     std::_Exit(3);
                 QTest::keyClicks(dialog->editField(), "whatever");

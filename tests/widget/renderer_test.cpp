@@ -26,8 +26,8 @@ protected:
 TEST_F(Render, ImageAndOriginMatchTheClientArea) {
     EXPECT_EQ(session.backend().image().width(), 601);
     EXPECT_EQ(session.backend().image().height(), 540);
-    EXPECT_EQ(gfx::state().centreX, 300);
-    EXPECT_EQ(gfx::state().centreY, 250);
+    EXPECT_EQ(gfx::state().window.centreX, 300);
+    EXPECT_EQ(gfx::state().window.centreY, 250);
 }
 
 TEST_F(Render, FilledRectangleCoversBothCornersInclusively) {

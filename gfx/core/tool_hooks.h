@@ -1,0 +1,29 @@
+// What only tools and tests ask of the library: none of it changes the program's behaviour.
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "gfx/event_kind.h"
+
+namespace gfx {
+
+struct ShapeRecord;
+
+struct ToolHooks {
+    // Also write every text-window line to standard output.
+    bool echoText = false;
+    // Told of every event the wait returns (tools that stop a run after so many ticks).
+    std::function<void(EventKind kind)> eventObserver;
+    // Told of every shape record before it is drawn (benchmarks that replay a frame).
+    std::function<void(const ShapeRecord& record)> shapeObserver;
+    // Recording and playback use this file instead of "DROVA.SCR".
+    std::string scriptFileName = "DROVA.SCR";
+    // Opens the script for reading instead of the file system (the fuzzer reads from memory).
+    std::function<std::FILE*()> openScriptForReading;
+};
+
+ToolHooks& toolHooks();
+
+}  // namespace gfx

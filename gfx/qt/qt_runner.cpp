@@ -1,0 +1,30 @@
+#include "gfx/qt/qt_runner.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "gfx/gfx.h"
+#include "gfx/qt/app_icon.h"
+#include "gfx/qt/display_check.h"
+#include "gfx/qt/ending_guard.h"
+#include "gfx/qt/qt_backend.h"
+
+int gfx::runQtProgram(int argc, char** argv) {
+    std::string why;
+    if (!gfx::displayAvailable(why)) {
+        std::fprintf(stderr, "town: cannot open its windows: %s\n", why.c_str());
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gfx::appIcon());
+    const gfx::EndingGuard guard;
+    gfx::setBackend(std::make_unique<gfx::QtBackend>());
+    gfxStoreStartup({nullptr, nullptr, argc > 1 ? argv[1] : "", 1});
+    appMain();
+    gfx::setBackend(nullptr);
+    return 0;
+}

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: built with cpack, its control fields and
+# contents, installed (with dpkg -i when run as root in CI, else unpacked into a
+# temporary root), checked as a desktop would, and the installed town started under
+# Xvfb: its windows carry the icon and Ctrl+Q ends it with status 0.
+# Usage: package_e2e.sh path/to/build-folder version summary
+BUILD=$(realpath "$1")
+VERSION=$2
+SUMMARY=$3
+TOWN=$BUILD/app/town
+source "$(dirname "$0")/../e2e/e2e_lib.sh"
+source "$(dirname "$0")/installed_checks.sh"
+WORK=$E2E_TMP
+
+# --- build the package
+cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/out" >"$WORK/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$WORK/cpack.log")"
+DEB=$WORK/out/fenns-town_${VERSION}_amd64.deb
+[ -f "$DEB" ] || fail "no $(basename "$DEB"): $(ls "$WORK/out")"
+echo "package: $(basename "$DEB"), $(stat -c %s "$DEB") bytes"
+
+# --- control fields
+field() { dpkg-deb --field "$DEB" "$1"; }
+[ "$(field Package)" = fenns-town ] || fail "Package is $(field Package)"
+[ "$(field Version)" = "$VERSION" ] || fail "Version is $(field Version)"
+[ "$(field Architecture)" = amd64 ] || fail "Architecture is $(field Architecture)"
+[ "$(field Section)" = games ] || fail "Section is $(field Section)"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@]+@example\.org\>$ ]] ||
+    fail "Maintainer is $(field Maintainer)"
+DESCRIPTION=$(field Description)
+[ "$(sed -n 1p <<<"$DESCRIPTION")" = "$SUMMARY" ] || fail "Description starts: $DESCRIPTION"
+[ "$(wc -l <<<"$DESCRIPTION")" -gt 3 ] || fail "the Description has no long text"
+[ -z "$(awk 'length > 80' <<<"$DESCRIPTION")" ] || fail "Description lines over 80 columns"
+DEPENDS=$(field Depends)
+echo "Depends: $DEPENDS"
+# Computed from the binaries: versioned, and Qt's widgets among them.
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    [[ ", $DEPENDS" == *", $lib (>= "[0-9]* ]] || fail "Depends lacks a versioned $lib"
+done
+# Loaded at run time by name, out of dpkg-shlibdeps's sight.
+for pkg in fonts-dejavu-core qt6-qpa-plugins; do
+    [[ ", $DEPENDS," == *", $pkg,"* ]] || fail "Depends lacks $pkg"
+done
+
+# --- contents: the manifest under /usr, stripped programs
+dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' |
+    check_file_list "the package's files"
+dpkg-deb -x "$DEB" "$WORK/root"
+for program in town town-replay; do
+    [[ "$(file "$WORK/root/usr/bin/$program")" == *", stripped"* ]] || fail "$program is not stripped"
+done
+
+# --- install
+INSTALLED=""
+if [ "${CI:-}" = true ] && [ "$(id -u)" = 0 ]; then
+    dpkg-query -W fenns-town >/dev/null 2>&1 && fail "fenns-town is installed already"
+    dpkg -i "$DEB" >"$WORK/dpkg.log" 2>&1 || fail "dpkg -i failed: $(cat "$WORK/dpkg.log")"
+    INSTALLED=yes
+    trap 'dpkg -r fenns-town >/dev/null 2>&1; e2e_cleanup' EXIT
+    dpkg-query -L fenns-town | while read -r f; do [ -d "$f" ] || echo "$f"; done |
+        sed 's|^/usr/||' | check_file_list "the installed package's files"
+    ROOT=""
+else
+    ROOT=$WORK/root
+fi
+check_installed "$ROOT/usr"
+
+# --- the installed program under Xvfb
+TOWN=$ROOT/usr/bin/town
+start_x
+start_town
+TEXT=$(xdotool search --name "^DROVA Text$" | sed -n 1p)
+[ -n "$TEXT" ] || fail "no text window"
+for w in "$WINDOW" "$TEXT"; do
+    # The icon at every size of the installed one.
+    sizes=$(xprop -len 4000000 -id "$w" _NET_WM_ICON | { grep -o 'Icon ([0-9]* x [0-9]*)' || true; } | sort)
+    [ "$sizes" = "$(printf 'Icon (%s)\n' '128 x 128' '256 x 256' '48 x 48' '64 x 64')" ] ||
+        fail "window $w has icons: ${sizes:-none}"
+    # Desktops match the window to the menu entry by its class.
+    class=$(sed -n 's/^StartupWMClass=//p' "$ROOT/usr/share/applications/$APP_ID.desktop")
+    [[ "$(xprop -id "$w" WM_CLASS)" == *"\"$class\"" ]] || fail "window $w is not of class $class"
+done
+keys ctrl+q
+expect_exit 0
+
+# --- removal leaves nothing behind
+if [ -n "$INSTALLED" ]; then
+    dpkg -r fenns-town >"$WORK/dpkg.log" 2>&1 || fail "dpkg -r failed: $(cat "$WORK/dpkg.log")"
+    trap e2e_cleanup EXIT
+    while read -r f; do
+        [ ! -e "/usr/$f" ] || fail "/usr/$f is left after removal"
+    done <"$MANIFEST"
+fi
+echo "package end-to-end: all checks passed"
