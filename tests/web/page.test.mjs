@@ -73,9 +73,29 @@ describe('the page', () => {
     assert.equal(await selectedButton(page), 'light');
 
     assert.equal(await page.locator('#text-title').textContent(), 'DROVA Text');
+    const font = await page.locator('#text-lines').evaluate((e) => getComputedStyle(e).fontFamily);
+    assert.equal(font, 'monospace', 'the panel is in a fixed-pitch font');
     await page.waitForFunction(() => window.town.frames >= 5);
     assert.deepEqual(page.problems, []);
     await context.close();
+  });
+
+  it('draws each pixel as whole device pixels on high-density screens, and clicks still hit', async () => {
+    for (const [ratio, devicePixels] of [
+      [2, 2],
+      [1.5, 2],
+      [3, 3],
+    ]) {
+      const context = await browser.newContext({ deviceScaleFactor: ratio });
+      const page = await openTown(context, `${server.url}index.html`);
+      const box = await page.locator('#canvas').boundingBox();
+      assert.ok(Math.abs(box.width * ratio - 601 * devicePixels) < 0.01, `width at ${ratio}`);
+      assert.ok(Math.abs(box.height * ratio - 501 * devicePixels) < 0.01, `height at ${ratio}`);
+      await clickWorld(page, 150, -230);
+      await page.waitForFunction(() => window.town.frames >= 6);
+      assert.equal(await selectedButton(page), 'heavy', `click at ratio ${ratio}`);
+      await context.close();
+    }
   });
 
   it('has the desktop menu: items, access keys, shortcut labels, checks and greyed credits', async () => {
