@@ -31,7 +31,8 @@ public:
         std::string text;
         char buffer[256];
         ssize_t n;
-        while (saved_ >= 0 && (n = read(pipe_[0], buffer, sizeof buffer)) > 0) text.append(buffer, n);
+        while (saved_ >= 0 && (n = read(pipe_[0], buffer, sizeof buffer)) > 0)
+            text.append(buffer, n);
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
         for (char& c : text)
             if (c == '\n') c = ' ';
