@@ -1,4 +1,5 @@
 // town-replay: the real appMain on the headless back end, as fast as the machine allows.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QGuiApplication>
@@ -45,6 +46,21 @@ bool writable(const std::string& path, std::string& why) {
     return true;
 }
 
+// Whether path is a regular file that can be read: a directory, a FIFO or a device
+// is no script.
+bool readableFile(const std::string& path, std::string& why) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 || access(path.c_str(), R_OK) != 0) {
+        why = std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        why = S_ISDIR(st.st_mode) ? "it is a directory" : "it is not a regular file";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,8 +73,8 @@ int main(int argc, char** argv) {
     }
     if (!options->png.empty() && !writable(options->png, error))
         return fail("cannot write " + options->png + ": " + error);
-    if (!options->script.empty() && access(options->script.c_str(), R_OK) != 0)
-        return fail("cannot read " + options->script + ": " + std::strerror(errno));
+    if (!options->script.empty() && !readableFile(options->script, error))
+        return fail("cannot read " + options->script + ": " + error);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtNotes);
@@ -103,9 +119,12 @@ int main(int argc, char** argv) {
 
     appMain();
     if (progress && periodic >= 1000) std::fputc('\n', stderr);
-    std::fflush(stdout);
 
     int status = 0;
+    // A log that did not reach its reader is a failed run, not a short one.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        status = fail(std::string("cannot write the log to standard output: ") +
+                      std::strerror(errno ? errno : EIO));
     if (!options->png.empty() && !backend.image().save(QString::fromStdString(options->png), "PNG"))
         status = fail("cannot write " + options->png);
     gfx::setBackend(nullptr);

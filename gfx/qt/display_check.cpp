@@ -1,5 +1,7 @@
 #include "gfx/qt/display_check.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -9,7 +11,42 @@ namespace gfx {
 
 namespace {
 
-std::string connectionProblem(int error, const std::string& display) {
+// The X library writes a refusing server's reason to standard error itself; catch it
+// so that it can become part of the one line.
+class StderrCatcher {
+public:
+    StderrCatcher() {
+        if (pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) return;
+        saved_ = dup(STDERR_FILENO);
+        dup2(pipe_[1], STDERR_FILENO);
+    }
+    ~StderrCatcher() {
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        close(pipe_[0]);
+        close(pipe_[1]);
+    }
+    std::string caught() const {
+        std::string text;
+        char buffer[256];
+        ssize_t n;
+        while (saved_ >= 0 && (n = read(pipe_[0], buffer, sizeof buffer)) > 0)
+            text.append(buffer, n);
+        while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+        for (char& c : text)
+            if (c == '\n') c = ' ';
+        return text;
+    }
+
+private:
+    int pipe_[2] = {-1, -1};
+    int saved_ = -1;
+};
+
+std::string connectionProblem(int error, const std::string& display, const std::string& reason) {
+    if (!reason.empty())
+        return "the X server on display " + display + " refused the connection: " + reason;
     switch (error) {
         case XCB_CONN_CLOSED_PARSE_ERR:
             return "DISPLAY '" + display + "' is not a display name";
@@ -42,11 +79,17 @@ bool displayAvailable(std::string& why) {
         return false;
     }
     int screen = 0;
-    xcb_connection_t* c = xcb_connect(display, &screen);
-    const int error = xcb_connection_has_error(c);
-    xcb_disconnect(c);
+    std::string reason;
+    int error = 0;
+    {
+        const StderrCatcher catcher;
+        xcb_connection_t* c = xcb_connect(display, &screen);
+        error = xcb_connection_has_error(c);
+        xcb_disconnect(c);
+        reason = catcher.caught();
+    }
     if (error != 0) {
-        why = connectionProblem(error, display);
+        why = connectionProblem(error, display, reason);
         return false;
     }
     return true;

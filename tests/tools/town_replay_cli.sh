@@ -24,6 +24,12 @@ check "unwritable png" 2 "town-replay: cannot write /nonexistent/dir/x.png: No s
     "$REPLAY" --ticks 1 --png /nonexistent/dir/x.png
 check "unreadable script" 2 "town-replay: cannot read missing.scr: No such file or directory" \
     "$REPLAY" --ticks 1 --script missing.scr
+mkdir a-directory
+check "a directory as the script" 2 "town-replay: cannot read a-directory: it is a directory" \
+    "$REPLAY" --ticks 1 --script a-directory
+check "the log into a full standard output" 2 \
+    "town-replay: cannot write the log to standard output: No space left on device" \
+    sh -c '"$0" --seed 1 --ticks 5 --log >/dev/full' "$REPLAY"
 check "a clean run" 0 "" "$REPLAY" --seed 3 --ticks 20 --png out.png
 [ -s out.png ] || { echo "FAIL: no PNG written"; failures=$((failures + 1)); }
 "$REPLAY" --help | grep -q "^Usage: town-replay" || { echo "FAIL: --help"; failures=$((failures + 1)); }
@@ -41,5 +47,5 @@ printf 'DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(4);\n' > run.scr
 grep -q 'Mode: Heavy Traffic' s.log || { echo "FAIL: the script's click was not replayed"; failures=$((failures + 1)); }
 grep -q '^EOF encountered in script file run.scr$' s.log || { echo "FAIL: no end-of-script line"; failures=$((failures + 1)); }
 
-echo "$((11 - failures)) passed, $failures failed"
+echo "$((13 - failures)) passed, $failures failed"
 [ "$failures" = 0 ]
