@@ -47,6 +47,11 @@ async function selectedButton(page) {
   return `none (heavy ${heavy}, light ${light})`;
 }
 
+// Waits until the program waits for the user alone: no tick is awaited any more.
+async function untilHalted(page) {
+  await page.waitForFunction(() => !window.town.ticking);
+}
+
 async function framesStayFor(page, ms) {
   const before = await frames(page);
   await sleep(ms);
@@ -157,13 +162,15 @@ describe('input', () => {
   it('Ctrl+H halts, Ctrl+F advances exactly one frame, Ctrl+A animates again', async () => {
     const { context, page } = await freshTown();
     await page.keyboard.press('Control+h');
-    await sleep(300);
+    await untilHalted(page);
     const waits = await page.evaluate(() => window.town.waits);
     assert.ok(await framesStayFor(page, 2000), 'no new frame for 2 s while halted');
     assert.equal(await page.evaluate(() => window.town.waits), waits, 'halted, nothing wakes it');
     const halted = await frames(page);
     await page.keyboard.press('Control+f');
-    await sleep(1000);
+    await page.waitForFunction((n) => window.town.frames > n, halted);
+    await untilHalted(page);
+    assert.ok(await framesStayFor(page, 800));
     assert.equal(await frames(page), halted + 1, 'Ctrl+F draws one frame');
     await page.keyboard.press('Control+a');
     await page.waitForFunction((n) => window.town.frames >= n + 5, halted + 1);
@@ -218,13 +225,15 @@ describe('input', () => {
     await page.locator('#run-button').click();
     await page.locator('#run-menu li', { hasText: 'Halt animation' }).click();
     assert.equal(await page.locator('#run-menu').isHidden(), true);
-    await sleep(300);
+    await untilHalted(page);
     assert.ok(await framesStayFor(page, 1000), 'halted from the menu');
     const halted = await frames(page);
     await page.keyboard.press('Alt+R');
     assert.equal(await page.locator('#run-menu').isVisible(), true);
     await page.keyboard.press('f');
-    await sleep(800);
+    await page.waitForFunction((n) => window.town.frames > n, halted);
+    await untilHalted(page);
+    assert.ok(await framesStayFor(page, 800));
     assert.equal(await frames(page), halted + 1, 'Advance one frame by its access key');
     // Greyed credits do nothing and leave the menu open.
     await page.locator('#run-button').click();
@@ -305,12 +314,22 @@ describe('scripts', () => {
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^Cannot open script file DROVA\.SCR for reading$/);
     await uploadScript(page, 'DROVA_PERIODIC(2);\n\nDROVA_MOUSE(150, -230);\nDROVA_PERIODIC(3);\n');
-    await page.keyboard.press('Control+o');
-    await sleep(300);
-    assert.equal(await selectedButton(page), 'light', 'one event: a tick');
+    // One event at a time: two ticks, then the click.
+    for (const selected of ['light', 'light', 'heavy']) {
+      const before = await frames(page);
+      await page.keyboard.press('Control+o');
+      await page.waitForFunction((n) => window.town.frames > n, before);
+      await untilHalted(page);
+      assert.ok(await framesStayFor(page, 300));
+      assert.equal(await frames(page), before + 1, 'one event, one frame');
+      assert.equal(await selectedButton(page), selected);
+    }
+    // Playback goes on where play-one left the script: the ticks after the click.
+    await clickWorld(page, 250, -230);
+    await page.waitForFunction(() => window.town.frames > 0);
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/);
-    assert.equal(await selectedButton(page), 'heavy');
+    assert.equal(await selectedButton(page), 'light');
     await context.close();
   });
 

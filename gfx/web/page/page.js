@@ -27,6 +27,9 @@ let menuKey = ''; // the access key of the menu title
 const town = {
   frames: 0,
   waits: 0, // how often the program was suspended
+  get ticking() {
+    return timer !== null;
+  },
   started: false,
   ended: false,
   status: null,
