@@ -32,7 +32,6 @@ const town = {
   get ticking() {
     return timer !== null;
   },
-  started: false,
   ended: false,
   status: null,
   get logCount() {
@@ -277,7 +276,6 @@ const townPage = {
       queue.push(Message.Command, Number(id));
     }
     runTimer(true);
-    town.started = true;
     canvas.focus();
   },
 
