@@ -8,7 +8,7 @@ set -euo pipefail
 # Chromium with node and npm for the browser tests.
 web_packages=(
   cmake ninja-build python3
-  emscripten node-acorn fonts-dejavu-core
+  emscripten node-acorn fonts-dejavu-core libstb-dev
 )
 web_test_packages=(chromium)
 
