@@ -57,7 +57,7 @@ const char* name(int colour) {
 void submit(ShapeRecord& record) {
     WindowState& w = state().window;
     if (const auto& observe = toolHooks().shapeObserver) observe(record);
-    if (Backend* b = backend()) b->render(record, w.centreX, w.centreY);
+    offScreen().render(record, w.centreX, w.centreY);
     w.imageDirty = true;
 }
 
@@ -88,7 +88,7 @@ int gfxFlush() {
     State& s = state();
     if (s.log.loggingOn) gfxPrintf("Flushing the graphics window\n");
     if (s.window.imageDirty) {
-        if (Backend* b = backend()) b->showImage();
+        if (Backend* b = backend()) b->present(offScreen().image());
         s.window.imageDirty = false;
     }
     return 1;
@@ -97,7 +97,7 @@ int gfxFlush() {
 int gfxClear() {
     State& s = state();
     if (s.log.loggingOn) gfxPrintf("Clearing the graphics window\n");
-    if (Backend* b = backend()) b->clearImage();
+    offScreen().clear();
     s.window.imageDirty = true;
     return 1;
 }

@@ -134,7 +134,7 @@ void dispatch(const Message& m) {
 void showIfDirty() {
     WindowState& w = state().window;
     if (w.imageDirty) {
-        currentBackend->showImage();
+        currentBackend->present(offScreen().image());
         w.imageDirty = false;
     }
 }

@@ -1,0 +1,41 @@
+// The 601 x 540 off-screen image every back end presents: 32-bit pixels in the
+// layout the back end shows without converting them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace gfx {
+
+// How a pixel's 32 bits are laid out, so each back end can present the buffer without converting it.
+enum class PixelFormat {
+    Xrgb32,  // one uint32 0xFFRRGGBB per pixel (QImage::Format_RGB32)
+    Rgba8,   // bytes R, G, B, A in memory (a canvas's ImageData)
+};
+
+class PixelImage {
+public:
+    static constexpr int Width = 601;
+    static constexpr int Height = 540;
+
+    explicit PixelImage(PixelFormat format = PixelFormat::Xrgb32);  // white at start
+
+    PixelFormat format() const { return format_; }
+    const std::uint32_t* data() const { return pixels_.data(); }
+    std::uint32_t* data() { return pixels_.data(); }
+    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::ptrdiff_t>(y) * Width; }
+
+    // That palette colour in this format; an index outside the palette gives red.
+    std::uint32_t value(int paletteIndex) const;
+    // Any 0xRRGGBB in this format.
+    std::uint32_t valueOf(std::uint32_t rgb) const;
+    std::uint32_t rgbAt(int x, int y) const;  // 0xRRGGBB whatever the format (tests, PNG)
+
+    void fill(std::uint32_t value);
+
+private:
+    PixelFormat format_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace gfx
