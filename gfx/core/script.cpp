@@ -72,7 +72,8 @@ void writeLine(const std::string& line) {
     ScriptState& sc = script();
     if (sc.stream == ScriptStream::Reading) closeScriptStream();
     if (sc.writer < 0) {
-        sc.writer = openRegular(O_WRONLY | O_CREAT | O_TRUNC);
+        const auto& open = toolHooks().openScriptForWriting;
+        sc.writer = open ? open() : openRegular(O_WRONLY | O_CREAT | O_TRUNC);
         if (sc.writer < 0) {
             gfxPrintf("Cannot open script file %s for writing\n", fileName());
             return;
