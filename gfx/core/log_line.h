@@ -1,5 +1,5 @@
-// One drawing-log line, built as printf would build it but without reading a format
-// string each time: the log writes thousands of lines a frame.
+// One line of the drawing log or of a script, built as printf would build it but
+// without reading a format string each time: the log writes thousands of lines a frame.
 #pragma once
 
 #include <charconv>
@@ -31,8 +31,9 @@ public:
     // "(x,y)", as "(%d,%d)".
     LogLine& point(int x, int y) { return *this << '(' << x << ',' << y << ')'; }
 
+    std::string_view text() const { return std::string_view(buffer_, size_); }
     // Into the text window; cut at the formatting buffer as every message is.
-    void write() const { writeTextLine(std::string_view(buffer_, size_)); }
+    void write() const { writeTextLine(text()); }
 
 private:
     std::size_t room() const { return FormatBufferSize - 1 - size_; }

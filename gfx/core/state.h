@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "gfx/core/off_screen.h"
 #include "gfx/core/text_history.h"
@@ -48,6 +49,7 @@ struct ScriptState {
     std::FILE* reader = nullptr;  // while Reading
     int writer = -1;              // while Writing: each line is written through at once
     long long written = 0;        // bytes of whole lines in the file being written
+    std::string line;             // the line being read
 };
 
 struct LogState {
