@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core libstb-dev
   clang libclang-rt-14-dev
 )
 
