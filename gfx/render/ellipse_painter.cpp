@@ -13,21 +13,16 @@ constexpr long long CachedSize = 1024;
 constexpr std::size_t MaxCachedBoxes = 2048;
 }  // namespace
 
-const std::vector<EllipsePainter::Run>* EllipsePainter::cachedRuns(long long width,
-                                                                    long long height) {
-    if (width > CachedSize || height > CachedSize) return nullptr;
-    const std::uint64_t key = static_cast<std::uint64_t>(width) << 32 | static_cast<std::uint64_t>(height);
-    if (const auto it = runs_.find(key); it != runs_.end()) return &it->second;
-    if (runs_.size() >= MaxCachedBoxes) runs_.clear();
-    const EllipseQuadrant q(width, height);
-    std::vector<Run> rows(static_cast<std::size_t>(q.b() + 1));
-    for (long long y = 0; y <= q.b(); ++y) {
-        long long inner = -1, outer = -1;
-        if (!q.run(y, inner, outer)) inner = outer = -1;
-        rows[static_cast<std::size_t>(y)] = {static_cast<std::int32_t>(inner),
-                                             static_cast<std::int32_t>(outer)};
+const std::vector<EllipseRun>& EllipsePainter::steppedRuns(long long width, long long height) {
+    if (width > CachedSize || height > CachedSize) {
+        uncached_ = midpointEllipse(width, height);
+        return uncached_;
     }
-    return &runs_.emplace(key, std::move(rows)).first->second;
+    const std::uint64_t key =
+        static_cast<std::uint64_t>(width) << 32 | static_cast<std::uint64_t>(height);
+    if (const auto it = runs_.find(key); it != runs_.end()) return it->second;
+    if (runs_.size() >= MaxCachedBoxes) runs_.clear();
+    return runs_.emplace(key, midpointEllipse(width, height)).first->second;
 }
 
 template <typename PaintRow>
@@ -35,16 +30,16 @@ void EllipsePainter::forEachRow(long long left, long long top, long long right, 
                                 PaintRow paintRow) {
     const long long width = right - left, height = bottom - top;
     if (width == 0 && height == 0) return;
-    if (right < 0 || left >= SpanPainter::Width || bottom < 0 || top >= SpanPainter::Height)
-        return;
-    const std::vector<Run>* cached = cachedRuns(width, height);
-    const EllipseQuadrant q(cached ? 0 : width, cached ? 0 : height);
+    if (right < 0 || left >= SpanPainter::Width || bottom < 0 || top >= SpanPainter::Height) return;
+    const bool stepped = width <= MidpointEllipseLimit && height <= MidpointEllipseLimit;
+    const std::vector<EllipseRun>* runs = stepped ? &steppedRuns(width, height) : nullptr;
+    const EllipseQuadrant q(stepped ? 0 : width, stepped ? 0 : height);
     const long long a = width / 2, b = height / 2, splitX = width & 1, splitY = height & 1;
     const long long centreX = left + a, centreY = top + b;
     auto paint = [&](long long y, long long row) {
         long long inner, outer;
-        if (cached) {
-            const Run& r = (*cached)[static_cast<std::size_t>(y)];
+        if (runs) {
+            const EllipseRun& r = (*runs)[static_cast<std::size_t>(y)];
             if (r.inner < 0) return;
             inner = r.inner, outer = r.outer;
         } else if (!q.run(y, inner, outer)) {
@@ -67,8 +62,9 @@ void EllipsePainter::forEachRow(long long left, long long top, long long right, 
 void EllipsePainter::fill(const SpanPainter& painter, long long left, long long top,
                           long long right, long long bottom) {
     forEachRow(left, top, right, bottom,
-               [&](long long row, long long outerLeft, long long, long long,
-                   long long outerRight) { painter.run(row, outerLeft, outerRight); });
+               [&](long long row, long long outerLeft, long long, long long, long long outerRight) {
+                   painter.run(row, outerLeft, outerRight);
+               });
 }
 
 void EllipsePainter::outline(const SpanPainter& painter, long long left, long long top,

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "gfx/render/midpoint_ellipse.h"
 #include "gfx/render/span_painter.h"
 
 namespace gfx {
@@ -20,15 +21,13 @@ public:
                  long long bottom);
 
 private:
-    struct Run {
-        std::int32_t inner, outer;  // inner < 0: the row has no pixel
-    };
     template <typename PaintRow>
     void forEachRow(long long left, long long top, long long right, long long bottom,
                     PaintRow paintRow);
-    const std::vector<Run>* cachedRuns(long long width, long long height);
+    const std::vector<EllipseRun>& steppedRuns(long long width, long long height);
 
-    std::unordered_map<std::uint64_t, std::vector<Run>> runs_;
+    std::unordered_map<std::uint64_t, std::vector<EllipseRun>> runs_;
+    std::vector<EllipseRun> uncached_;
 };
 
 }  // namespace gfx

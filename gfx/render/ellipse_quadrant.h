@@ -1,7 +1,7 @@
-// The midpoint ellipse of a pixel box, one quadrant: which pixels a one-pixel pen sets
-// along it, row by row. The box is (width + 1) x (height + 1) pixels; its half sizes
-// are a = width / 2 and b = height / 2 whole pixels, and when the box has an even
-// number of pixels across (or down) the two halves stand one pixel apart.
+// The ellipse of a pixel box too large to step through, one quadrant: which pixels a
+// one-pixel pen sets along it, row by row. The box is (width + 1) x (height + 1) pixels; its half
+// sizes are a = width / 2 and b = height / 2 whole pixels, and when the box has an even number of
+// pixels across (or down) the two halves stand one pixel apart.
 //
 // The pen steps along x where the curve is flat, picking for each column the row
 // nearest the curve, and along y where it is steep, picking for each row the column
@@ -27,7 +27,7 @@ public:
     bool run(long long y, long long& inner, long long& outer) const;
 
 private:
-    long long steepColumn(long long y) const;  // the column picked on row y where steep
+    long long steepColumn(long long y) const;     // the column picked on row y where steep
     long long lastFlatColumn(long long y) const;  // the last column whose row is >= y; -1 if none
     long long flatRow(long long x) const;         // the row picked on column x where flat
 

@@ -14,7 +14,7 @@ namespace gfx {
 // A glyph's set pixels as runs, placed from the pen position on the baseline.
 struct Glyph {
     struct Run {
-        std::int16_t row;  // from the baseline, negative above it
+        std::int16_t row;       // from the baseline, negative above it
         std::int16_t from, to;  // columns from the pen position, both included
     };
     std::vector<Run> runs;

@@ -7,7 +7,8 @@
 
 namespace gfx {
 
-// How a pixel's 32 bits are laid out, so each back end can present the buffer without converting it.
+// How a pixel's 32 bits are laid out, so each back end can present the buffer without converting
+// it.
 enum class PixelFormat {
     Xrgb32,  // one uint32 0xFFRRGGBB per pixel (QImage::Format_RGB32)
     Rgba8,   // bytes R, G, B, A in memory (a canvas's ImageData)

@@ -25,11 +25,12 @@ public:
     // Text in the face of another file; one that cannot be read draws no text.
     Renderer(PixelImage& image, const std::string& fontFile);
 
-    void render(const ShapeRecord& record, int centreX, int centreY);  // centre = world origin in pixels
+    void render(const ShapeRecord& record, int centreX,
+                int centreY);  // centre = world origin in pixels
     // White with the one-pixel black frame the default pen draws around the image.
     void clear();
 
-    const TextPainter& text() const { return text_; }
+    TextPainter& text() { return text_; }
 
 private:
     PixelImage& image_;

@@ -24,8 +24,8 @@ int TextPainter::lineHeight(int pointSize) {
     return glyphs_ ? glyphs_->metrics(emFor(pointSize)).height() : 0;
 }
 
-void TextPainter::draw(const SpanPainter& painter, long long left, long long anchorY,
-                       int pointSize, std::string_view text) {
+void TextPainter::draw(const SpanPainter& painter, long long left, long long anchorY, int pointSize,
+                       std::string_view text) {
     if (!glyphs_ || left >= SpanPainter::Width) return;
     const int em = emFor(pointSize);
     const FontFace::Metrics& m = glyphs_->metrics(em);
@@ -42,8 +42,8 @@ void TextPainter::draw(const SpanPainter& painter, long long left, long long anc
     }
 }
 
-void TextPainter::drawLine(const SpanPainter& painter, long long left, long long baseline,
-                           int em, std::string_view line) {
+void TextPainter::drawLine(const SpanPainter& painter, long long left, long long baseline, int em,
+                           std::string_view line) {
     long long pen64 = 0;
     const long long rightmost = SpanPainter::Width + 2LL * em;
     for (const char ch : line) {

@@ -65,8 +65,8 @@ void stepLine(long long u1, long long v1, long long du, long long dv, long long 
 }
 
 // The major positions whose minor coordinate can fall in [0, vLimit).
-std::pair<long long, long long> visibleRange(long long u1, long long v1, long long du,
-                                             long long dv, long long uLimit, long long vLimit) {
+std::pair<long long, long long> visibleRange(long long u1, long long v1, long long du, long long dv,
+                                             long long uLimit, long long vLimit) {
     long long from = std::max(u1, 0LL), to = std::min(u1 + du, uLimit - 1);
     if (dv != 0 && from <= to) {
         // u where v crosses -1 and vLimit, with a margin for rounding.
@@ -109,8 +109,7 @@ void drawThinLine(const SpanPainter& painter, long long x1, long long y1, long l
         if (y2 < y1) std::swap(x1, x2), std::swap(y1, y2);
         const long long dx = x2 - x1, dy = y2 - y1;
         const auto [from, to] = visibleRange(y1, x1, dy, dx, H, W);
-        stepLine(y1, x1, dy, dx, from, to,
-                 [&](long long y, long long x) { painter.pixel(x, y); });
+        stepLine(y1, x1, dy, dx, from, to, [&](long long y, long long x) { painter.pixel(x, y); });
     }
 }
 

@@ -68,8 +68,7 @@ Interval crossing(double x0, double y0, double x1, double y1, double r, double y
 
 void WidePen::segment(double x0, double y0, double x1, double y1) const {
     const double r = radius_;
-    const long long firstRow =
-        std::max(0LL, sampling::firstFrom(std::min(y0, y1) - r));
+    const long long firstRow = std::max(0LL, sampling::firstFrom(std::min(y0, y1) - r));
     const long long lastRow =
         std::min(SpanPainter::Height - 1, sampling::lastUpTo(std::max(y0, y1) + r));
     if (std::max(x0, x1) + r < 0 || std::min(x0, x1) - r > SpanPainter::Width) return;
@@ -88,8 +87,7 @@ void WidePen::ellipse(double cx, double cy, double a, double b) const {
 
 // Splits the arc from t0 to t1 until its chord is close enough to it, skipping any
 // part that cannot reach the image: so a vast ellipse costs only what shows.
-void WidePen::arc(double cx, double cy, double a, double b, double t0, double t1,
-                  int depth) const {
+void WidePen::arc(double cx, double cy, double a, double b, double t0, double t1, int depth) const {
     const double x0 = cx + a * std::cos(t0), y0 = cy + b * std::sin(t0);
     const double x1 = cx + a * std::cos(t1), y1 = cy + b * std::sin(t1);
     // The arc strays from its chord by at most max(a, b) (t1 - t0)^2 / 8.
