@@ -1,6 +1,9 @@
-// Fuzz entry of the script player: the input becomes "DROVA.SCR" in the working
-// directory and is played back to its end (bounded). The events that came out are
-// then recorded, and the recording must play back as exactly the same events.
+// Fuzz entry of the script player: the input is played back as the script, read from
+// memory, to its end (bounded). The events that came out are then recorded, into a
+// file in memory, and the recording must play back as exactly the same events.
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -8,17 +11,18 @@
 #include <memory>
 #include <vector>
 
-#include "fuzz/silent_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
 #include "gfx/core/state.h"
+#include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
+#include "gfx/headless/headless_backend.h"
 
 namespace {
 
 // Bounds a periodic line of up to INT_MAX events; far more than a short input's lines.
-constexpr std::size_t MaxEvents = 4096;
+constexpr std::size_t MaxEvents = 256;
 
 struct Event {
     EventKind kind = EventKind::None;
@@ -34,22 +38,47 @@ void check(bool ok, const char* what) {
     std::abort();
 }
 
-bool writeInput(const std::uint8_t* data, std::size_t size) {
-    std::FILE* f = std::fopen(gfx::ScriptFileName, "wb");
-    if (!f) return false;
-    const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;  // data may be null
-    return std::fclose(f) == 0 && written;
-}
-
-gfx::SilentBackend& openFreshLibrary() {
-    gfx::SilentBackend& b = gfx::resetLibraryWith<gfx::SilentBackend>();
+// A library on the headless back end where nobody is there to click: a wait that has
+// nothing left ends the run.
+gfx::HeadlessBackend& openFreshLibrary() {
+    gfx::HeadlessBackend& b = gfx::resetLibraryWith<gfx::HeadlessBackend>();
+    b.setCalendarTime(0);
+    b.setIdleHandler([](gfx::HeadlessBackend& h) { h.post({gfx::MessageKind::Quit}); });
     gfxOpen(nullptr, nullptr, "", 1);
+    b.takeLines();
     return b;
 }
 
+// Plays the input back from memory: no file system between the fuzzer and the reader.
+void readScriptFrom(const std::uint8_t* data, std::size_t size) {
+    gfx::toolHooks().openScriptForReading = [data, size] {
+        // An empty buffer cannot be opened as a stream; an empty file reads the same.
+        if (size == 0) return std::fopen("/dev/null", "r");
+        return fmemopen(const_cast<std::uint8_t*>(data), size, "r");
+    };
+}
+
+// Records into a file in memory and plays the recording back from it.
+void recordInMemory() {
+    static const int file = memfd_create("DROVA.SCR", MFD_CLOEXEC);
+    gfx::ToolHooks& hooks = gfx::toolHooks();
+    hooks.openScriptForWriting = [] {
+        if (ftruncate(file, 0) != 0) return -1;
+        lseek(file, 0, SEEK_SET);
+        return dup(file);
+    };
+    hooks.openScriptForReading = [] {
+        lseek(file, 0, SEEK_SET);
+        const int fd = dup(file);
+        std::FILE* f = fd < 0 ? nullptr : fdopen(fd, "r");
+        if (!f && fd >= 0) close(fd);
+        return f;
+    };
+}
+
 // Switches playback on from the menu and takes events until a wait finds the script
-// ended (the silent back end then quits) or the bound is reached.
-std::vector<Event> playBack(gfx::SilentBackend& b, std::size_t bound) {
+// ended (the back end then quits) or the bound is reached.
+std::vector<Event> playBack(gfx::HeadlessBackend& b, std::size_t bound) {
     b.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
     std::vector<Event> events;
     while (events.size() < bound) {
@@ -81,19 +110,21 @@ void record(const std::vector<Event>& events) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (!writeInput(data, size)) return 0;
-    gfx::SilentBackend& b = openFreshLibrary();
+    gfx::HeadlessBackend& b = openFreshLibrary();
+    readScriptFrom(data, size);
 
     const std::vector<Event> played = playBack(b, MaxEvents);
     const std::string eof = "EOF encountered in script file DROVA.SCR\n";
-    check(b.lines().empty() || (b.lines().size() == 1 && b.lines()[0] == eof),
+    std::vector<std::string> lines = b.takeLines();
+    check(lines.empty() || (lines.size() == 1 && lines[0] == eof),
           "a message other than one end of the script");
 
     if (!played.empty()) {
+        recordInMemory();
         record(played);
-        const std::size_t linesBefore = b.lines().size();
         check(playBack(b, played.size() + 1) == played, "the recording plays back differently");
-        check(b.lines().size() == linesBefore + 1 && b.lines().back() == eof,
+        lines = b.takeLines();
+        check(lines.size() == 1 && lines.back() == eof,
               "the recording does not end with the end of the script");
     }
 

@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
-#include <QImage>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,12 +19,6 @@
 #include "tools/replay_options.h"
 
 namespace {
-
-// Qt's notes about its own run-time folder are not the user's concern here.
-void quietQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
-    qt_message_output(type, context, message);
-}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "town-replay: %s\n", message.c_str());
@@ -76,10 +68,6 @@ int main(int argc, char** argv) {
     if (!options->script.empty() && !readableFile(options->script, error))
         return fail("cannot read " + options->script + ": " + error);
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietQtNotes);
-    QGuiApplication application(argc, argv);
-
     gfx::HeadlessBackend& backend = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     backend.setKeepLines(false);
     backend.setCalendarTime(options->seed ? static_cast<std::time_t>(*options->seed)
@@ -125,8 +113,7 @@ int main(int argc, char** argv) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         status = fail(std::string("cannot write the log to standard output: ") +
                       std::strerror(errno ? errno : EIO));
-    if (!options->png.empty() && !backend.image().save(QString::fromStdString(options->png), "PNG"))
-        status = fail("cannot write " + options->png);
+    if (!options->png.empty() && !backend.savePng(options->png, error)) status = fail(error);
     gfx::setBackend(nullptr);
     return status;
 }

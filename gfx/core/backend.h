@@ -1,6 +1,7 @@
 // The narrow seam between the library's logic and a window system.
-// A back end owns the windows, the timer and the dialog and turns its platform's
-// events into messages; everything the library decides is made in gfx/core.
+// A back end owns the windows, the timer and the dialog, turns its platform's events
+// into messages and presents the off-screen image; everything the library decides,
+// and every pixel, is made in gfx/core and gfx/render.
 #pragma once
 
 #include <ctime>
@@ -9,7 +10,7 @@
 #include <string>
 
 #include "gfx/core/message.h"
-#include "gfx/core/shape_record.h"
+#include "gfx/render/pixel_image.h"
 
 namespace gfx {
 
@@ -29,12 +30,10 @@ public:
     // Blocks until at least one message has been posted.
     virtual void waitForMessage() = 0;
 
-    // Copies the off-screen image to the graphics window.
-    virtual void showImage() = 0;
-    // Draws one record into the off-screen image; centre is the world origin in pixels.
-    virtual void render(const ShapeRecord& record, int centreX, int centreY) = 0;
-    // Paints the whole off-screen image white.
-    virtual void clearImage() = 0;
+    // The layout of the off-screen image's pixels that this platform shows as they are.
+    virtual PixelFormat pixelFormat() const { return PixelFormat::Xrgb32; }
+    // Shows the off-screen image in the graphics window.
+    virtual void present(const PixelImage& image) = 0;
 
     virtual void setMenuCheck(int id, bool checked) = 0;
     // A line went into the message history; the text window shows it when it can.

@@ -14,6 +14,8 @@ struct Colour {
 };
 
 using palette::ColourCount;
+// What an illegal colour is drawn in.
+using palette::Red;
 
 namespace colour_table_detail {
 using namespace palette;

@@ -8,6 +8,7 @@
 #include "gfx/core/backend.h"
 #include "gfx/core/colour_table.h"
 #include "gfx/core/format_buffer.h"
+#include "gfx/core/log_line.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
@@ -57,8 +58,16 @@ const char* name(int colour) {
 void submit(ShapeRecord& record) {
     WindowState& w = state().window;
     if (const auto& observe = toolHooks().shapeObserver) observe(record);
-    if (Backend* b = backend()) b->render(record, w.centreX, w.centreY);
+    offScreen().render(record, w.centreX, w.centreY);
     w.imageDirty = true;
+}
+
+// "<colour> <shape> with bounding box (left,top) to (right,bottom)", the start of the
+// log line of a rectangle or an oval.
+void boxLine(LogLine& line, int colour, std::string_view shape, int left, int top, int right,
+             int bottom) {
+    (line << name(colour) << shape << " with bounding box ").point(left, top) << " to ";
+    line.point(right, bottom);
 }
 
 // Corners in either order, as (left, top) to (right, bottom).
@@ -88,7 +97,7 @@ int gfxFlush() {
     State& s = state();
     if (s.log.loggingOn) gfxPrintf("Flushing the graphics window\n");
     if (s.window.imageDirty) {
-        if (Backend* b = backend()) b->showImage();
+        if (Backend* b = backend()) b->present(offScreen().image());
         s.window.imageDirty = false;
     }
     return 1;
@@ -97,7 +106,7 @@ int gfxFlush() {
 int gfxClear() {
     State& s = state();
     if (s.log.loggingOn) gfxPrintf("Clearing the graphics window\n");
-    if (Backend* b = backend()) b->clearImage();
+    offScreen().clear();
     s.window.imageDirty = true;
     return 1;
 }
@@ -109,8 +118,11 @@ int gfxCircle(int colour, int x, int y, int radius) {
         gfxPrintf("Radius of %d not possible, using radius %d\n", radius, fixed);
         radius = fixed;
     }
-    if (state().log.loggingOn)
-        gfxPrintf("%s circle at (%d,%d), radius %d\n", name(colour), x, y, radius);
+    if (state().log.loggingOn) {
+        LogLine line;
+        (line << name(colour) << " circle at ").point(x, y) << ", radius " << radius << '\n';
+        line.write();
+    }
     const long long r = radius;
     submitBox(ShapeKind::Oval, colour, 0, x - r, y + r, x + r, y - r);
     return 1;
@@ -119,9 +131,12 @@ int gfxCircle(int colour, int x, int y, int radius) {
 int gfxTriangle(int colour, int x1, int y1, int x2, int y2, int x3, int y3, int width) {
     colour = checkColour(colour);
     width = checkWidth(width);
-    if (state().log.loggingOn)
-        gfxPrintf("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", name(colour), x1, y1, x2, y2, x3,
-                  y3);
+    if (state().log.loggingOn) {
+        LogLine line;
+        (line << name(colour) << " triangle at ").point(x1, y1) << ", ";
+        (line.point(x2, y2) << ", ").point(x3, y3) << '\n';
+        line.write();
+    }
     ShapeRecord r;
     r.kind = ShapeKind::Triangle;
     r.colour = colour;
@@ -137,12 +152,13 @@ int gfxRectangle(int colour, int x1, int y1, int x2, int y2, int width) {
     colour = checkColour(colour);
     width = checkWidth(width);
     if (state().log.loggingOn) {
+        LogLine line;
+        boxLine(line, colour, " rectangle", left, top, right, bottom);
         if (width == 0)
-            gfxPrintf("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", name(colour),
-                      left, top, right, bottom);
+            line << ", filled\n";
         else
-            gfxPrintf("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
-                      name(colour), left, top, right, bottom, width);
+            line << " with line width " << width << '\n';
+        line.write();
     }
     submitBox(ShapeKind::Rectangle, colour, width, left, top, right, bottom);
     return 1;
@@ -153,12 +169,13 @@ int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
     width = checkWidth(width);
     colour = checkColour(colour);
     if (state().log.loggingOn) {
+        LogLine line;
+        boxLine(line, colour, " oval", left, top, right, bottom);
         if (width == 0)
-            gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", name(colour), left,
-                      top, right, bottom);
+            line << ", filled\n";
         else
-            gfxPrintf("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", name(colour),
-                      left, top, right, bottom, width);
+            line << ", line width " << width << '\n';
+        line.write();
     }
     submitBox(ShapeKind::Oval, colour, width, left, top, right, bottom);
     return 1;
@@ -167,9 +184,12 @@ int gfxOval(int colour, int x1, int y1, int x2, int y2, int width) {
 int gfxLine(int colour, int x1, int y1, int x2, int y2, int width) {
     width = checkWidth(width);
     colour = checkColour(colour);
-    if (state().log.loggingOn)
-        gfxPrintf("%s line from (%d,%d) to (%d,%d), width %d\n", name(colour), x1, y1, x2, y2,
-                  width);
+    if (state().log.loggingOn) {
+        LogLine line;
+        (line << name(colour) << " line from ").point(x1, y1) << " to ";
+        line.point(x2, y2) << ", width " << width << '\n';
+        line.write();
+    }
     ShapeRecord r;
     r.kind = ShapeKind::Line;
     r.colour = colour;
@@ -185,7 +205,11 @@ int gfxLine(int colour, int x1, int y1, int x2, int y2, int width) {
 int gfxText(int colour, int x, int y, int pointSize, const char* text) {
     pointSize = checkPointSize(pointSize);
     colour = checkColour(colour);
-    if (state().log.loggingOn) gfxPrintf("%s text at (%d,%d), \"%s\"\n", name(colour), x, y, text);
+    if (state().log.loggingOn) {
+        LogLine line;
+        (line << name(colour) << " text at ").point(x, y) << ", \"" << text << "\"\n";
+        line.write();
+    }
     ShapeRecord r;
     r.kind = ShapeKind::Text;
     r.colour = colour;

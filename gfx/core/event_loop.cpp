@@ -133,10 +133,11 @@ void dispatch(const Message& m) {
 
 void showIfDirty() {
     WindowState& w = state().window;
-    if (w.imageDirty) {
-        currentBackend->showImage();
-        w.imageDirty = false;
-    }
+    if (!w.imageDirty) return;
+    w.imageDirty = false;
+    // Nothing drawn yet: the window still shows the white it starts with, and the image
+    // need not be made (runs that never draw, such as the script fuzzer, stay light).
+    if (w.offScreen) currentBackend->present(w.offScreen->image());
 }
 
 // One pump pass: at most one message. When the caller allows it and nothing is

@@ -12,8 +12,10 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "gfx/core/backend.h"
+#include "gfx/core/log_line.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
@@ -57,7 +59,7 @@ int openRegular(int flags) {
 }
 
 // Writes all of text, going on after short writes; false when the file takes no more.
-bool writeAll(int fd, const std::string& text) {
+bool writeAll(int fd, std::string_view text) {
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -68,11 +70,13 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
-void writeLine(const std::string& line) {
+void writeLine(const LogLine& built) {
+    const std::string_view line = built.text();
     ScriptState& sc = script();
     if (sc.stream == ScriptStream::Reading) closeScriptStream();
     if (sc.writer < 0) {
-        sc.writer = openRegular(O_WRONLY | O_CREAT | O_TRUNC);
+        const auto& open = toolHooks().openScriptForWriting;
+        sc.writer = open ? open() : openRegular(O_WRONLY | O_CREAT | O_TRUNC);
         if (sc.writer < 0) {
             gfxPrintf("Cannot open script file %s for writing\n", fileName());
             return;
@@ -93,7 +97,7 @@ void writeLine(const std::string& line) {
 void writePeriodicRun() {
     ScriptState& sc = script();
     if (sc.periodicRun > 0) {
-        writeLine("DROVA_PERIODIC(" + std::to_string(sc.periodicRun) + ");\n");
+        writeLine(LogLine() << "DROVA_PERIODIC(" << sc.periodicRun << ");\n");
         sc.periodicRun = 0;
     }
 }
@@ -110,16 +114,19 @@ void stopRecording() {
 // that it is never taken for the next event. Returns false at the end of the file
 // with nothing read; a last line without a line end is still a line.
 bool readLine(std::FILE* f, std::string& line) {
-    line.clear();
+    char text[MaxLineLength + 1];
+    std::size_t n = 0;
     bool any = false;
-    for (int c; (c = std::fgetc(f)) != EOF;) {
+    // The stream is the library's own, used by one thread: no locking per character.
+    for (int c; (c = getc_unlocked(f)) != EOF;) {
         any = true;
         if (c == '\n') {
-            line.push_back('\n');
-            return true;
+            text[n++] = '\n';
+            break;
         }
-        if (line.size() < MaxLineLength) line.push_back(static_cast<char>(c));
+        if (n < MaxLineLength) text[n++] = static_cast<char>(c);
     }
+    line.assign(text, n);
     return any;
 }
 
@@ -192,9 +199,10 @@ void recordEvent(EventKind kind, int x, int y, char key) {
     }
     writePeriodicRun();
     if (kind == EventKind::Mouse) {
-        writeLine("DROVA_MOUSE(" + std::to_string(x) + ", " + std::to_string(y) + ");\n");
+        writeLine(LogLine() << "DROVA_MOUSE(" << x << ", " << y << ");\n");
     } else if (kind == EventKind::Keyboard) {
-        writeLine("DROVA_KBD(" + std::to_string(static_cast<signed char>(key)) + ");\n");
+        writeLine(LogLine() << "DROVA_KBD(" << static_cast<int>(static_cast<signed char>(key))
+                            << ");\n");
     }
 }
 
@@ -214,7 +222,7 @@ int readScriptEvent() {
         produce(EventKind::Periodic);
         return 1;
     }
-    std::string line;
+    std::string& line = sc.line;  // kept, so that reading a line allocates nothing
     bool got = readLine(sc.reader, line);
     while (got && isBlank(line)) got = readLine(sc.reader, line);
     if (!got) {

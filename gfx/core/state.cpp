@@ -16,6 +16,15 @@ State& state() {
     return theState;
 }
 
+OffScreen& offScreen() {
+    std::unique_ptr<OffScreen>& o = theState.window.offScreen;
+    if (!o) {
+        const Backend* b = backend();
+        o = std::make_unique<OffScreen>(b ? b->pixelFormat() : PixelFormat::Xrgb32);
+    }
+    return *o;
+}
+
 ToolHooks& toolHooks() {
     return theHooks;
 }

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
+#include <string>
 
+#include "gfx/core/off_screen.h"
 #include "gfx/core/text_history.h"
 #include "gfx/event_kind.h"
 
@@ -12,8 +15,9 @@ namespace gfx {
 enum class ScriptStream { Closed, Writing, Reading };
 
 struct WindowState {
-    bool open = false;  // the graphics window exists
-    int centreX = 300;  // the world origin in client pixels
+    bool open = false;                     // the graphics window exists
+    std::unique_ptr<OffScreen> offScreen;  // made on first use
+    int centreX = 300;                     // the world origin in client pixels
     int centreY = 250;
     bool imageDirty = true;  // the off-screen image holds drawing the window has not shown
 };
@@ -45,6 +49,7 @@ struct ScriptState {
     std::FILE* reader = nullptr;  // while Reading
     int writer = -1;              // while Writing: each line is written through at once
     long long written = 0;        // bytes of whole lines in the file being written
+    std::string line;             // the line being read
 };
 
 struct LogState {

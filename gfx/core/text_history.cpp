@@ -2,13 +2,13 @@
 
 namespace gfx {
 
-void TextHistory::add(const std::string& line) {
+void TextHistory::add(std::string_view line) {
     if (first_ == next_) {
         // Full: the oldest line makes room.
         slots_[first_].clear();
         first_ = (first_ + 1) % Capacity;
     }
-    slots_[next_] = line;
+    slots_[next_].assign(line);  // reuses the slot's storage: no allocation per line
     if (first_ == -1) first_ = next_;
     next_ = (next_ + 1) % Capacity;
 }

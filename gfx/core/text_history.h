@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gfx {
@@ -11,7 +12,7 @@ class TextHistory {
 public:
     static constexpr int Capacity = 25;
 
-    void add(const std::string& line);
+    void add(std::string_view line);
     std::vector<std::string> lines() const;  // oldest first
     const std::string& newest() const { return slots_[(next_ + Capacity - 1) % Capacity]; }
     int first() const { return first_; }  // -1 while nothing is stored

@@ -7,6 +7,7 @@
 
 #include "gfx/core/backend.h"
 #include "gfx/core/format_buffer.h"
+#include "gfx/core/log_line.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
@@ -24,14 +25,18 @@ int gfxPrintf(const char* format, ...) {
     va_start(args, format);
     const int n = formatInto(buffer, format, args);
     va_end(args);
+    writeTextLine(std::string_view(buffer, static_cast<std::size_t>(n)));
+    return n;
+}
+
+void gfx::writeTextLine(std::string_view line) {
     TextHistory& history = state().log.history;
-    history.add(std::string(buffer, n));
+    history.add(line);
     if (toolHooks().echoText) {
-        std::fwrite(buffer, 1, n, stdout);
-        if (n == 0 || buffer[n - 1] != '\n') std::fputc('\n', stdout);
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
     }
     if (Backend* b = backend()) b->textAppended(history.newest());
-    return n;
 }
 
 int gfxGets(const char* prompt, char* reply) {

@@ -20,8 +20,10 @@ struct ToolHooks {
     std::function<void(const ShapeRecord& record)> shapeObserver;
     // Recording and playback use this file instead of "DROVA.SCR".
     std::string scriptFileName = "DROVA.SCR";
-    // Opens the script for reading instead of the file system (the fuzzer reads from memory).
+    // Open the script instead of the file system (the fuzzer keeps it in memory): a
+    // stream to read, a file descriptor to write whole lines to.
     std::function<std::FILE*()> openScriptForReading;
+    std::function<int()> openScriptForWriting;
 };
 
 ToolHooks& toolHooks();

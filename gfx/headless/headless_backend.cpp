@@ -1,5 +1,8 @@
 #include "gfx/headless/headless_backend.h"
 
+#include "gfx/core/off_screen.h"
+#include "gfx/render/png_writer.h"
+
 namespace gfx {
 
 void HeadlessBackend::waitForMessage() {
@@ -7,8 +10,12 @@ void HeadlessBackend::waitForMessage() {
     if (!hasMessages()) post({MessageKind::Timer});
 }
 
-void HeadlessBackend::render(const ShapeRecord& record, int centreX, int centreY) {
-    renderer_.render(record, centreX, centreY);
+const PixelImage& HeadlessBackend::image() const {
+    return offScreen().image();
+}
+
+bool HeadlessBackend::savePng(const std::string& path, std::string& error) const {
+    return writePng(image(), path, error);
 }
 
 void HeadlessBackend::textAppended(const std::string& line) {

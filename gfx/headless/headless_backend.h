@@ -9,7 +9,7 @@
 //
 // It is also the template for a new back end: derive from Backend, turn the platform's
 // events into post() calls (in poll() or from the platform's callbacks), block in
-// waitForMessage() until something was posted, and show the image in showImage().
+// waitForMessage() until something was posted, and show the image in present().
 #pragma once
 
 #include <ctime>
@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "gfx/core/backend.h"
-#include "gfx/qt/renderer.h"
 
 namespace gfx {
 
@@ -36,7 +35,10 @@ public:
     void setCalendarTime(std::time_t t) { calendarTime_ = t; }
     void setDialogReply(std::string reply) { dialogReply_ = std::move(reply); }
 
-    const QImage& image() const { return renderer_.image(); }
+    // The library's off-screen image, as the graphics window would show it.
+    const PixelImage& image() const;
+    // Writes it as a PNG file; false with a one-line reason when that fails.
+    bool savePng(const std::string& path, std::string& error) const;
     bool menuChecked(int id) const;
     int imagesShown() const { return imagesShown_; }
     void setKeepLines(bool keep) { keepLines_ = keep; }
@@ -44,9 +46,7 @@ public:
     const std::string& lastDialogPrompt() const { return lastPrompt_; }
     void open(int) override {}
     void waitForMessage() override;
-    void showImage() override { ++imagesShown_; }
-    void render(const ShapeRecord& record, int centreX, int centreY) override;
-    void clearImage() override { renderer_.clear(); }
+    void present(const PixelImage&) override { ++imagesShown_; }
     void setMenuCheck(int id, bool checked) override { checks_[id] = checked; }
     void textAppended(const std::string& line) override;
     // Every line written to the text window since the last take, oldest first.
@@ -56,7 +56,6 @@ public:
     std::time_t calendarTime() override;
 
 private:
-    Renderer renderer_;
     IdleHandler idle_;
     std::optional<std::time_t> calendarTime_;
     std::string dialogReply_;

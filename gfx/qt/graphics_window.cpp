@@ -11,15 +11,28 @@
 
 namespace gfx {
 
-Canvas::Canvas(const Renderer& renderer, const MessageSink& post, QWidget* parent)
-    : QWidget(parent), renderer_(renderer), post_(post) {
+Canvas::Canvas(const MessageSink& post, QWidget* parent) : QWidget(parent), post_(post) {
     setFixedSize(Backend::ClientWidth, Backend::ClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void Canvas::present(const PixelImage& image) {
+    if (image_ != &image) {
+        static_assert(sizeof(std::uint32_t) == 4);
+        image_ = &image;
+        // Each pixel is 0xFFRRGGBB, as Format_RGB32 reads it.
+        shown_ = QImage(reinterpret_cast<const uchar*>(image.data()), PixelImage::Width,
+                        PixelImage::Height, PixelImage::Width * 4, QImage::Format_RGB32);
+    }
+    update();
+}
+
 void Canvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, renderer_.image());
+    if (shown_.isNull())
+        p.fillRect(rect(), Qt::white);  // as the image starts
+    else
+        p.drawImage(0, 0, shown_);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
@@ -42,13 +55,13 @@ void postKeyRelease(const MessageSink& post, QKeyEvent* event) {
     post({MessageKind::KeyUp, keyCodeOf(*event)});
 }
 
-GraphicsWindow::GraphicsWindow(const Renderer& renderer, const MessageSink& post)
+GraphicsWindow::GraphicsWindow(const MessageSink& post)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       post_(post) {
     setWindowTitle(QStringLiteral("DROVA Graphics"));
     setObjectName(QStringLiteral("DrawWndClass"));
-    canvas_ = new Canvas(renderer, post, this);
+    canvas_ = new Canvas(post, this);
     setCentralWidget(canvas_);
     buildMenu();
     setFocusPolicy(Qt::StrongFocus);

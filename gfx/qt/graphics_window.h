@@ -3,17 +3,21 @@
 #pragma once
 
 #include <QAction>
+#include <QImage>
 #include <QMainWindow>
 #include <map>
 
 #include "gfx/qt/message_sink.h"
-#include "gfx/qt/renderer.h"
+#include "gfx/render/pixel_image.h"
 
 namespace gfx {
 
 class Canvas : public QWidget {
 public:
-    Canvas(const Renderer& renderer, const MessageSink& post, QWidget* parent);
+    Canvas(const MessageSink& post, QWidget* parent);
+    // Shows image from now on; the pixels are shown as they are, never copied.
+    void present(const PixelImage& image);
+    const QImage& shown() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,8 +25,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const Renderer& renderer_;
     MessageSink post_;
+    const PixelImage* image_ = nullptr;
+    QImage shown_;
 };
 
 // Key presses and releases become messages wherever they reach, as in the graphics window.
@@ -31,7 +36,7 @@ void postKeyRelease(const MessageSink& post, QKeyEvent* event);
 
 class GraphicsWindow : public QMainWindow {
 public:
-    GraphicsWindow(const Renderer& renderer, const MessageSink& post);
+    explicit GraphicsWindow(const MessageSink& post);
     void setMenuCheck(int id, bool checked);
     QAction* menuAction(int id) const;
     Canvas* canvas() const { return canvas_; }

@@ -24,7 +24,7 @@ QtBackend::QtBackend() : sink_([this](const Message& m) { post(m); }) {
 QtBackend::~QtBackend() = default;
 
 void QtBackend::open(int showMode) {
-    graphics_ = std::make_unique<GraphicsWindow>(renderer_, sink_);
+    graphics_ = std::make_unique<GraphicsWindow>(sink_);
     text_ = std::make_unique<TextWindow>(sink_);
 
     // A strip across the bottom third of the screen.
@@ -53,12 +53,8 @@ void QtBackend::waitForMessage() {
     while (!hasMessages()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void QtBackend::showImage() {
-    if (graphics_) graphics_->canvas()->update();
-}
-
-void QtBackend::render(const ShapeRecord& record, int centreX, int centreY) {
-    renderer_.render(record, centreX, centreY);
+void QtBackend::present(const PixelImage& image) {
+    if (graphics_) graphics_->canvas()->present(image);
 }
 
 void QtBackend::setMenuCheck(int id, bool checked) {

@@ -14,7 +14,6 @@
 #include "gfx/core/backend.h"
 #include "gfx/qt/destroy_watch.h"
 #include "gfx/qt/graphics_window.h"
-#include "gfx/qt/renderer.h"
 #include "gfx/qt/text_window.h"
 
 namespace gfx {
@@ -29,9 +28,7 @@ public:
     void open(int showMode) override;
     void poll() override;
     void waitForMessage() override;
-    void showImage() override;
-    void render(const ShapeRecord& record, int centreX, int centreY) override;
-    void clearImage() override { renderer_.clear(); }
+    void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
     void textAppended(const std::string& line) override;
     void showTextWindow() override;
@@ -40,10 +37,8 @@ public:
 
     GraphicsWindow* graphicsWindow() const { return graphics_.get(); }
     TextWindow* textWindow() const { return text_.get(); }
-    const Renderer& renderer() const { return renderer_; }
 
 private:
-    Renderer renderer_;
     MessageSink sink_;
     std::unique_ptr<GraphicsWindow> graphics_;
     std::unique_ptr<TextWindow> text_;

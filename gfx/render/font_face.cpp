@@ -16,6 +16,8 @@ namespace {
 
 // Coverage from which a pixel of a glyph is set: text is drawn without antialiasing.
 constexpr unsigned char Threshold = 128;
+// The widest stretch across a stroke that still counts as one stroke, in pixels.
+constexpr int MaxStrokeSpan = 3;
 
 unsigned readU16(const std::vector<unsigned char>& b, std::size_t at) {
     return static_cast<unsigned>(b[at]) << 8 | b[at + 1];
@@ -39,6 +41,43 @@ bool plausibleFont(const std::vector<unsigned char>& b) {
         if (offset + length > b.size()) return false;
     }
     return true;
+}
+
+// Each pixel at least half covered is set, and then strokes are fitted to whole
+// pixels, as hinting would: where a row (or a column) crosses a stroke in a short
+// stretch of coverage, the stretch gets as many set pixels as it holds pixels' worth
+// of coverage, at least one, on its most covered pixels. So a stroke thinner than a
+// pixel that falls across two is not lost, and one a little wider than a pixel is not
+// drawn two pixels wide.
+std::vector<bool> monochrome(const std::vector<unsigned char>& coverage, int w, int h) {
+    std::vector<bool> on(coverage.size());
+    for (std::size_t i = 0; i < coverage.size(); ++i) on[i] = coverage[i] >= Threshold;
+    auto fitStrokes = [&](int count, int length, auto at) {
+        for (int i = 0; i < count; ++i)
+            for (int k = 0; k < length;) {
+                if (coverage[at(i, k)] == 0) {
+                    ++k;
+                    continue;
+                }
+                int end = k, sum = 0;
+                while (end < length && coverage[at(i, end)] > 0) sum += coverage[at(i, end++)];
+                const int span = end - k;
+                if (span <= MaxStrokeSpan && sum >= Threshold) {
+                    const int pixels = std::clamp((sum + 127) / 255, 1, span);
+                    int best = k, bestSum = -1;
+                    for (int from = k; from + pixels <= end; ++from) {
+                        int s = 0;
+                        for (int j = from; j < from + pixels; ++j) s += coverage[at(i, j)];
+                        if (s > bestSum) best = from, bestSum = s;
+                    }
+                    for (int j = k; j < end; ++j) on[at(i, j)] = j >= best && j < best + pixels;
+                }
+                k = end;
+            }
+    };
+    fitStrokes(h, w, [w](int r, int c) { return static_cast<std::size_t>(r) * w + c; });
+    fitStrokes(w, h, [w](int c, int r) { return static_cast<std::size_t>(r) * w + c; });
+    return on;
 }
 
 bool readFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& error) {
@@ -117,15 +156,15 @@ Glyph FontFace::glyph(int codePoint, int emPixels) const {
     if (w <= 0 || h <= 0) return g;
     std::vector<unsigned char> coverage(static_cast<std::size_t>(w) * h);
     stbtt_MakeGlyphBitmap(info_.get(), coverage.data(), w, h, w, scale, scale, index);
+    const std::vector<bool> on = monochrome(coverage, w, h);
     for (int r = 0; r < h; ++r) {
-        const unsigned char* row = coverage.data() + static_cast<std::size_t>(r) * w;
         for (int c = 0; c < w;) {
-            if (row[c] < Threshold) {
+            if (!on[static_cast<std::size_t>(r) * w + c]) {
                 ++c;
                 continue;
             }
             const int from = c;
-            while (c < w && row[c] >= Threshold) ++c;
+            while (c < w && on[static_cast<std::size_t>(r) * w + c]) ++c;
             g.runs.push_back({static_cast<std::int16_t>(y0 + r),
                               static_cast<std::int16_t>(x0 + from),
                               static_cast<std::int16_t>(x0 + c - 1)});

@@ -45,12 +45,9 @@ void WebBackend::waitForMessage() {
     }
 }
 
-void WebBackend::showImage() {
-    page::present(image_.data(), ClientWidth, ClientHeight);
-}
-
-void WebBackend::render(const ShapeRecord& record, int centreX, int centreY) {
-    renderer_.render(record, centreX, centreY);
+void WebBackend::present(const PixelImage& image) {
+    // The top 501 rows are the client area; the image's last rows are never shown.
+    page::present(image.data(), ClientWidth, ClientHeight);
 }
 
 void WebBackend::setMenuCheck(int id, bool checked) {

@@ -12,12 +12,11 @@
 // browser's storage ("DROVA.SCR" lives in IndexedDB, moved to and from disk by the
 // page's download and upload buttons).
 //
-// Depends on: emscripten (Asyncify, IDBFS), the page's script, gfx/render.
+// Depends on: emscripten (Asyncify, IDBFS) and the page's script; the library draws the
+// image in the canvas's own byte order, so presenting it converts nothing.
 #pragma once
 
 #include "gfx/core/backend.h"
-#include "gfx/render/pixel_image.h"
-#include "gfx/render/renderer.h"
 
 namespace gfx {
 
@@ -27,18 +26,13 @@ public:
     // Hands the events the page queued to the FIFO, never waiting.
     void poll() override;
     void waitForMessage() override;
-    void showImage() override;
-    void render(const ShapeRecord& record, int centreX, int centreY) override;
-    void clearImage() override { renderer_.clear(); }
+    PixelFormat pixelFormat() const override { return PixelFormat::Rgba8; }
+    void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
     void textAppended(const std::string& line) override;
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;
-
-private:
-    PixelImage image_{PixelFormat::Rgba8};
-    Renderer renderer_{image_};
 };
 
 }  // namespace gfx

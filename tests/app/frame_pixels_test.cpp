@@ -1,27 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <QColor>
-#include <QImage>
+#include <cstdint>
+#include <cstdio>
+#include <string>
 
 #include "app/main_loop.h"
 #include "tests/support/headless_session.h"
 
 namespace {
 
-QRgb worldPixel(const QImage& image, int x, int y) {
-    return image.pixel(300 + x, 250 - y);
+using Rgb = std::uint32_t;
+
+Rgb worldPixel(const gfx::PixelImage& image, int x, int y) {
+    return image.rgbAt(300 + x, 250 - y);
 }
 
-constexpr QRgb White = qRgb(0xFF, 0xFF, 0xFF);
-constexpr QRgb Purple = qRgb(0x99, 0x00, 0xCC);
-constexpr QRgb Cyan = qRgb(0x00, 0xFF, 0xFF);
-constexpr QRgb IceBlue = qRgb(0x99, 0xFF, 0xFF);
-constexpr QRgb Olive = qRgb(0x99, 0x99, 0x33);
-constexpr QRgb Orange = qRgb(0xFF, 0x66, 0x00);
-constexpr QRgb Gold = qRgb(0xCC, 0x99, 0x33);
-constexpr QRgb Peach = qRgb(0xFF, 0x99, 0x66);
-constexpr QRgb ForestGreen = qRgb(0x00, 0x66, 0x33);
-constexpr QRgb Pink = qRgb(0xFF, 0x99, 0xCC);
+constexpr Rgb White = 0xFFFFFF;
+constexpr Rgb Purple = 0x9900CC;
+constexpr Rgb Cyan = 0x00FFFF;
+constexpr Rgb IceBlue = 0x99FFFF;
+constexpr Rgb Olive = 0x999933;
+constexpr Rgb Orange = 0xFF6600;
+constexpr Rgb Gold = 0xCC9933;
+constexpr Rgb Peach = 0xFF9966;
+constexpr Rgb ForestGreen = 0x006633;
+constexpr Rgb Pink = 0xFF99CC;
+
+std::string hex(Rgb rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb));
+    return text;
+}
 
 }  // namespace
 
@@ -34,11 +43,11 @@ TEST(FramePixels, SceneryColoursLandWhereTheTablesPutThem) {
     std::srand(3);
     display.clear(1);
     loop.repaint();
-    const QImage& image = session.backend().image();
+    const gfx::PixelImage& image = session.backend().image();
 
     struct Probe {
         int x, y;
-        QRgb colour;
+        Rgb colour;
         const char* what;
     };
     const Probe probes[] = {
@@ -61,6 +70,6 @@ TEST(FramePixels, SceneryColoursLandWhereTheTablesPutThem) {
         {-100, 150, White, "road between the blocks"},
     };
     for (const Probe& p : probes)
-        EXPECT_EQ(QColor(worldPixel(image, p.x, p.y)).name(), QColor(p.colour).name())
+        EXPECT_EQ(hex(worldPixel(image, p.x, p.y)), hex(p.colour))
             << p.what << " at (" << p.x << ", " << p.y << ")";
 }

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "gfx/core/colour_table.h"
@@ -13,8 +14,8 @@ using ::testing::IsEmpty;
 
 namespace {
 
-QRgb pixelAt(HeadlessSession& s, int x, int y) {
-    return s.backend().image().pixel(300 + x, 250 - y) & 0xFFFFFF;
+std::uint32_t pixelAt(HeadlessSession& s, int x, int y) {
+    return s.backend().image().rgbAt(300 + x, 250 - y);
 }
 
 TEST(DrawingLog, RectangleCornersAreOrderedEitherWay) {

@@ -99,6 +99,35 @@ TEST(Text, BytesAreLatin1AndControlCharactersTakeNoRoom) {
     EXPECT_GT(high.inkCount(), 100);
 }
 
+// Strokes of small text are fitted to whole pixels: none falls away between two
+// pixels, and none a little wider than one pixel is drawn two wide.
+TEST(Text, SmallTextKeepsEveryStrokeAndDrawsThinOnesOnePixelWide) {
+    for (int size = 6; size <= 14; ++size) {
+        SCOPED_TRACE(size);
+        for (const char* glyph : {"l", "i", "o", "e", "-"}) {
+            Canvas c;
+            c.draw(text(Black, 0, 0, size, glyph));
+            EXPECT_GT(c.inkCount(), 0) << glyph;
+        }
+        // At several positions, so that the stem falls anywhere between pixels.
+        for (int x = 0; x < 4; ++x) {
+            Canvas l;
+            l.draw(text(Black, x, 0, size, "l"));
+            const Canvas::Box b = l.inkBox();
+            EXPECT_EQ(b.width(), 1);
+            EXPECT_EQ(l.inkCount(), b.height());  // one pixel on every row of the stem
+            EXPECT_GE(b.height(), size * 7 / 10);
+        }
+        Canvas dash;
+        dash.draw(text(Black, 0, 0, size, "-"));
+        EXPECT_EQ(dash.inkBox().height(), 1);
+    }
+    Canvas big;
+    big.draw(text(Black, 0, 0, 60, "l"));
+    EXPECT_GE(big.inkBox().width(), 5);  // 0.09 em: large strokes keep their width
+    EXPECT_LE(big.inkBox().width(), 6);
+}
+
 TEST(Text, RepeatedLabelsReuseTheirGlyphs) {
     Canvas once, twice;
     once.draw(text(Blue, -100, 0, 14, "Heavy Traffic"));

@@ -30,6 +30,13 @@ check "a directory as the script" 2 "town-replay: cannot read a-directory: it is
 check "the log into a full standard output" 2 \
     "town-replay: cannot write the log to standard output: No space left on device" \
     sh -c '"$0" --seed 1 --ticks 5 --log >/dev/full' "$REPLAY"
+check "a PNG onto a device" 2 "town-replay: /dev/full is not a regular file" \
+    "$REPLAY" --seed 1 --ticks 5 --png /dev/full
+# A disk that is full: no truncated picture is left behind, nor a temporary file.
+check "a PNG onto a full disk" 2 "town-replay: cannot write full.png.tmp: File too large" \
+    bash -c 'trap "" XFSZ; ulimit -f 8; exec "$0" --seed 1 --ticks 5 --png full.png' "$REPLAY"
+leftovers=$(ls -A | grep -c 'full' || true)
+[ "$leftovers" = 0 ] || { echo "FAIL: a full disk left $(ls -A | grep full)"; failures=$((failures + 1)); }
 check "a clean run" 0 "" "$REPLAY" --seed 3 --ticks 20 --png out.png
 [ -s out.png ] || { echo "FAIL: no PNG written"; failures=$((failures + 1)); }
 "$REPLAY" --help | grep -q "^Usage: town-replay" || { echo "FAIL: --help"; failures=$((failures + 1)); }
@@ -47,5 +54,5 @@ printf 'DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(4);\n' > run.scr
 grep -q 'Mode: Heavy Traffic' s.log || { echo "FAIL: the script's click was not replayed"; failures=$((failures + 1)); }
 grep -q '^EOF encountered in script file run.scr$' s.log || { echo "FAIL: no end-of-script line"; failures=$((failures + 1)); }
 
-echo "$((13 - failures)) passed, $failures failed"
+echo "$((16 - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

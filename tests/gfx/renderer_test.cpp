@@ -2,16 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 
 #include "tests/support/headless_session.h"
 
 namespace {
 
-constexpr QRgb White = 0xFFFFFF, Black = 0x000000, Blue = 0x0000FF;
+using Rgb = std::uint32_t;
+constexpr Rgb White = 0xFFFFFF, Black = 0x000000, Blue = 0x0000FF;
 
 class Render : public ::testing::Test {
 protected:
-    QRgb at(int x, int y) { return session.backend().image().pixel(300 + x, 250 - y) & 0xFFFFFF; }
+    Rgb at(int x, int y) { return session.backend().image().rgbAt(300 + x, 250 - y); }
     // Whether any pixel of the world box (inclusive) differs from white.
     bool anyInk(int left, int top, int right, int bottom) {
         for (int x = left; x <= right; ++x)
@@ -24,8 +26,8 @@ protected:
 };
 
 TEST_F(Render, ImageAndOriginMatchTheClientArea) {
-    EXPECT_EQ(session.backend().image().width(), 601);
-    EXPECT_EQ(session.backend().image().height(), 540);
+    EXPECT_EQ(gfx::PixelImage::Width, 601);
+    EXPECT_EQ(gfx::PixelImage::Height, 540);
     EXPECT_EQ(gfx::state().window.centreX, 300);
     EXPECT_EQ(gfx::state().window.centreY, 250);
 }
@@ -117,7 +119,7 @@ TEST_F(Render, TextColourComesFromThePalette) {
     int blue = 0;
     for (int x = 0; x < 80; ++x)
         for (int y = 1; y <= 40; ++y) {
-            QRgb p = at(x, y);
+            Rgb p = at(x, y);
             EXPECT_TRUE(p == White || p == Blue) << std::hex << p;  // no antialiasing
             blue += p == Blue;
         }

@@ -1,4 +1,5 @@
-// Benchmark entry: Qt GUI on the offscreen platform (fonts for the renderer), then the benchmarks.
+// Benchmark entry: Qt GUI on the offscreen platform (fonts for the reference renderer),
+// then the benchmarks.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
