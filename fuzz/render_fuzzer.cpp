@@ -137,6 +137,17 @@ void checkPalette(const gfx::PixelImage& image, int firstRow) {
     }
 }
 
+// Decodes the records one after the other and hands each to draw with its centre.
+template <class Draw>
+void eachRecord(Bytes& in, Draw draw) {
+    for (int n = 0; n < MaxRecords && !in.empty(); ++n) {
+        int centreX = 300, centreY = 250;
+        const std::uint8_t how = in.byte();
+        const gfx::ShapeRecord r = decode(in, how, centreX, centreY);
+        draw(r, how, centreX, centreY);
+    }
+}
+
 // A headless library in the format's pixel layout, where nothing but drawing happens.
 class FormatBackend : public gfx::HeadlessBackend {
 public:
@@ -147,37 +158,30 @@ private:
     gfx::PixelFormat format_;
 };
 
-int asCoordinate(long long v) {
-    return asInt(v);
-}
-
 // The record as the drawing call that would have made it; widths may come negative too.
 void drawCall(const gfx::ShapeRecord& r, std::uint8_t how) {
     const auto& p = r.p;
     const int width = (how / 80) % 2 ? -r.width : r.width;
     switch (r.kind) {
         case gfx::ShapeKind::Triangle:
-            gfxTriangle(r.colour, asCoordinate(p[0]), asCoordinate(p[1]), asCoordinate(p[2]),
-                        asCoordinate(p[3]), asCoordinate(p[4]), asCoordinate(p[5]), width);
+            gfxTriangle(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), asInt(p[4]),
+                        asInt(p[5]), width);
             break;
         case gfx::ShapeKind::Rectangle:
-            gfxRectangle(r.colour, asCoordinate(p[0]), asCoordinate(p[1]), asCoordinate(p[2]),
-                         asCoordinate(p[3]), width);
+            gfxRectangle(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), width);
             break;
         case gfx::ShapeKind::Oval:
             if ((how / 5) % 2 == 1)  // a circle: any centre, a radius of either sign
-                gfxCircle(r.colour, asCoordinate((p[0] + p[2]) / 2),
-                          asCoordinate((p[1] + p[3]) / 2), asCoordinate((p[0] - p[2]) / 2));
+                gfxCircle(r.colour, asInt((p[0] + p[2]) / 2), asInt((p[1] + p[3]) / 2),
+                          asInt((p[0] - p[2]) / 2));
             else
-                gfxOval(r.colour, asCoordinate(p[0]), asCoordinate(p[1]), asCoordinate(p[2]),
-                        asCoordinate(p[3]), width);
+                gfxOval(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), width);
             break;
         case gfx::ShapeKind::Line:
-            gfxLine(r.colour, asCoordinate(p[0]), asCoordinate(p[1]), asCoordinate(p[2]),
-                    asCoordinate(p[3]), width);
+            gfxLine(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), width);
             break;
         case gfx::ShapeKind::Text:
-            gfxText(r.colour, asCoordinate(p[0]), asCoordinate(p[1]),
+            gfxText(r.colour, asInt(p[0]), asInt(p[1]),
                     (how / 80) % 2 ? -static_cast<int>(p[2]) * 3 : static_cast<int>(p[2]) * 3,
                     r.text.c_str());
             break;
@@ -187,11 +191,8 @@ void drawCall(const gfx::ShapeRecord& r, std::uint8_t how) {
 int drawThroughLibrary(Bytes& in, std::uint8_t format) {
     const gfx::PixelFormat layout = format % 2 ? gfx::PixelFormat::Rgba8 : gfx::PixelFormat::Xrgb32;
     gfx::resetLibraryWith<FormatBackend>(layout).setKeepLines(false);
-    for (int n = 0; n < MaxRecords && !in.empty(); ++n) {
-        int centreX = 300, centreY = 250;
-        const std::uint8_t how = in.byte();
-        drawCall(decode(in, how, centreX, centreY), how);
-    }
+    // The library keeps its own centre: a record's moved centre is left out.
+    eachRecord(in, [](const gfx::ShapeRecord& r, std::uint8_t how, int, int) { drawCall(r, how); });
     checkPalette(gfx::offScreen().image(), format % 7);
     gfx::resetLibrary();
     return 0;
@@ -208,12 +209,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     gfx::PixelImage& image = format % 2 ? rgba : xrgb;
     gfx::Renderer& renderer = format % 2 ? rgbaRenderer : xrgbRenderer;
     renderer.clear();
-    for (int n = 0; n < MaxRecords && !in.empty(); ++n) {
-        int centreX = 300, centreY = 250;
-        const std::uint8_t how = in.byte();
-        const gfx::ShapeRecord r = decode(in, how, centreX, centreY);
+    eachRecord(in, [&renderer](const gfx::ShapeRecord& r, std::uint8_t, int centreX, int centreY) {
         renderer.render(r, centreX, centreY);
-    }
+    });
     checkPalette(image, format % 7);
     return 0;
 }
