@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Runs apt-get only when a package is missing, so a second run does nothing.
+# Usage: setup.sh [web]   (web: only what the web edition needs to build and serve)
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
-  libstb-dev libcli11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils openbox
-  fonts-dejavu-core
-  scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin
-  clang libclang-rt-14-dev
+# The web edition: emscripten (its optimiser needs node's acorn), a web server, and
+# Chromium with node and npm for the browser tests.
+web_packages=(
+  cmake ninja-build python3
+  emscripten node-acorn fonts-dejavu-core libstb-dev
 )
+web_test_packages=(chromium)
+
+if [ "${1:-}" = web ]; then
+  packages=("${web_packages[@]}")
+else
+  packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+    libstb-dev libcli11-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool imagemagick x11-utils openbox
+    fonts-dejavu-core
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin
+    clang libclang-rt-14-dev
+    "${web_packages[@]}" "${web_test_packages[@]}"
+  )
+fi
+# A node and npm from elsewhere (nodesource) serve as well as Debian's.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,8 @@
 #  1. debug build: unit, widget, tool and end-to-end tests;
 #  2. AddressSanitizer + UndefinedBehaviorSanitizer build: the same without the
 #     end-to-end tests, plus a long headless soak of the whole program;
-#  3. the script reader's fuzz target, for a bounded time.
+#  3. the script reader's fuzz target, for a bounded time;
+#  4. the web edition: its page's modules under node, then the page in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -19,3 +20,6 @@ ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -LE e2e
 cmake --preset fuzz -DTOWN_FUZZ_SECONDS=30 >/dev/null
 cmake --build --preset fuzz
 ctest --preset fuzz
+
+bash scripts/web.sh --build
+node --test tests/web/

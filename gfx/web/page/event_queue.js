@@ -1,0 +1,51 @@
+// The page's side of the message FIFO. DOM handlers and the timer push; the program
+// takes events only while it runs, and while it is suspended it waits on a promise
+// that the next push resolves. Handlers never call into the program.
+import { Message } from './messages.js';
+
+export class EventQueue {
+  #events = [];
+  #waiter = null; // { resolve, wakeOnTimer } while the program is suspended
+  #timerQueued = false;
+
+  // Queues one event. Ticks are coalesced, as a window system's timer messages are:
+  // one queued tick stands for any number of them.
+  push(kind, a = 0, b = 0) {
+    if (kind === Message.Timer) {
+      if (this.#timerQueued) return;
+      this.#timerQueued = true;
+    }
+    this.#events.push([kind, a, b]);
+    if (this.#waiter && (kind !== Message.Timer || this.#waiter.wakeOnTimer)) {
+      const { resolve } = this.#waiter;
+      this.#waiter = null;
+      resolve();
+    }
+  }
+
+  // The oldest queued event as [kind, a, b], or null.
+  take() {
+    const e = this.#events.shift();
+    if (!e) return null;
+    if (e[0] === Message.Timer) this.#timerQueued = false;
+    return e;
+  }
+
+  get length() {
+    return this.#events.length;
+  }
+
+  get waiting() {
+    return this.#waiter !== null;
+  }
+
+  // Resolves once an event that may wake the program is queued: any event but a tick,
+  // and a tick too when wakeOnTimer is set. Resolves at once when one is queued already.
+  wait(wakeOnTimer) {
+    const wakes = this.#events.some((e) => e[0] !== Message.Timer || wakeOnTimer);
+    if (wakes) return Promise.resolve();
+    return new Promise((resolve) => {
+      this.#waiter = { resolve, wakeOnTimer };
+    });
+  }
+}

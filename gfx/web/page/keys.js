@@ -1,0 +1,45 @@
+// Keyboard events of the page as the library's messages: key down and key up of
+// Control and of letters and digits, and the typed character's Latin-1 byte.
+import { KeyCode, Message } from './messages.js';
+
+// The Ctrl shortcuts of the "Run" menu; the browser's own meaning of them (select all,
+// history, find, address bar, reload, print, open) is prevented.
+export const shortcutLetters = new Set(['A', 'H', 'F', 'L', 'R', 'P', 'O', 'Q']);
+
+// Keys that type a control character, as a desktop window system gives them.
+const typedControls = { Enter: 13, Backspace: 8, Tab: 9, Escape: 27 };
+
+export function keyCodeOf(event) {
+  if (event.key === 'Control') return KeyCode.Control;
+  const m = /^(?:Key([A-Z])|Digit([0-9]))$/.exec(event.code || '');
+  if (m) return (m[1] || m[2]).charCodeAt(0);
+  return KeyCode.Other;
+}
+
+// The byte the key types, or null when it types nothing or a character outside
+// Latin-1 (dropped, never truncated).
+export function typedByte(event) {
+  if (event.key in typedControls) return typedControls[event.key];
+  if ([...event.key].length !== 1) return null;
+  const c = event.key.codePointAt(0);
+  return c <= 0xff ? c : null;
+}
+
+// The messages of one keydown: the key down, then the character it types.
+export function keyDownMessages(event) {
+  const messages = [[Message.KeyDown, keyCodeOf(event), 0]];
+  const c = typedByte(event);
+  if (c !== null && event.key !== 'Control') messages.push([Message.Character, c, 0]);
+  return messages;
+}
+
+export function keyUpMessages(event) {
+  return [[Message.KeyUp, keyCodeOf(event), 0]];
+}
+
+// True for the Ctrl shortcuts whose browser meaning the page takes over.
+export function isShortcut(event) {
+  if (!event.ctrlKey || event.altKey || event.metaKey) return false;
+  const code = keyCodeOf(event);
+  return code !== KeyCode.Other && shortcutLetters.has(String.fromCharCode(code));
+}

@@ -1,0 +1,14 @@
+// The numbers of the library's message kinds (gfx/core/message.h, MessageKind) and
+// key codes, as the page queues them for the program.
+export const Message = Object.freeze({
+  Timer: 0,
+  LeftClick: 1,
+  KeyDown: 2,
+  KeyUp: 3,
+  Character: 4,
+  Command: 5,
+  Size: 6,
+  Quit: 7,
+});
+
+export const KeyCode = Object.freeze({ Control: 0x11, Other: 0xff });

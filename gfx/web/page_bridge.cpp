@@ -1,0 +1,131 @@
+// The page functions as emscripten imports. Bytes cross as pointers into the heap;
+// texts the library makes are Latin-1, so they are passed with their length and
+// decoded by the page, never as UTF-8.
+#include "gfx/web/page_bridge.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// clang-format off
+EM_ASYNC_JS(void, town_mount_storage, (const char* folder), {
+    await townPage.mountStorage(UTF8ToString(folder), FS, IDBFS);
+});
+
+EM_JS(void, town_add_menu_item,
+      (const char* title, const char* text, int id, int checkable, int checked, int greyed), {
+    townPage.addMenuItem(UTF8ToString(title), text ? UTF8ToString(text) : null, id,
+                         checkable != 0, checked != 0, greyed != 0);
+});
+
+EM_JS(void, town_open, (), { townPage.open(); });
+
+EM_JS(int, town_take_event, (int* out), {
+    var e = townPage.takeEvent();
+    if (!e) return 0;
+    HEAP32[out >> 2] = e[0];
+    HEAP32[(out >> 2) + 1] = e[1];
+    HEAP32[(out >> 2) + 2] = e[2];
+    return 1;
+});
+
+EM_ASYNC_JS(void, town_wait_for_event, (int wakeOnTimer), {
+    await townPage.waitForEvent(wakeOnTimer != 0);
+});
+
+EM_JS(void, town_present, (const void* rgba, int width, int height), {
+    townPage.present(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
+});
+
+EM_JS(void, town_set_menu_check, (int id, int checked), {
+    townPage.setMenuCheck(id, checked != 0);
+});
+
+EM_JS(void, town_append_text, (const char* line, int length), {
+    townPage.appendText(HEAPU8.subarray(line, line + length));
+});
+
+EM_JS(void, town_show_text_panel, (), { townPage.showTextPanel(); });
+
+// The reply comes back as a zero-terminated Latin-1 copy in the heap, freed by the
+// caller; null when no dialog can be shown.
+EM_ASYNC_JS(char*, town_run_dialog, (const char* prompt, int length), {
+    var reply = await townPage.runDialog(HEAPU8.slice(prompt, prompt + length));
+    if (reply === null) return 0;
+    var p = _malloc(reply.length + 1);
+    HEAPU8.set(reply, p);
+    HEAPU8[p + reply.length] = 0;
+    return p;
+});
+
+EM_JS(double, town_calendar_time, (), { return townPage.calendarTime(); });
+
+EM_JS(void, town_program_ended, (int status), { townPage.programEnded(status); });
+// clang-format on
+
+}  // namespace
+
+namespace gfx::page {
+
+void mountStorage(const char* folder) {
+    town_mount_storage(folder);
+}
+
+void addMenuItem(const char* title, const char* text, int id, bool checkable, bool checked,
+                 bool greyed) {
+    town_add_menu_item(title, text, id, checkable, checked, greyed);
+}
+
+void open() {
+    town_open();
+}
+
+bool takeEvent(int& kind, int& a, int& b) {
+    int out[3] = {0, 0, 0};
+    if (!town_take_event(out)) return false;
+    kind = out[0];
+    a = out[1];
+    b = out[2];
+    return true;
+}
+
+void waitForEvent(bool wakeOnTimer) {
+    town_wait_for_event(wakeOnTimer);
+}
+
+void present(const void* rgba, int width, int height) {
+    town_present(rgba, width, height);
+}
+
+void setMenuCheck(int id, bool checked) {
+    town_set_menu_check(id, checked);
+}
+
+void appendText(const char* line, int length) {
+    town_append_text(line, length);
+}
+
+void showTextPanel() {
+    town_show_text_panel();
+}
+
+std::optional<std::string> runDialog(const std::string& prompt) {
+    char* reply = town_run_dialog(prompt.data(), static_cast<int>(prompt.size()));
+    if (!reply) return std::nullopt;
+    std::string text(reply, std::strlen(reply));
+    std::free(reply);
+    return text;
+}
+
+double calendarTime() {
+    return town_calendar_time();
+}
+
+void programEnded(int status) {
+    town_program_ended(status);
+}
+
+}  // namespace gfx::page

@@ -1,0 +1,46 @@
+// The web back end's link to its page: each function hands one request to the page's
+// script (page/page.js, reached as the global townPage) or waits on it. Nothing else in
+// the back end knows that it runs in a browser.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace gfx::page {
+
+// Mounts the browser's persistent storage at folder and fills it from there; the
+// program waits (suspended) until the stored files are in place.
+void mountStorage(const char* folder);
+
+// Adds one item of the "Run" menu (text null: a separator); the page builds its menu
+// bar from these, then open() shows the page and starts the 100 ms timer.
+void addMenuItem(const char* title, const char* text, int id, bool checkable, bool checked,
+                 bool greyed);
+void open();
+
+// Takes the oldest event the page's handlers queued; false when there is none.
+// kind is a MessageKind, a and b its values.
+bool takeEvent(int& kind, int& a, int& b);
+// Suspends the program until the page queues an event. A timer tick wakes it only
+// when wakeOnTimer is set; otherwise ticks stay queued until another event comes.
+void waitForEvent(bool wakeOnTimer);
+
+// Shows the top width x height rows of an image of bytes R, G, B, A on the canvas.
+void present(const void* rgba, int width, int height);
+
+void setMenuCheck(int id, bool checked);
+// One line of the text panel, as bytes (Latin-1), without its terminating zero.
+void appendText(const char* line, int length);
+void showTextPanel();
+
+// Shows the modal dialog and suspends until "Okay" is pressed; no value when the page
+// cannot show a dialog.
+std::optional<std::string> runDialog(const std::string& prompt);
+
+// Seconds since the epoch, or the seed the page was asked to use.
+double calendarTime();
+
+// Tells the page that the program has ended with status.
+void programEnded(int status);
+
+}  // namespace gfx::page

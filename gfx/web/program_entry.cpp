@@ -1,0 +1,27 @@
+// The program entry of the web edition: the stored "DROVA.SCR" is put in place, the
+// web back end installed, and the application run as on the desktop.
+#include <unistd.h>
+
+#include <memory>
+
+#include "gfx/gfx.h"
+#include "gfx/web/page_bridge.h"
+#include "gfx/web/web_backend.h"
+
+namespace {
+// The working directory, where the library reads and writes its script file.
+constexpr const char* StorageFolder = "/town";
+}  // namespace
+
+int main() {
+    gfx::page::mountStorage(StorageFolder);
+    if (chdir(StorageFolder) != 0) return 1;
+    gfx::setBackend(std::make_unique<gfx::WebBackend>());
+    gfxStoreStartup({nullptr, nullptr, "", 1});
+    appMain();
+    gfx::setBackend(nullptr);
+    // As on the desktop, the status is 0 whatever appMain returned; the second-display
+    // error ends the program with -1 before this, and the page learns that on its own.
+    gfx::page::programEnded(0);
+    return 0;
+}

@@ -1,0 +1,76 @@
+#include "gfx/web/web_backend.h"
+
+#include "gfx/core/menu_items.h"
+#include "gfx/core/state.h"
+#include "gfx/web/page_bridge.h"
+
+namespace gfx {
+
+namespace {
+
+// The page speaks in the numbers of MessageKind; anything else is dropped.
+bool toMessage(int kind, int a, int b, Message& m) {
+    if (kind < static_cast<int>(MessageKind::Timer) || kind > static_cast<int>(MessageKind::Quit))
+        return false;
+    m = Message{static_cast<MessageKind>(kind), a, b};
+    return true;
+}
+
+}  // namespace
+
+void WebBackend::open(int) {
+    // The page is the window: there is nothing to hide, so the show mode is not used.
+    for (const MenuItem& item : runMenuItems()) {
+        const bool checkable = item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
+                               item.id == MenuId::PlaybackScript;
+        page::addMenuItem(RunMenuTitle, item.text, item.id, checkable, item.checked, item.greyed);
+    }
+    page::open();
+}
+
+void WebBackend::poll() {
+    int kind = 0, a = 0, b = 0;
+    Message m{MessageKind::Timer};
+    while (page::takeEvent(kind, a, b))
+        if (toMessage(kind, a, b, m)) post(m);
+}
+
+void WebBackend::waitForMessage() {
+    // A tick matters only to a periodic event that waits for it; any other wait is
+    // for the user, and ticks meanwhile would only wake the page for nothing.
+    const bool wakeOnTimer = state().input.pendingKind == EventKind::Periodic;
+    while (!hasMessages()) {
+        page::waitForEvent(wakeOnTimer);
+        poll();
+    }
+}
+
+void WebBackend::present(const PixelImage& image) {
+    // The top 501 rows are the client area; the image's last rows are never shown.
+    page::present(image.data(), ClientWidth, ClientHeight);
+}
+
+void WebBackend::setMenuCheck(int id, bool checked) {
+    page::setMenuCheck(id, checked);
+}
+
+void WebBackend::textAppended(const std::string& line) {
+    page::appendText(line.data(), static_cast<int>(line.size()));
+}
+
+void WebBackend::showTextWindow() {
+    page::showTextPanel();
+}
+
+bool WebBackend::runInputDialog(const std::string& prompt, std::string& reply) {
+    auto text = page::runDialog(prompt);
+    if (!text) return false;
+    reply = *text;
+    return true;
+}
+
+std::time_t WebBackend::calendarTime() {
+    return static_cast<std::time_t>(page::calendarTime());
+}
+
+}  // namespace gfx

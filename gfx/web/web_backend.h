@@ -1,0 +1,38 @@
+// The browser back end: the program runs as WebAssembly inside a web page.
+//
+// Platform: one page (gfx/web/page/) holding a 601 x 501 canvas, an HTML menu bar
+// with the "Run" menu, a "DROVA Text" panel and a modal page dialog. The page's DOM
+// handlers and its 100 ms setInterval queue events in the page; poll() takes them
+// into the message FIFO. The blocking wait suspends appMain (emscripten's Asyncify)
+// and resumes it on the next event, so a halted page runs no code.
+//
+// Cannot: open real top-level windows (the text window is a panel under the canvas
+// and is always visible); re-enter the program while it waits (handlers only queue);
+// take browser-reserved keys (Ctrl+W, Ctrl+T, Ctrl+N); keep files outside the
+// browser's storage ("DROVA.SCR" lives in IndexedDB, moved to and from disk by the
+// page's download and upload buttons).
+//
+// Depends on: emscripten (Asyncify, IDBFS) and the page's script; the library draws the
+// image in the canvas's own byte order, so presenting it converts nothing.
+#pragma once
+
+#include "gfx/core/backend.h"
+
+namespace gfx {
+
+class WebBackend : public Backend {
+public:
+    void open(int showMode) override;
+    // Hands the events the page queued to the FIFO, never waiting.
+    void poll() override;
+    void waitForMessage() override;
+    PixelFormat pixelFormat() const override { return PixelFormat::Rgba8; }
+    void present(const PixelImage& image) override;
+    void setMenuCheck(int id, bool checked) override;
+    void textAppended(const std::string& line) override;
+    void showTextWindow() override;
+    bool runInputDialog(const std::string& prompt, std::string& reply) override;
+    std::time_t calendarTime() override;
+};
+
+}  // namespace gfx

@@ -1,0 +1,111 @@
+// Serves the built page on 127.0.0.1 and drives it in Debian's Chromium.
+import { spawn } from 'node:child_process';
+import { existsSync } from 'node:fs';
+import { dirname, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
+export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
+const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
+
+// python3's own web server on a port the system picks; resolves to its address.
+export async function startServer() {
+  if (!existsSync(resolve(siteDir, 'town.js'))) {
+    throw new Error(`${siteDir} holds no built page: run cmake --build --preset web`);
+  }
+  const server = spawn(
+    'python3',
+    ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', siteDir, '0'],
+    { stdio: ['ignore', 'pipe', 'ignore'] },
+  );
+  return new Promise((resolvePromise, reject) => {
+    let output = '';
+    server.stdout.on('data', (chunk) => {
+      output += chunk;
+      const m = /port (\d+)/.exec(output);
+      if (m) resolvePromise({ url: `http://127.0.0.1:${m[1]}/`, stop: () => server.kill() });
+    });
+    server.on('exit', () => reject(new Error(`the web server did not start: ${output}`)));
+  });
+}
+
+export function launchBrowser() {
+  return chromium.launch({
+    executablePath: chromiumPath,
+    args: ['--headless=new', '--no-sandbox'],
+  });
+}
+
+// A page of the town with everything it says on the console collected as problems
+// when they are errors.
+export async function openTown(context, url, { frames = 3 } = {}) {
+  const page = await context.newPage();
+  const problems = [];
+  page.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
+  page.on('pageerror', (e) => problems.push(e.message));
+  page.problems = problems;
+  await page.goto(url);
+  // The first frames are the cleared image; the town comes with the first event.
+  await page.waitForFunction((n) => window.town?.frames >= n, frames);
+  return page;
+}
+
+// The colour of the canvas at world (x, y) as "rrggbb".
+export function worldPixel(page, x, y) {
+  return page.evaluate(
+    ([px, py]) => {
+      const d = document.getElementById('canvas').getContext('2d').getImageData(px, py, 1, 1).data;
+      return [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, '0')).join('');
+    },
+    [300 + x, 250 - y],
+  );
+}
+
+// Distinct colours in a canvas rectangle given in world coordinates (left, top).
+export function coloursIn(page, x, y, width, height) {
+  return page.evaluate(
+    ([px, py, w, h]) => {
+      const d = document.getElementById('canvas').getContext('2d').getImageData(px, py, w, h).data;
+      const seen = new Set();
+      for (let i = 0; i < d.length; i += 4) seen.add((d[i] << 16) | (d[i + 1] << 8) | d[i + 2]);
+      return seen.size;
+    },
+    [300 + x, 250 - y, width, height],
+  );
+}
+
+// A left click at world (x, y), through the browser's input, as a user gives it.
+export async function clickWorld(page, x, y) {
+  const box = await page.locator('#canvas').boundingBox();
+  const scale = box.width / 601;
+  await page.mouse.click(box.x + (300 + x + 0.5) * scale, box.y + (250 - y + 0.5) * scale);
+}
+
+export const frames = (page) => page.evaluate(() => window.town.frames);
+export const lines = (page) => page.evaluate(() => window.town.lines());
+
+// Waits until the text panel shows a line that matches.
+export function waitForLine(page, pattern, timeout = 10000) {
+  return page.waitForFunction(
+    ([source, flags]) => window.town.lines().some((l) => new RegExp(source, flags).test(l)),
+    [pattern.source, pattern.flags],
+    { timeout },
+  );
+}
+
+// From now on keeps every line the panel is given, also those scrolled away since.
+export function collectLines(page) {
+  return page.evaluate(() => {
+    window.seenLines = [];
+    window.town.onLine = (line) => window.seenLines.push(line);
+  });
+}
+
+export function waitForSeenLine(page, pattern, timeout = 10000) {
+  return page.waitForFunction(
+    ([source, flags]) => window.seenLines.some((l) => new RegExp(source, flags).test(l)),
+    [pattern.source, pattern.flags],
+    { timeout },
+  );
+}

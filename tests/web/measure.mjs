@@ -1,0 +1,111 @@
+// Measures the web edition in Chromium: the page's transfer size, the CPU of the
+// page's renderer process animating at start-up and halted (from /proc), and the
+// repaint of a town of about 1,300 vehicles. Run it after scripts/web.sh --build:
+//   node tests/web/measure.mjs [seconds]
+import { readFileSync, readdirSync } from 'node:fs';
+import { chromium } from 'playwright-core';
+
+import { startServer } from './harness.mjs';
+
+const seconds = Number(process.argv[2] || 20);
+const hz = 100; // clock ticks per second of /proc/PID/stat on Linux
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+function stat(pid) {
+  try {
+    const s = readFileSync(`/proc/${pid}/stat`, 'utf8');
+    const f = s.slice(s.lastIndexOf(')') + 2).split(' ');
+    return { ppid: Number(f[1]), cpu: Number(f[11]) + Number(f[12]) };
+  } catch {
+    return null;
+  }
+}
+
+// Chromium's processes below the browser process, by their --type.
+function chromiumProcesses(browserPid) {
+  const all = readdirSync('/proc').filter((d) => /^\d+$/.test(d)).map(Number);
+  const parent = new Map(all.map((p) => [p, stat(p)?.ppid]));
+  const below = (p) => {
+    for (let q = parent.get(p); q; q = parent.get(q)) if (q === browserPid) return true;
+    return false;
+  };
+  const result = {};
+  for (const p of all.filter(below)) {
+    let cmd = '';
+    try {
+      cmd = readFileSync(`/proc/${p}/cmdline`, 'utf8');
+    } catch {
+      continue;
+    }
+    const type = /--type=([a-z-]+)/.exec(cmd)?.[1];
+    if (type) (result[type] ||= []).push(p);
+  }
+  return result;
+}
+
+async function cpuOver(pids, ms) {
+  const before = pids.map((p) => stat(p)?.cpu ?? 0);
+  await sleep(ms);
+  const used = pids.map((p, i) => (stat(p)?.cpu ?? before[i]) - before[i]);
+  return used.map((t) => (100 * t) / hz / (ms / 1000));
+}
+
+const server = await startServer();
+const browserServer = await chromium.launchServer({
+  executablePath: '/usr/bin/chromium',
+  args: ['--headless=new', '--no-sandbox'],
+});
+const browser = await chromium.connect(browserServer.wsEndpoint());
+const browserPid = browserServer.process().pid;
+
+try {
+  // Transfer size: every response of a first visit, headers included.
+  const renderersBefore = new Set(chromiumProcesses(browserPid).renderer || []);
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(`${server.url}index.html`);
+  await page.waitForFunction(() => window.town?.frames >= 3);
+  const transfer = await page.evaluate(() =>
+    performance
+      .getEntries()
+      .filter((e) => 'transferSize' in e)
+      .map((e) => [e.name.replace(location.origin, ''), e.transferSize]),
+  );
+  const total = transfer.reduce((s, [, n]) => s + n, 0);
+  console.log(`transfer size of a first visit: ${(total / 1024).toFixed(1)} KiB`);
+  for (const [name, n] of transfer) console.log(`  ${name}: ${(n / 1024).toFixed(1)} KiB`);
+
+  // CPU: the page's renderer process (the one that came with the page), and the GPU
+  // process, which composites the canvas.
+  await sleep(2000);
+  const procs = chromiumProcesses(browserPid);
+  const renderers = (procs.renderer || []).filter((p) => !renderersBefore.has(p));
+  const gpu = procs['gpu-process'] || [];
+  const report = (what, r, g) =>
+    console.log(
+      `CPU ${what}: renderer ${r.reduce((a, b) => a + b, 0).toFixed(2)}% of a core` +
+        ` (${r.map((v) => v.toFixed(2)).join(' + ')}), GPU process ${g.reduce((a, b) => a + b, 0).toFixed(2)}%`,
+    );
+  const ms = seconds * 1000;
+  console.log(`renderer processes: ${procs.renderer}; the page's: ${renderers}`);
+  let [r, g] = await Promise.all([cpuOver(renderers, ms), cpuOver(gpu, ms)]);
+  report(`animating (${seconds} s from 2 s after start-up)`, r, g);
+  await page.keyboard.press('Control+h');
+  await sleep(1000);
+  [r, g] = await Promise.all([cpuOver(renderers, ms), cpuOver(gpu, ms)]);
+  report(`halted (${seconds} s)`, r, g);
+  await context.close();
+
+  // The repaint of a big town.
+  const benchContext = await browser.newContext();
+  const bench = await benchContext.newPage();
+  await bench.goto(`${server.url}index.html?program=repaint_bench`);
+  await bench.waitForFunction(() => window.town?.ended, null, { timeout: 120000 });
+  const lines = await bench.evaluate(() => window.town.lines());
+  console.log(lines.filter((l) => l.startsWith('repaint')).join('\n'));
+  await benchContext.close();
+} finally {
+  await browser.close();
+  await browserServer.close();
+  server.stop();
+}

@@ -1,0 +1,181 @@
+// The page's own logic without a browser: the event queue the program waits on, the
+// key translation, the menu texts and the text panel's lines.
+import assert from 'node:assert/strict';
+import { describe, it } from 'node:test';
+
+import { EventQueue } from '../../gfx/web/page/event_queue.js';
+import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/keys.js';
+import { parseMenuText } from '../../gfx/web/page/menu_text.js';
+import { KeyCode, Message } from '../../gfx/web/page/messages.js';
+import { TextLines, latin1, toLatin1 } from '../../gfx/web/page/text_lines.js';
+
+const settled = (promise) =>
+  Promise.race([promise.then(() => true), new Promise((r) => setTimeout(() => r(false), 20))]);
+
+describe('event queue', () => {
+  it('gives events back in the order they came, with their values', () => {
+    const q = new EventQueue();
+    q.push(Message.LeftClick, 10, 20);
+    q.push(Message.LeftClick, 11, 21);
+    q.push(Message.Character, 97);
+    assert.deepEqual(q.take(), [Message.LeftClick, 10, 20]);
+    assert.deepEqual(q.take(), [Message.LeftClick, 11, 21]);
+    assert.deepEqual(q.take(), [Message.Character, 97, 0]);
+    assert.equal(q.take(), null);
+  });
+
+  it('keeps one tick for any number that arrive before it is taken', () => {
+    const q = new EventQueue();
+    q.push(Message.Timer);
+    q.push(Message.Timer);
+    q.push(Message.KeyDown, KeyCode.Control);
+    q.push(Message.Timer);
+    assert.equal(q.length, 2);
+    assert.equal(q.take()[0], Message.Timer);
+    q.push(Message.Timer); // taken, so a new tick queues again
+    assert.deepEqual(
+      [q.take(), q.take()].map((e) => e[0]),
+      [Message.KeyDown, Message.Timer],
+    );
+  });
+
+  it('wakes a wait for the user on input but not on ticks', async () => {
+    const q = new EventQueue();
+    const wait = q.wait(false);
+    q.push(Message.Timer);
+    assert.equal(await settled(wait), false);
+    assert.ok(q.waiting);
+    q.push(Message.Command, 2);
+    assert.equal(await settled(wait), true);
+    assert.equal(q.length, 2); // the tick stayed queued
+  });
+
+  it('wakes a wait for a tick on the tick', async () => {
+    const q = new EventQueue();
+    const wait = q.wait(true);
+    assert.equal(await settled(wait), false);
+    q.push(Message.Timer);
+    assert.equal(await settled(wait), true);
+    assert.equal(q.waiting, false);
+  });
+
+  it('does not wait when a waking event is already queued', async () => {
+    const q = new EventQueue();
+    q.push(Message.Timer);
+    assert.equal(await settled(q.wait(true)), true);
+    assert.equal(await settled(q.wait(false)), false);
+  });
+});
+
+const key = (key, code, extra = {}) => ({ key, code, ctrlKey: false, altKey: false, ...extra });
+
+describe('keys', () => {
+  it('gives Control, letters and digits their key codes, and other keys one code', () => {
+    assert.deepEqual(keyUpMessages(key('Control', 'ControlLeft')), [[Message.KeyUp, 0x11, 0]]);
+    assert.deepEqual(keyUpMessages(key('h', 'KeyH')), [[Message.KeyUp, 72, 0]]);
+    assert.deepEqual(keyUpMessages(key('H', 'KeyH')), [[Message.KeyUp, 72, 0]]);
+    assert.deepEqual(keyUpMessages(key('7', 'Digit7')), [[Message.KeyUp, 55, 0]]);
+    assert.deepEqual(keyUpMessages(key('Shift', 'ShiftLeft')), [[Message.KeyUp, 0xff, 0]]);
+    // The key's place decides, not what a layout types on it.
+    assert.deepEqual(keyUpMessages(key('q', 'KeyA')), [[Message.KeyUp, 65, 0]]);
+  });
+
+  it('sends the key down before the character it types', () => {
+    assert.deepEqual(keyDownMessages(key('k', 'KeyK')), [
+      [Message.KeyDown, 75, 0],
+      [Message.Character, 107, 0],
+    ]);
+    assert.deepEqual(keyDownMessages(key('Control', 'ControlLeft')), [[Message.KeyDown, 0x11, 0]]);
+    assert.deepEqual(keyDownMessages(key('ArrowLeft', 'ArrowLeft')), [[Message.KeyDown, 0xff, 0]]);
+  });
+
+  it('types Latin-1 bytes and the control characters of Enter, Backspace, Tab, Escape', () => {
+    assert.equal(typedByte(key('é', 'KeyE')), 0xe9);
+    assert.equal(typedByte(key('ÿ', '')), 0xff);
+    assert.equal(typedByte(key('€', 'KeyE')), null); // outside Latin-1: dropped
+    assert.equal(typedByte(key('😀', '')), null);
+    assert.equal(typedByte(key(' ', 'Space')), 32);
+    assert.deepEqual(
+      ['Enter', 'Backspace', 'Tab', 'Escape'].map((k) => typedByte(key(k, k))),
+      [13, 8, 9, 27],
+    );
+    assert.equal(typedByte(key('Dead', 'Quote')), null);
+  });
+
+  it('takes over exactly the eight Ctrl shortcuts', () => {
+    const taken = [...'ABCDEFGHIJKLMNOPQRSTUVWXYZ'].filter((l) =>
+      isShortcut(key(l.toLowerCase(), `Key${l}`, { ctrlKey: true })),
+    );
+    assert.deepEqual(taken, ['A', 'F', 'H', 'L', 'O', 'P', 'Q', 'R']);
+    assert.equal(isShortcut(key('h', 'KeyH')), false);
+    assert.equal(isShortcut(key('h', 'KeyH', { ctrlKey: true, altKey: true })), false);
+    assert.equal(isShortcut(key('Control', 'ControlLeft', { ctrlKey: true })), false);
+  });
+});
+
+describe('menu texts', () => {
+  it('splits the access key and the shortcut label off the text', () => {
+    assert.deepEqual(parseMenuText('&Halt animation\tCtrl+H'), {
+      before: '',
+      key: 'H',
+      after: 'alt animation',
+      shortcut: 'Ctrl+H',
+    });
+    assert.deepEqual(parseMenuText('Play &One Script\tCtrl+O'), {
+      before: 'Play ',
+      key: 'O',
+      after: 'ne Script',
+      shortcut: 'Ctrl+O',
+    });
+    assert.deepEqual(parseMenuText('DROVA v2.2 July 1997'), {
+      before: 'DROVA v2.2 July 1997',
+      key: '',
+      after: '',
+      shortcut: '',
+    });
+  });
+});
+
+const bytes = (s) => toLatin1(s);
+
+describe('text panel lines', () => {
+  it('keeps the last 25 lines, oldest first, each without its last line end', () => {
+    const t = new TextLines();
+    for (let i = 1; i <= 30; ++i) t.add(bytes(`line ${i}\n`));
+    const shown = t.lines();
+    assert.equal(shown.length, 25);
+    assert.equal(shown[0], 'line 6');
+    assert.equal(shown[24], 'line 30');
+    assert.equal(t.count, 30);
+  });
+
+  it('drops only the last of two line ends', () => {
+    const t = new TextLines();
+    t.add(bytes('two ends\n\n'));
+    t.add(bytes('none'));
+    assert.deepEqual(t.lines(), ['two ends\n', 'none']);
+  });
+
+  it('reads and writes Latin-1, not UTF-8', () => {
+    assert.equal(latin1(Uint8Array.from([0x63, 0x61, 0x66, 0xe9])), 'café');
+    assert.deepEqual([...toLatin1('café €')], [0x63, 0x61, 0x66, 0xe9, 0x20]);
+    const long = new Uint8Array(10000).fill(0x41);
+    assert.equal(latin1(long).length, 10000);
+  });
+
+  it('digests every line in order, so two runs compare by count and digest', () => {
+    const a = new TextLines();
+    const b = new TextLines();
+    const c = new TextLines();
+    ['x', 'y', 'xy'].forEach((l) => a.add(bytes(l)));
+    ['x', 'y', 'xy'].forEach((l) => b.add(bytes(l)));
+    ['xy', 'x', 'y'].forEach((l) => c.add(bytes(l)));
+    assert.equal(a.digest, b.digest);
+    assert.notEqual(a.digest, c.digest);
+    const d = new TextLines();
+    ['xyx', 'y'].forEach((l) => d.add(bytes(l))); // same bytes, other line breaks
+    const e = new TextLines();
+    ['x', 'yxy'].forEach((l) => e.add(bytes(l)));
+    assert.notEqual(d.digest, e.digest);
+  });
+});
