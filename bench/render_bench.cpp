@@ -4,68 +4,28 @@
 // the portable one in the same run.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <map>
-#include <memory>
-#include <vector>
 
-#include "app/main_loop.h"
-#include "app/town_layout.h"
-#include "gfx/core/library_reset.h"
-#include "gfx/core/state.h"
-#include "gfx/core/tool_hooks.h"
-#include "gfx/headless/headless_backend.h"
 #include "gfx/render/renderer.h"
 #include "tests/support/reference_renderer.h"
+#include "tests/support/town_repaint.h"
 
 namespace {
 
-constexpr int Heavy = 0;
-
-struct Repaint {
-    std::vector<gfx::ShapeRecord> records;
-    int centreX = 0, centreY = 0;
-    int vehicles = 0;
-};
-
-Repaint capture(int ticks) {
-    gfx::resetLibraryWith<gfx::HeadlessBackend>().setKeepLines(false);
-    Repaint out;
-    {
-        Display display;
-        std::srand(1);
-        Town town;
-        buildTown(town);
-        for (int tick = 1; tick <= ticks; ++tick) town.update(tick, Heavy);
-        // Keeps the records the library hands to its renderer.
-        gfx::toolHooks().shapeObserver = [&out](const gfx::ShapeRecord& r) {
-            out.records.push_back(r);
-        };
-        MainLoop(display, town).repaint();
-        gfx::toolHooks().shapeObserver = nullptr;
-        out.centreX = gfx::state().window.centreX;
-        out.centreY = gfx::state().window.centreY;
-        out.vehicles = vehiclesInTown(town);
-        releaseTown(town);
-    }
-    gfx::resetLibrary();
-    return out;
-}
-
-const Repaint& repaintAfter(int ticks) {
-    static std::map<int, Repaint> repaints;
+const TownRepaint& repaintAfter(int ticks) {
+    static std::map<int, TownRepaint> repaints;
     auto it = repaints.find(ticks);
-    if (it == repaints.end()) it = repaints.emplace(ticks, capture(ticks)).first;
+    if (it == repaints.end()) it = repaints.emplace(ticks, captureTownRepaint(ticks)).first;
     return it->second;
 }
 
-void describe(benchmark::State& state, const Repaint& r) {
+void describe(benchmark::State& state, const TownRepaint& r) {
     state.counters["vehicles"] = r.vehicles;
     state.counters["records"] = static_cast<double>(r.records.size());
 }
 
 void BM_ReferenceRenderer(benchmark::State& state) {
-    const Repaint& r = repaintAfter(static_cast<int>(state.range(0)));
+    const TownRepaint& r = repaintAfter(static_cast<int>(state.range(0)));
     gfx::ReferenceRenderer renderer;
     for (auto _ : state)
         for (const gfx::ShapeRecord& record : r.records)
@@ -79,7 +39,7 @@ BENCHMARK(BM_ReferenceRenderer)
     ->Unit(benchmark::kMillisecond);
 
 void BM_PortableRenderer(benchmark::State& state) {
-    const Repaint& r = repaintAfter(static_cast<int>(state.range(0)));
+    const TownRepaint& r = repaintAfter(static_cast<int>(state.range(0)));
     gfx::PixelImage image;
     gfx::Renderer renderer(image);
     for (auto _ : state) {

@@ -3,7 +3,7 @@
 #  1. debug build: unit, widget, tool and end-to-end tests;
 #  2. AddressSanitizer + UndefinedBehaviorSanitizer build: the same without the
 #     end-to-end tests, plus a long headless soak of the whole program;
-#  3. the script reader's fuzz target, for a bounded time;
+#  3. the fuzz targets of the script reader and of the renderer, for a bounded time;
 #  4. the web edition: its page's modules under node, then the page in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -76,31 +76,24 @@ long long EllipseQuadrant::flatRow(long long x) const {
     // The largest y whose midpoint with the row below, Y - 1, is inside the curve:
     // (Y - 1)^2 <= Q^2 (P^2 - X^2) / P^2.
     if (p_ == 0) return b_;
-    const long long X = 2 * x + splitX_;
-    long long m;
-    if (exact_) {
-        m = isqrt(q_ * q_ * (p_ * p_ - X * X) / (p_ * p_));
-    } else {
-        const double p = static_cast<double>(p_), q = static_cast<double>(q_);
-        const double t = static_cast<double>(X) / p;
-        m = dsqrt(q * q * (1 - t * t));
-    }
+    const long long m = acrossCurve(2 * x + splitX_, p_, q_);
     return std::clamp(floorHalf(m + 1 - splitY_), 0LL, b_);
 }
 
 long long EllipseQuadrant::steepColumn(long long y) const {
     // The largest x with (X - 1)^2 <= P^2 (Q^2 - Y^2) / Q^2.
     if (q_ == 0) return a_;
-    const long long Y = 2 * y + splitY_;
-    long long m;
-    if (exact_) {
-        m = isqrt(p_ * p_ * (q_ * q_ - Y * Y) / (q_ * q_));
-    } else {
-        const double p = static_cast<double>(p_), q = static_cast<double>(q_);
-        const double t = static_cast<double>(Y) / q;
-        m = dsqrt(p * p * (1 - t * t));
-    }
+    const long long m = acrossCurve(2 * y + splitY_, q_, p_);
     return std::clamp(floorHalf(m + 1 - splitX_), 0LL, a_);
+}
+
+long long EllipseQuadrant::acrossCurve(long long v, long long along, long long across) const {
+    // sqrt(across^2 (along^2 - v^2) / along^2): where the curve is at v, in integers while
+    // the products fit.
+    if (exact_) return isqrt(across * across * (along * along - v * v) / (along * along));
+    const double a = static_cast<double>(along), c = static_cast<double>(across);
+    const double t = static_cast<double>(v) / a;
+    return dsqrt(c * c * (1 - t * t));
 }
 
 long long EllipseQuadrant::lastFlatColumn(long long y) const {

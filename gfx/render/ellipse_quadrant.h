@@ -30,6 +30,9 @@ private:
     long long steepColumn(long long y) const;     // the column picked on row y where steep
     long long lastFlatColumn(long long y) const;  // the last column whose row is >= y; -1 if none
     long long flatRow(long long x) const;         // the row picked on column x where flat
+    // Where the curve is across at v along it (in half pixels), for the diameters
+    // along and across.
+    long long acrossCurve(long long v, long long along, long long across) const;
 
     long long a_, b_;
     int splitX_, splitY_;

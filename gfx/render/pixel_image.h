@@ -24,17 +24,16 @@ public:
     PixelFormat format() const { return format_; }
     const std::uint32_t* data() const { return pixels_.data(); }
     std::uint32_t* data() { return pixels_.data(); }
-    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::ptrdiff_t>(y) * Width; }
 
     // That palette colour in this format; an index outside the palette gives red.
     std::uint32_t value(int paletteIndex) const;
-    // Any 0xRRGGBB in this format.
-    std::uint32_t valueOf(std::uint32_t rgb) const;
     std::uint32_t rgbAt(int x, int y) const;  // 0xRRGGBB whatever the format (tests, PNG)
 
     void fill(std::uint32_t value);
 
 private:
+    std::uint32_t valueOf(std::uint32_t rgb) const;  // 0xRRGGBB in this format
+
     PixelFormat format_;
     std::vector<std::uint32_t> pixels_;
 };

@@ -91,11 +91,7 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
                 drawThinLine(painter, x2, y2, x3, y3);
                 drawThinLine(painter, x3, y3, x1, y1);
             } else {
-                const WidePen pen(painter, asDouble(width));
-                for (int i = 0; i < 3; ++i) {
-                    const int j = (i + 1) % 3;
-                    pen.segment(xs[i], ys[i], xs[j], ys[j]);
-                }
+                WidePen(painter, asDouble(width)).triangle(xs, ys);
             }
             break;
         }

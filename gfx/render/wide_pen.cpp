@@ -66,7 +66,8 @@ Interval crossing(double x0, double y0, double x1, double y1, double r, double y
 
 }  // namespace
 
-void WidePen::segment(double x0, double y0, double x1, double y1) const {
+template <typename Take>
+void WidePen::forEachRow(double x0, double y0, double x1, double y1, Take take) const {
     const double r = radius_;
     const long long firstRow = std::max(0LL, sampling::firstFrom(std::min(y0, y1) - r));
     const long long lastRow =
@@ -75,19 +76,37 @@ void WidePen::segment(double x0, double y0, double x1, double y1) const {
     for (long long row = firstRow; row <= lastRow; ++row) {
         const Interval span = crossing(x0, y0, x1, y1, r, sampling::sampleOf(row));
         if (span.empty()) continue;
-        painter_.run(row, sampling::firstFrom(span.lo), sampling::lastUpTo(span.hi));
+        take(row, sampling::firstFrom(span.lo), sampling::lastUpTo(span.hi));
     }
+}
+
+void WidePen::segment(double x0, double y0, double x1, double y1) const {
+    forEachRow(x0, y0, x1, y1,
+               [&](long long row, long long from, long long to) { painter_.run(row, from, to); });
+}
+
+void WidePen::triangle(const double (&x)[3], const double (&y)[3]) const {
+    RowSpans spans;
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3;
+        forEachRow(x[i], y[i], x[j], y[j],
+                   [&](long long row, long long from, long long to) { spans.add(row, from, to); });
+    }
+    spans.paint(painter_);
 }
 
 void WidePen::ellipse(double cx, double cy, double a, double b) const {
     if (a == 0 && b == 0) return;
     constexpr double Quarter = std::numbers::pi / 2;
-    for (int k = 0; k < 4; ++k) arc(cx, cy, a, b, k * Quarter, (k + 1) * Quarter, 0);
+    RowSpans spans;
+    for (int k = 0; k < 4; ++k) arc(spans, cx, cy, a, b, k * Quarter, (k + 1) * Quarter, 0);
+    spans.paint(painter_);
 }
 
 // Splits the arc from t0 to t1 until its chord is close enough to it, skipping any
 // part that cannot reach the image: so a vast ellipse costs only what shows.
-void WidePen::arc(double cx, double cy, double a, double b, double t0, double t1, int depth) const {
+void WidePen::arc(RowSpans& spans, double cx, double cy, double a, double b, double t0, double t1,
+                  int depth) const {
     const double x0 = cx + a * std::cos(t0), y0 = cy + b * std::sin(t0);
     const double x1 = cx + a * std::cos(t1), y1 = cy + b * std::sin(t1);
     // The arc strays from its chord by at most max(a, b) (t1 - t0)^2 / 8.
@@ -97,10 +116,14 @@ void WidePen::arc(double cx, double cy, double a, double b, double t0, double t1
     if (std::max(x0, x1) + reach < 0 || std::min(x0, x1) - reach > SpanPainter::Width ||
         std::max(y0, y1) + reach < 0 || std::min(y0, y1) - reach > SpanPainter::Height)
         return;
-    if (stray <= ArcTolerance || depth >= MaxArcDepth) return segment(x0, y0, x1, y1);
+    if (stray <= ArcTolerance || depth >= MaxArcDepth) {
+        forEachRow(x0, y0, x1, y1,
+                   [&](long long row, long long from, long long to) { spans.add(row, from, to); });
+        return;
+    }
     const double mid = (t0 + t1) / 2;
-    arc(cx, cy, a, b, t0, mid, depth + 1);
-    arc(cx, cy, a, b, mid, t1, depth + 1);
+    arc(spans, cx, cy, a, b, t0, mid, depth + 1);
+    arc(spans, cx, cy, a, b, mid, t1, depth + 1);
 }
 
 }  // namespace gfx

@@ -16,7 +16,7 @@ public:
 
     explicit Canvas(gfx::PixelFormat format = gfx::PixelFormat::Xrgb32)
         : image(format), renderer(image) {}
-    Canvas(const std::string& fontFile) : renderer(image, fontFile) {}
+    explicit Canvas(const std::string& fontFile) : renderer(image, fontFile) {}
 
     void draw(const gfx::ShapeRecord& r) { renderer.render(r, CentreX, CentreY); }
     std::uint32_t at(long long x, long long y) const {

@@ -391,6 +391,15 @@ TEST(FarAway, ShapesAcrossTheWholeIntRangeAreClippedSafelyAndQuickly) {
     vast.draw(triangle(Black, 0, INT_MIN, INT_MIN, INT_MAX, INT_MIN, 0, INT_MAX));
     EXPECT_EQ(vast.inkCount(), 601LL * 540);
 
+    // The widest pen along curves of hundreds of pieces, each piece covering the whole
+    // image: the pieces are merged before painting, so this stays cheap.
+    Canvas pens;
+    for (int i = 0; i < 20; ++i) {
+        pens.draw(oval(Green, gfx::Renderer::MaxPenWidth, -250 + i, 200, 250, -200 - i));
+        pens.draw(triangle(Green, gfx::Renderer::MaxPenWidth, -200, 0, 200, 10 + i, 0, 100));
+    }
+    EXPECT_EQ(pens.count(GreenRgb), 601LL * 540);
+
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 2000);
 }
