@@ -325,6 +325,7 @@ describe('scripts', () => {
     const { context, page } = await freshTown();
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^Cannot open script file DROVA\.SCR for reading$/);
+    await untilHalted(page); // a tick armed before Ctrl+P still comes
     await uploadScript(page, 'DROVA_PERIODIC(2);\n\nDROVA_MOUSE(150, -230);\nDROVA_PERIODIC(3);\n');
     // One event at a time: two ticks, then the click.
     for (const selected of ['light', 'light', 'heavy']) {
