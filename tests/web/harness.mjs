@@ -19,6 +19,8 @@ export async function startServer() {
     ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', siteDir, '0'],
     { stdio: ['ignore', 'pipe', 'ignore'] },
   );
+  // Also when the test run ends early: the server never outlives it.
+  process.on('exit', () => server.kill());
   return new Promise((resolvePromise, reject) => {
     let output = '';
     server.stdout.on('data', (chunk) => {
