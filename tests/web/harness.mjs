@@ -19,8 +19,13 @@ export async function startServer() {
     ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', siteDir, '0'],
     { stdio: ['ignore', 'pipe', 'ignore'] },
   );
-  // Also when the test run ends early: the server never outlives it.
+  // Also when the test run ends early or is stopped: the server never outlives it.
   process.on('exit', () => server.kill());
+  for (const signal of ['SIGINT', 'SIGTERM'])
+    process.once(signal, () => {
+      server.kill();
+      process.exit(1);
+    });
   return new Promise((resolvePromise, reject) => {
     let output = '';
     server.stdout.on('data', (chunk) => {
