@@ -27,8 +27,9 @@ public:
 
     // Hands the platform's pending events to post(), never blocking.
     virtual void poll() {}
-    // Blocks until at least one message has been posted.
-    virtual void waitForMessage() = 0;
+    // Blocks until at least one message has been posted. tickAwaited: a periodic event
+    // waits for the timer, so a tick matters; otherwise only the user can end the wait.
+    virtual void waitForMessage(bool tickAwaited) = 0;
 
     // The layout of the off-screen image's pixels that this platform shows as they are.
     virtual PixelFormat pixelFormat() const { return PixelFormat::Xrgb32; }

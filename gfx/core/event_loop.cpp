@@ -147,7 +147,7 @@ void pumpPass(bool mayBlock) {
     bool got = currentBackend->take(m);
     if (!got && mayBlock) {
         showIfDirty();
-        currentBackend->waitForMessage();
+        currentBackend->waitForMessage(state().input.pendingKind == EventKind::Periodic);
         got = currentBackend->take(m);
     }
     if (got) {

@@ -5,7 +5,7 @@
 
 namespace gfx {
 
-void HeadlessBackend::waitForMessage() {
+void HeadlessBackend::waitForMessage(bool) {
     if (idle_) idle_(*this);
     if (!hasMessages()) post({MessageKind::Timer});
 }

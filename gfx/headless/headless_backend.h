@@ -45,7 +45,7 @@ public:
     bool textWindowShown() const { return textWindowShown_; }
     const std::string& lastDialogPrompt() const { return lastPrompt_; }
     void open(int) override {}
-    void waitForMessage() override;
+    void waitForMessage(bool tickAwaited) override;
     void present(const PixelImage&) override { ++imagesShown_; }
     void setMenuCheck(int id, bool checked) override { checks_[id] = checked; }
     void textAppended(const std::string& line) override;

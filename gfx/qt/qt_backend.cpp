@@ -49,7 +49,7 @@ void QtBackend::poll() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void QtBackend::waitForMessage() {
+void QtBackend::waitForMessage(bool) {
     while (!hasMessages()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

@@ -27,7 +27,7 @@ public:
 
     void open(int showMode) override;
     void poll() override;
-    void waitForMessage() override;
+    void waitForMessage(bool tickAwaited) override;
     void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
     void textAppended(const std::string& line) override;

@@ -1,7 +1,6 @@
 #include "gfx/web/web_backend.h"
 
 #include "gfx/core/menu_items.h"
-#include "gfx/core/state.h"
 #include "gfx/web/page_bridge.h"
 
 namespace gfx {
@@ -35,12 +34,11 @@ void WebBackend::poll() {
         if (toMessage(kind, a, b, m)) post(m);
 }
 
-void WebBackend::waitForMessage() {
+void WebBackend::waitForMessage(bool tickAwaited) {
     // A tick matters only to a periodic event that waits for it; any other wait is
     // for the user, and ticks meanwhile would only wake the page for nothing.
-    const bool wakeOnTimer = state().input.pendingKind == EventKind::Periodic;
     while (!hasMessages()) {
-        page::waitForEvent(wakeOnTimer);
+        page::waitForEvent(tickAwaited);
         poll();
     }
 }

@@ -25,7 +25,7 @@ public:
     void open(int showMode) override;
     // Hands the events the page queued to the FIFO, never waiting.
     void poll() override;
-    void waitForMessage() override;
+    void waitForMessage(bool tickAwaited) override;
     PixelFormat pixelFormat() const override { return PixelFormat::Rgba8; }
     void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
