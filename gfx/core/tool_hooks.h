@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "gfx/core/script.h"
 #include "gfx/event_kind.h"
 
 namespace gfx {
@@ -19,7 +20,7 @@ struct ToolHooks {
     // Told of every shape record before it is drawn (benchmarks that replay a frame).
     std::function<void(const ShapeRecord& record)> shapeObserver;
     // Recording and playback use this file instead of "DROVA.SCR".
-    std::string scriptFileName = "DROVA.SCR";
+    std::string scriptFileName = ScriptFileName;
     // Open the script instead of the file system (the fuzzer keeps it in memory): a
     // stream to read, a file descriptor to write whole lines to.
     std::function<std::FILE*()> openScriptForReading;

@@ -17,7 +17,6 @@ public:
     Canvas(const MessageSink& post, QWidget* parent);
     // Shows image from now on; the pixels are shown as they are, never copied.
     void present(const PixelImage& image);
-    const QImage& shown() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
