@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
+#include "tools/gif_writer.h"
 #include "tools/replay_options.h"
 
 namespace {
@@ -65,8 +67,12 @@ int main(int argc, char** argv) {
     }
     if (!options->png.empty() && !writable(options->png, error))
         return fail("cannot write " + options->png + ": " + error);
+    if (!options->gif.empty() && !writable(options->gif, error))
+        return fail("cannot write " + options->gif + ": " + error);
     if (!options->script.empty() && !readableFile(options->script, error))
         return fail("cannot read " + options->script + ": " + error);
+    std::optional<GifWriter> gif;
+    if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
 
     gfx::HeadlessBackend& backend = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     backend.setKeepLines(false);
@@ -93,9 +99,18 @@ int main(int argc, char** argv) {
     long long periodic = 0;
     const long long limit = options->ticks.value_or(-1);
     if (limit == 0) backend.post({gfx::MessageKind::Quit});
+    bool framePending = false;
+    std::string gifError;
     hooks.eventObserver = [&](EventKind kind) {
+        // The picture of a periodic event is complete when the next event comes.
+        if (framePending) {
+            framePending = false;
+            if (!gif->addFrame(backend.image(), gifError))
+                backend.post({gfx::MessageKind::Quit});  // a GIF that failed is no reason to run on
+        }
         if (kind != EventKind::Periodic) return;
         ++periodic;
+        framePending = gif && gifError.empty() && periodic >= options->gifFrom;
         if (periodic == limit) gfxSetAnimation(5);  // the next event is the quit
         if (progress && periodic % 1000 == 0) {
             if (limit > 0)
@@ -114,6 +129,11 @@ int main(int argc, char** argv) {
         status = fail(std::string("cannot write the log to standard output: ") +
                       std::strerror(errno ? errno : EIO));
     if (!options->png.empty() && !backend.savePng(options->png, error)) status = fail(error);
+    if (gif && gifError.empty() && gif->frames() == 0)
+        gifError = "no frame for " + options->gif + ": the run ended after " +
+                   std::to_string(periodic) + " periodic events";
+    if (gif && gifError.empty()) gif->finish(gifError);
+    if (!gifError.empty()) status = fail(gifError);
     gfx::setBackend(nullptr);
     return status;
 }
