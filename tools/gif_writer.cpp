@@ -67,6 +67,7 @@ Rect changedRect(const std::vector<std::uint8_t>& a, const std::vector<std::uint
 
 int GifWriter::writeBytes(GifFileType* gif, const GifByteType* bytes, int size) {
     auto* sink = static_cast<Sink*>(gif->UserData);
+    errno = 0;
     const std::size_t n = std::fwrite(bytes, 1, static_cast<std::size_t>(size), sink->file);
     if (n != static_cast<std::size_t>(size)) sink->writeErrno = errno ? errno : EIO;
     return static_cast<int>(n);
@@ -209,7 +210,7 @@ bool GifWriter::addFrame(const gfx::PixelImage& image, std::string& error) {
         if (r.empty()) r = Rect{0, 0, 0, 0};
         written = putFrame(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1, true);
     }
-    if (!written) {
+    if (!written || sink_.writeErrno != 0) {
         error = writeFailure();
         abandon();
         return false;
@@ -231,7 +232,8 @@ bool GifWriter::finish(std::string& error) {
     }
     // Closing writes the trailer; the file itself is this writer's to close.
     int code = 0;
-    const bool ended = EGifCloseFile(gif_, &code) == GIF_OK;
+    // giflib does not check the write of the trailer: the sink does.
+    const bool ended = EGifCloseFile(gif_, &code) == GIF_OK && sink_.writeErrno == 0;
     gif_ = nullptr;
     const bool flushed = ended && std::fflush(sink_.file) == 0;
     if (!flushed && sink_.writeErrno == 0) sink_.writeErrno = errno;
