@@ -99,18 +99,9 @@ int main(int argc, char** argv) {
     long long periodic = 0;
     const long long limit = options->ticks.value_or(-1);
     if (limit == 0) backend.post({gfx::MessageKind::Quit});
-    bool framePending = false;
-    std::string gifError;
     hooks.eventObserver = [&](EventKind kind) {
-        // The picture of a periodic event is complete when the next event comes.
-        if (framePending) {
-            framePending = false;
-            if (!gif->addFrame(backend.image(), gifError))
-                backend.post({gfx::MessageKind::Quit});  // a GIF that failed is no reason to run on
-        }
         if (kind != EventKind::Periodic) return;
         ++periodic;
-        framePending = gif && gifError.empty() && periodic >= options->gifFrom;
         if (periodic == limit) gfxSetAnimation(5);  // the next event is the quit
         if (progress && periodic % 1000 == 0) {
             if (limit > 0)
@@ -119,6 +110,22 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "\rtown-replay: tick %lld", periodic);
         }
     };
+
+    bool framePending = false;
+    std::string gifError;
+    if (gif) {
+        hooks.eventObserver = [&, countTicks = hooks.eventObserver](EventKind kind) {
+            // The picture of a periodic event is complete when the next event comes.
+            if (framePending) {
+                framePending = false;
+                if (!gif->addFrame(backend.image(), gifError))
+                    backend.post({gfx::MessageKind::Quit});  // no reason to run on
+            }
+            countTicks(kind);
+            framePending =
+                kind == EventKind::Periodic && gifError.empty() && periodic >= options->gifFrom;
+        };
+    }
 
     appMain();
     if (progress && periodic >= 1000) std::fputc('\n', stderr);
