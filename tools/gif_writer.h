@@ -42,6 +42,8 @@ public:
     bool finish(std::string& error);
 
     int frames() const { return frames_; }
+    // The file being written until finish() renames it.
+    const std::string& temporaryPath() const { return temporary_; }
 
 private:
     static int writeBytes(GifFileType* gif, const unsigned char* bytes, int size);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -55,6 +56,22 @@ bool readableFile(const std::string& path, std::string& why) {
     return true;
 }
 
+// An interrupted run (Ctrl+C, a kill) takes its unfinished GIF with it; the signal
+// then ends the process as it would have.
+char unfinishedGif[4096];
+
+void dropUnfinishedGif(int signal) {
+    unlink(unfinishedGif);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void dropOnInterrupt(const std::string& temporaryPath) {
+    if (temporaryPath.size() >= sizeof unfinishedGif) return;
+    std::memcpy(unfinishedGif, temporaryPath.c_str(), temporaryPath.size() + 1);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, dropUnfinishedGif);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +90,7 @@ int main(int argc, char** argv) {
         return fail("cannot read " + options->script + ": " + error);
     std::optional<GifWriter> gif;
     if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
+    if (gif) dropOnInterrupt(gif->temporaryPath());
 
     gfx::HeadlessBackend& backend = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     backend.setKeepLines(false);
@@ -140,6 +158,7 @@ int main(int argc, char** argv) {
         gifError = "no frame for " + options->gif + ": the run ended after " +
                    std::to_string(periodic) + " periodic events";
     if (gif && gifError.empty()) gif->finish(gifError);
+    unfinishedGif[0] = '\0';
     if (!gifError.empty()) status = fail(gifError);
     gfx::setBackend(nullptr);
     return status;

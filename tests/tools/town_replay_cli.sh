@@ -48,8 +48,16 @@ check "a GIF that starts after the run" 2 \
     "town-replay: no frame for late.gif: the run ended after 5 periodic events" \
     "$REPLAY" --seed 1 --ticks 5 --gif-from 6 --gif late.gif
 check "--gif-from without --gif" 2 "town-replay: --gif-from needs --gif" "$REPLAY" --gif-from 3
-leftovers=$(ls -A | grep -c 'full\|late' || true)
-[ "$leftovers" = 0 ] || { echo "FAIL: a failed GIF left $(ls -A | grep 'full\|late')"; failures=$((failures + 1)); }
+# Killed half way (as Ctrl+C would end it): the unfinished GIF goes with the run.
+"$REPLAY" --seed 1 --ticks 100000 --gif cut.gif &
+pid=$!
+for _ in $(seq 100); do [ -e cut.gif.tmp ] && break; sleep 0.1; done
+kill -TERM "$pid"
+wait "$pid"
+status=$?
+[ "$status" = 143 ] || { echo "FAIL: a killed run ended with status $status"; failures=$((failures + 1)); }
+leftovers=$(ls -A | grep -c 'full\|late\|cut' || true)
+[ "$leftovers" = 0 ] || { echo "FAIL: a failed GIF left $(ls -A | grep 'full\|late\|cut')"; failures=$((failures + 1)); }
 check "a clean run" 0 "" "$REPLAY" --seed 3 --ticks 20 --png out.png --gif out.gif
 [ -s out.png ] || { echo "FAIL: no PNG written"; failures=$((failures + 1)); }
 # Without --gif-from every periodic event gives a frame.
@@ -70,5 +78,5 @@ printf 'DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(4);\n' > run.scr
 grep -q 'Mode: Heavy Traffic' s.log || { echo "FAIL: the script's click was not replayed"; failures=$((failures + 1)); }
 grep -q '^EOF encountered in script file run.scr$' s.log || { echo "FAIL: no end-of-script line"; failures=$((failures + 1)); }
 
-echo "$((24 - failures)) passed, $failures failed"
+echo "$((25 - failures)) passed, $failures failed"
 [ "$failures" = 0 ]
