@@ -10,6 +10,20 @@ import { testMenuCommands, testSeed } from './test_hooks.js';
 // of a long task, with room for the frame that is being drawn when it is over.
 const SliceMs = 10;
 
+// A task of its own for the program's next slice: input and painting, which the
+// browser ranks above it, come first. (A continuation of scheduler.yield() would be
+// ranked above input, and keys would wait for the end of the script.)
+const nextTask = (() => {
+  const channel = new MessageChannel();
+  const waiting = [];
+  channel.port1.onmessage = () => waiting.shift()?.();
+  return () =>
+    new Promise((resolve) => {
+      waiting.push(resolve);
+      channel.port2.postMessage(null);
+    });
+})();
+
 export class Bridge {
   waits = 0; // how often the program was suspended
   #saveFailures = 0;
@@ -39,7 +53,7 @@ export class Bridge {
     this.sliceOver = () => performance.now() - this.#resumedAt > SliceMs;
     this.yieldToBrowser = async () => {
       panel.flush();
-      await (globalThis.scheduler?.yield?.() ?? new Promise((r) => setTimeout(r, 0)));
+      await nextTask();
       this.#resumed();
     };
     this.takeSaveFailures = () => {
