@@ -81,7 +81,7 @@ export class Bridge {
       this.#running = false;
       if (!ending.show(status)) return;
       timer.run(false);
-      menu.close();
+      menu.disable();
       panel.flush();
       scriptFile.flush();
     };
