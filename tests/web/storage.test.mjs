@@ -15,7 +15,6 @@ import {
   storageStatus,
   untilHalted,
   uploadScript,
-  waitForLine,
   waitForSeenLine,
 } from './harness.mjs';
 
@@ -248,30 +247,36 @@ describe('two tabs of the page', () => {
     const context = await browser.newContext();
     const first = await town(context);
     const second = await town(context);
+    const third = await town(context);
     await collectLines(second);
     await startRecording(first);
     await clickWorld(first, 150, -230);
     await startRecording(second);
     await clickWorld(second, 250, -230);
     await waitForSeenLine(second, /^Cannot open script file DROVA\.SCR for writing$/);
-    await stopRecording(second);
-    await chooseUpload(second, Buffer.from('DROVA_PERIODIC(2);\n'));
-    await second.waitForFunction(() => /another tab/.test(document.getElementById('storage-status').textContent));
+    // An upload from a third tab would mix with the recording: refused.
+    await chooseUpload(third, Buffer.from('DROVA_PERIODIC(2);\n'));
+    await third.waitForFunction(() =>
+      /another tab/.test(document.getElementById('storage-status').textContent),
+    );
     await clickWorld(first, 250, -230);
     await stopRecording(first);
+    // The second stops last, and replaces nothing.
+    await stopRecording(second);
     await sleep(300);
-    const lines = await downloaded(second);
-    assert.deepEqual(lines.filter((l) => /MOUSE/.test(l)), [
-      'DROVA_MOUSE(150, -230);',
-      'DROVA_MOUSE(250, -230);',
-    ]);
+    for (const page of [first, second, third]) {
+      assert.deepEqual((await downloaded(page)).filter((l) => /MOUSE/.test(l)), [
+        'DROVA_MOUSE(150, -230);',
+        'DROVA_MOUSE(250, -230);',
+      ]);
+    }
     // Now that the first has stopped, the second may record.
-    await page_records(second);
+    await recordsAlone(second);
     await context.close();
   });
 });
 
-async function page_records(page) {
+async function recordsAlone(page) {
   await page.evaluate(() => (window.seenLines = []));
   await startRecording(page);
   await clickWorld(page, 150, -230);
