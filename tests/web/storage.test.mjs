@@ -315,3 +315,36 @@ describe('uploads', () => {
     await context.close();
   });
 });
+
+describe('scripts of the earlier page', () => {
+  it('a script stored by the page before it kept one record is found and kept', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    // The layout emscripten's IDBFS gave the working folder "/town".
+    await page.evaluate(
+      () =>
+        new Promise((resolve, reject) => {
+          const r = indexedDB.open('/town', 21);
+          r.onupgradeneeded = () => r.result.createObjectStore('FILE_DATA').createIndex('timestamp', 'timestamp');
+          r.onsuccess = () => {
+            const tx = r.result.transaction('FILE_DATA', 'readwrite');
+            tx.objectStore('FILE_DATA').put(
+              { timestamp: new Date(), mode: 33206, contents: new TextEncoder().encode('DROVA_PERIODIC(4);\n') },
+              '/town/DROVA.SCR',
+            );
+            tx.oncomplete = () => {
+              r.result.close();
+              resolve();
+            };
+          };
+          r.onerror = () => reject(r.error);
+        }),
+    );
+    await page.reload();
+    await page.waitForFunction(() => window.town?.frames >= 3);
+    assert.deepEqual(await downloaded(page), ['DROVA_PERIODIC(4);', '']);
+    await page.close();
+    assert.deepEqual(await storedIn(context), ['DROVA_PERIODIC(4);', '']);
+    await context.close();
+  });
+});

@@ -4,7 +4,7 @@
 // another tab stored replaces the copy the library reads.
 // May not: write the store for a tab that does not hold the writer's lock, write what
 // the library did not write (but for an upload), or report failures itself.
-import { describeError, openScriptStore, ScriptName } from './script_store.js';
+import { describeError, formerScript, openScriptStore, ScriptName } from './script_store.js';
 import { latin1 } from './text_lines.js';
 
 const JournalKey = `fenns-town ${ScriptName} at the end of a page`;
@@ -26,6 +26,7 @@ export class ScriptFile {
   #saving = Promise.resolve();
   #failed = false;
   #lastSave = null; // { bytes, savedAt } of this tab's newest save
+  #internal = false; // the page's own writes pass unwatched
 
   constructor({ lock, status, onFailure }) {
     this.#lock = lock;
@@ -55,7 +56,11 @@ export class ScriptFile {
     this.#path = `${folder}/${ScriptName}`;
     fs.mkdir(folder);
     try {
-      this.#replaceCopy((await this.#takeJournal()) ?? (await this.#store.load())?.bytes);
+      this.#replaceCopy(
+        (await this.#takeJournal()) ??
+          (await this.#store.load())?.bytes ??
+          (await this.#takeFormerScript()),
+      );
     } catch (error) {
       this.#say(`The stored ${ScriptName} could not be read (${describeError(error)}).`);
     }
@@ -111,6 +116,18 @@ export class ScriptFile {
     return bytes;
   }
 
+  // A script an earlier version of the page stored is kept: it becomes the record.
+  async #takeFormerScript() {
+    if (!this.#store.durable) return null;
+    try {
+      const bytes = await formerScript();
+      if (bytes) await this.#store.save(bytes);
+      return bytes;
+    } catch {
+      return null; // none that can be read
+    }
+  }
+
   // The newest stored script, or this tab's copy when the store cannot give it or
   // this tab's last save failed.
   async newest() {
@@ -125,12 +142,13 @@ export class ScriptFile {
   }
 
   // Another tab stored a script: the library reads it from now on. The copy a
-  // playback has open stays as it was, and a tab that writes keeps its own.
+  // playback has open stays as it was; a tab that writes, or whose last save failed,
+  // keeps its own.
   async refresh() {
-    if (this.#writer || this.#uploading) return;
+    if (!this.#store?.durable || this.#writer || this.#uploading || this.#failed) return;
     try {
       const stored = await this.#store.load();
-      if (!this.#writer && !this.#uploading) this.#replaceCopy(stored?.bytes);
+      if (!this.#writer && !this.#uploading && !this.#failed) this.#replaceCopy(stored?.bytes);
     } catch {
       // the next change or visit tries again
     }
@@ -182,8 +200,6 @@ export class ScriptFile {
       }
     }
   }
-
-  #internal = false; // the page's own writes pass unwatched
 
   #isScript(path) {
     if (typeof path !== 'string') return false;
@@ -241,15 +257,16 @@ export class ScriptFile {
       return;
     }
     this.#lastSave = { bytes: this.#copy() ?? new Uint8Array(), savedAt: Date.now() };
-    const saved = this.#store.save(this.#lastSave.bytes, this.#lastSave.savedAt);
-    this.#saving = Promise.all([this.#saving, saved.then(
-      () => {
-        if (this.#failed) this.#say(`${ScriptName} is saved again.`);
-        this.#failed = false;
-        this.#channel?.postMessage('stored');
-      },
-      (error) => this.#fail(error),
-    )]);
+    const saved = this.#store
+      .save(this.#lastSave.bytes, this.#lastSave.savedAt)
+      .then(() => this.#saved(), (error) => this.#fail(error));
+    this.#saving = Promise.all([this.#saving, saved]);
+  }
+
+  #saved() {
+    if (this.#failed) this.#say(`${ScriptName} is saved again.`);
+    this.#failed = false;
+    this.#channel?.postMessage('stored');
   }
 
   #fail(error) {
