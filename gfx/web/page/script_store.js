@@ -108,10 +108,11 @@ export async function formerScript(factory = globalThis.indexedDB) {
 
 // The store to use and, when it is only memory, why.
 export async function openScriptStore(factory = globalThis.indexedDB) {
-  if (!factory) return { store: new MemoryStore(), problem: 'this browser gives the page no IndexedDB' };
+  const inMemory = (problem) => ({ store: new MemoryStore(), problem });
+  if (!factory) return inMemory('this browser gives the page no IndexedDB');
   try {
     return { store: new DatabaseStore(await openDatabase(factory)), problem: null };
   } catch (error) {
-    return { store: new MemoryStore(), problem: `IndexedDB did not open (${describeError(error)})` };
+    return inMemory(`IndexedDB did not open (${describeError(error)})`);
   }
 }
