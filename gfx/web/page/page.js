@@ -2,6 +2,7 @@
 // last) its window system. This entry only makes the parts and wires them; DOM
 // handlers and the 100 ms timer only queue events, the program takes them while it
 // runs and waits on the queue while it is suspended.
+// May not: hold logic of its own beyond wiring the modules to the page's elements.
 import { Bridge } from './bridge.js';
 import { Canvas } from './canvas.js';
 import { InputDialog } from './dialog.js';
@@ -51,7 +52,7 @@ $('upload-file').addEventListener('change', async (event) => {
 });
 // The recording is stored whole before the page can go away; a page shown again
 // reads what other tabs stored meanwhile.
-window.addEventListener('pagehide', () => bridge.saveRecording(true));
+window.addEventListener('pagehide', () => bridge.saveRecording());
 document.addEventListener('visibilitychange', () => {
   if (document.visibilityState === 'hidden') bridge.saveRecording();
   else scriptFile.refresh();

@@ -83,9 +83,10 @@ export class ScriptFile {
     if (this.#saveQueued) this.#saveNow();
   }
 
-  // The page goes away: a save issued now may be cut off with it, so the script this
-  // tab wrote is also put in the journal, which is written at once; the next visit
-  // stores it unless a later save came meanwhile.
+  // The page is hidden or goes away: a save issued now may be cut off with it (a
+  // hidden page may be discarded), so the script this tab last saved also goes into
+  // the journal, which is written at once; the next visit stores it unless a later
+  // save came meanwhile.
   journal() {
     if (!this.#lastSave || !this.#store.durable) return;
     try {
