@@ -20,10 +20,10 @@
 #include <cstring>
 #include <string>
 
-#include "gfx/core/colour_table.h"
+#include "gfx/render/colour_table.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/off_screen.h"
-#include "gfx/core/shape_record.h"
+#include "gfx/render/shape_record.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
 #include "gfx/render/pixel_image.h"

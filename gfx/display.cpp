@@ -3,21 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gfx/core/state.h"
 #include "gfx/gfx.h"
 
-namespace {
-bool displayExists = false;
-}
-
-bool Display::exists() {
-    return displayExists;
-}
-void Display::forgetForTesting() {
-    displayExists = false;
-}
-
 Display::Display() : width_(600), height_(500) {
-    if (displayExists) {
+    bool& made = gfx::state().window.displayMade;
+    if (made) {
         char reply[256];
         gfxGets("Error: Attempted to instantiate multiple DROVA displays", reply);
         // End at once, leaving the first display and its windows as they are; only
@@ -25,7 +16,7 @@ Display::Display() : width_(600), height_(500) {
         std::fflush(nullptr);
         std::_Exit(-1);
     }
-    displayExists = true;
+    made = true;
     const GfxStartup& s = gfxStartup();
     gfxOpen(s.instance, s.previousInstance, s.commandLine, s.showMode);
     gfxSetLogging(false);

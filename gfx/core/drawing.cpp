@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "gfx/core/backend.h"
-#include "gfx/core/colour_table.h"
+#include "gfx/render/colour_table.h"
 #include "gfx/core/format_buffer.h"
 #include "gfx/core/log_line.h"
 #include "gfx/core/menu_items.h"

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/core/colour_table.h"
-#include "gfx/core/shape_record.h"
+#include "gfx/render/colour_table.h"
+#include "gfx/render/shape_record.h"
 #include "gfx/render/ellipse_painter.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/text_painter.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/core/colour_table.h"
+#include "gfx/render/colour_table.h"
 #include "gfx/core/library_reset.h"
 #include "tests/support/headless_session.h"
 

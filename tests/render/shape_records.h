@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gfx/core/shape_record.h"
+#include "gfx/render/shape_record.h"
 
 namespace records {
 

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <utility>
 
-#include "gfx/core/colour_table.h"
-#include "gfx/core/shape_record.h"
+#include "gfx/render/colour_table.h"
+#include "gfx/render/shape_record.h"
 
 namespace gfx {
 
