@@ -53,9 +53,13 @@ EventKind Display::awaitEvent(int& x, int& y, char& key) {
     }
 }
 
+static_assert(static_cast<int>(AnimationMode::Halt) == AnimationCode::Halt &&
+              static_cast<int>(AnimationMode::AdvanceFrame) == AnimationCode::OneFrame &&
+              static_cast<int>(AnimationMode::Animate) == AnimationCode::Animate);
+
 void Display::setAnimation(AnimationMode mode) {
-    // Quit maps to the library's request code 5; other values pass unchanged.
-    gfxSetAnimation(mode == AnimationMode::Quit ? 5 : static_cast<int>(mode));
+    // Quit maps to the library's own code for it; other values pass unchanged.
+    gfxSetAnimation(mode == AnimationMode::Quit ? AnimationCode::Quit : static_cast<int>(mode));
 }
 
 int Display::drawText(int x, int y, const char* text, ColorIndex colour, int pointSize) {

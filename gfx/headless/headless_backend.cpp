@@ -7,7 +7,7 @@ namespace gfx {
 
 void HeadlessBackend::waitForMessage(bool) {
     if (idle_) idle_(*this);
-    if (!hasMessages()) post({MessageKind::Timer});
+    if (!hasMessages()) post(Message::timer());
 }
 
 const PixelImage& HeadlessBackend::image() const {

@@ -7,12 +7,36 @@ namespace gfx {
 
 namespace {
 
-// The page speaks in the numbers of MessageKind; anything else is dropped.
+// The page speaks in the numbers of MessageKind and two numbers a and b (a click's or a
+// size's two, or the one key code, character or command); anything else is dropped.
 bool toMessage(int kind, int a, int b, Message& m) {
-    if (kind < static_cast<int>(MessageKind::Timer) || kind > static_cast<int>(MessageKind::Quit))
-        return false;
-    m = Message{static_cast<MessageKind>(kind), a, b};
-    return true;
+    switch (static_cast<MessageKind>(kind)) {
+        case MessageKind::Timer:
+            m = Message::timer();
+            return true;
+        case MessageKind::LeftClick:
+            m = Message::leftClick(a, b);
+            return true;
+        case MessageKind::KeyDown:
+            m = Message::keyDown(a);
+            return true;
+        case MessageKind::KeyUp:
+            m = Message::keyUp(a);
+            return true;
+        case MessageKind::Character:
+            m = Message::typed(a);
+            return true;
+        case MessageKind::Command:
+            m = Message::command(a);
+            return true;
+        case MessageKind::Size:
+            m = Message::size(a, b);
+            return true;
+        case MessageKind::Quit:
+            m = Message::quit();
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -29,7 +53,7 @@ void WebBackend::open(int) {
 
 void WebBackend::poll() {
     int kind = 0, a = 0, b = 0;
-    Message m{MessageKind::Timer};
+    Message m;
     while (page::takeEvent(kind, a, b))
         if (toMessage(kind, a, b, m)) post(m);
 }

@@ -50,10 +50,10 @@ std::vector<std::string> runTrace() {
     DigestingBackend& backend = gfx::resetLibraryWith<DigestingBackend>();
     backend.setCalendarTime(1);
     gfx::toolHooks().scriptFileName = script;
-    backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
-    backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+    backend.post(gfx::Message::command(gfx::MenuId::Logging));
+    backend.post(gfx::Message::command(gfx::MenuId::PlaybackScript));
     // When the script has ended nothing is left to do: quit.
-    backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post({gfx::MessageKind::Quit}); });
+    backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post(gfx::Message::quit()); });
     gfx::toolHooks().eventObserver = [&backend](EventKind) { backend.endTurn(); };
     appMain();
     backend.endTurn();
