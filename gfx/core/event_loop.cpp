@@ -68,29 +68,6 @@ void menuAction(int id) {
     }
 }
 
-int shortcutMenuId(int keyCode) {
-    switch (keyCode) {
-        case 'A':
-            return MenuId::Animate;
-        case 'H':
-            return MenuId::Halt;
-        case 'F':
-            return MenuId::AdvanceFrame;
-        case 'L':
-            return MenuId::Logging;
-        case 'R':
-            return MenuId::RecordScript;
-        case 'P':
-            return MenuId::PlaybackScript;
-        case 'O':
-            return MenuId::PlayOne;
-        case 'Q':
-            return MenuId::Quit;
-        default:
-            return 0;
-    }
-}
-
 // The graphics window's handling of one message.
 void dispatch(const Message& m) {
     State& s = state();

@@ -78,11 +78,10 @@ void GraphicsWindow::buildMenu() {
             continue;
         }
         // The text after the tab is shown as the shortcut label; the shortcuts
-        // themselves are handled with the Ctrl key state, like any key.
-        QAction* action = run->addAction(QString::fromLatin1(item.text));
+        // themselves are handled by the library with the Ctrl key state, like any key.
+        QAction* action = run->addAction(QString::fromLatin1(menuLabel(item).c_str()));
         action->setEnabled(!item.greyed);
-        if (item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
-            item.id == MenuId::PlaybackScript) {
+        if (item.checkable) {
             action->setCheckable(true);
             action->setChecked(item.checked);
         }

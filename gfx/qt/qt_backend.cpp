@@ -60,8 +60,8 @@ void QtBackend::setMenuCheck(int id, bool checked) {
     if (graphics_) graphics_->setMenuCheck(id, checked);
 }
 
-void QtBackend::textAppended(const std::string& line) {
-    if (text_) text_->append(line);
+void QtBackend::textAppended(const TextHistory& history) {
+    if (text_) text_->showHistory(history);
 }
 
 void QtBackend::showTextWindow() {

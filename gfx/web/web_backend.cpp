@@ -44,9 +44,9 @@ bool toMessage(int kind, int a, int b, Message& m) {
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     for (const MenuItem& item : runMenuItems()) {
-        const bool checkable = item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
-                               item.id == MenuId::PlaybackScript;
-        page::addMenuItem(RunMenuTitle, item.text, item.id, checkable, item.checked, item.greyed);
+        const std::string label = menuLabel(item);
+        page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id,
+                          item.checkable, item.checked, item.greyed);
     }
     page::open();
 }
@@ -76,7 +76,8 @@ void WebBackend::setMenuCheck(int id, bool checked) {
     page::setMenuCheck(id, checked);
 }
 
-void WebBackend::textAppended(const std::string& line) {
+void WebBackend::textAppended(const TextHistory& history) {
+    const std::string& line = history.newest();
     page::appendText(line.data(), static_cast<int>(line.size()));
 }
 

@@ -23,8 +23,8 @@ namespace {
 // Digests the text-window lines of each turn instead of keeping them all.
 class DigestingBackend : public gfx::HeadlessBackend {
 public:
-    void textAppended(const std::string& line) override {
-        for (unsigned char c : line) hash_ = (hash_ ^ c) * 1099511628211ull;
+    void textAppended(const gfx::TextHistory& history) override {
+        for (unsigned char c : history.newest()) hash_ = (hash_ ^ c) * 1099511628211ull;
         ++lines_;
     }
     void endTurn() {
