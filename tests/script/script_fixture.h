@@ -104,6 +104,7 @@ protected:
     }
     std::vector<Event> await(int count) {
         std::vector<Event> events;
+        events.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) events.push_back(await());
         return events;
     }
