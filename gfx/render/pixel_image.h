@@ -2,6 +2,7 @@
 // layout the back end shows without converting them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,9 @@ enum class PixelFormat {
     Xrgb32,  // one uint32 0xFFRRGGBB per pixel (QImage::Format_RGB32)
     Rgba8,   // bytes R, G, B, A in memory (a canvas's ImageData)
 };
+
+// Sets count pixels from first on to value: the one loop every fill of the image runs.
+void fillPixels(std::uint32_t* first, std::size_t count, std::uint32_t value);
 
 class PixelImage {
 public:

@@ -22,8 +22,7 @@ public:
         x0 = std::max(x0, 0LL);
         x1 = std::min(x1, Width - 1);
         if (x0 > x1) return;
-        std::uint32_t* row = pixels_ + y * Width;
-        std::fill(row + x0, row + x1 + 1, value_);
+        fillPixels(pixels_ + y * Width + x0, static_cast<std::size_t>(x1 - x0 + 1), value_);
     }
     // Every pixel of the box, edges included.
     void box(long long left, long long top, long long right, long long bottom) const {
