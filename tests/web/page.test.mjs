@@ -11,7 +11,10 @@ import {
   launchBrowser,
   lines,
   openTown,
+  selectedButton,
   startServer,
+  untilHalted,
+  uploadScript,
   waitForLine,
   waitForSeenLine,
   worldPixel,
@@ -37,19 +40,6 @@ async function freshTown(query = '', options = {}) {
   const context = await browser.newContext();
   const page = await openTown(context, `${server.url}index.html${query}`, options);
   return { context, page };
-}
-
-async function selectedButton(page) {
-  const heavy = await worldPixel(page, 95, -230);
-  const light = await worldPixel(page, 195, -230);
-  if (heavy === '808080' && light === 'cccccc') return 'heavy';
-  if (light === '808080' && heavy === 'cccccc') return 'light';
-  return `none (heavy ${heavy}, light ${light})`;
-}
-
-// Waits until the program waits for the user alone: no tick is awaited any more.
-async function untilHalted(page) {
-  await page.waitForFunction(() => !window.town.ticking);
 }
 
 async function framesStayFor(page, ms) {
@@ -243,6 +233,29 @@ describe('input', () => {
     assert.equal(await page.locator('#run-menu').isHidden(), true);
     await context.close();
   });
+
+  it('the menu keys act as on the desktop: Alt+R again, Escape, Tab, ArrowDown', async () => {
+    const { context, page } = await freshTown();
+    const open = () => page.locator('#run-menu').isVisible();
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    await page.keyboard.press('Alt+R');
+    assert.equal(await open(), true);
+    await page.keyboard.press('Alt+R');
+    assert.equal(await open(), false, 'a second Alt+R closes the menu');
+    await sleep(300);
+    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), false, 'and records nothing');
+    await page.keyboard.press('Alt+R');
+    await page.keyboard.press('Escape');
+    assert.equal(await open(), false);
+    assert.equal(await focused(), 'run-button', 'Escape goes back to the title');
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await open(), true, 'ArrowDown on the title opens the menu');
+    await page.keyboard.press('Tab');
+    assert.equal(await open(), false, 'Tab leaves the menu');
+    assert.notEqual(await focused(), 'run-button');
+    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), false);
+    await context.close();
+  });
 });
 
 async function downloadScript(page) {
@@ -253,13 +266,6 @@ async function downloadScript(page) {
   const chunks = [];
   for await (const c of await download.createReadStream()) chunks.push(c);
   return { name: download.suggestedFilename(), bytes: Buffer.concat(chunks) };
-}
-
-async function uploadScript(page, text) {
-  await page
-    .locator('#upload-file')
-    .setInputFiles({ name: 'run.scr', mimeType: 'text/plain', buffer: Buffer.from(text, 'latin1') });
-  await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
 }
 
 describe('scripts', () => {
@@ -383,6 +389,41 @@ describe('the end', () => {
     await page.waitForFunction(() => window.town?.frames > 3 && !window.town.ended);
     assert.equal(await page.locator('#ended').isHidden(), true);
     await context.close();
+  });
+
+  it('after Quit the menu is closed for good, nothing covers the box, and Enter and Escape act as in a dialog', async () => {
+    for (const key of ['Enter', 'Escape']) {
+      const { context, page } = await freshTown();
+      await page.keyboard.press('Alt+R');
+      await page.locator('#run-menu li', { hasText: 'Quit' }).click();
+      await page.waitForFunction(() => window.town.ended);
+      assert.equal(await page.locator('#run-menu').isHidden(), true);
+      await page.locator('#run-button').click({ force: true }).catch(() => {});
+      await page.keyboard.press('Alt+R');
+      assert.equal(await page.locator('#run-menu').isHidden(), true, 'the menu no longer opens');
+      // The box is on top at every corner of it.
+      const covered = await page.evaluate(() => {
+        const box = document.getElementById('ended');
+        const r = box.getBoundingClientRect();
+        const points = [
+          [r.left + 2, r.top + 2],
+          [r.right - 2, r.top + 2],
+          [r.left + 2, r.bottom - 2],
+          [r.right - 2, r.bottom - 2],
+        ];
+        return points.filter(([x, y]) => !box.contains(document.elementFromPoint(x, y))).length;
+      });
+      assert.equal(covered, 0, 'nothing covers the box');
+      if (key === 'Enter') {
+        await page.keyboard.press('Enter');
+        await page.waitForFunction(() => window.town?.frames > 3 && !window.town.ended);
+      } else {
+        await page.keyboard.press('Escape');
+        assert.equal(await page.locator('#ended').isHidden(), true, 'Escape closes the box');
+        assert.equal(await page.evaluate(() => window.town.ended), true);
+      }
+      await context.close();
+    }
   });
 
   it('a second display shows its error in the dialog and ends with status -1', async () => {

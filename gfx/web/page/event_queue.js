@@ -1,6 +1,7 @@
 // The page's side of the message FIFO. DOM handlers and the timer push; the program
 // takes events only while it runs, and while it is suspended it waits on a promise
-// that the next push resolves. Handlers never call into the program.
+// that the next push resolves.
+// May not: call into the program or drop an event other than a tick already queued.
 import { Message } from './messages.js';
 
 export class EventQueue {
@@ -21,6 +22,15 @@ export class EventQueue {
       this.#waiter = null;
       resolve();
     }
+  }
+
+  // Resumes a suspended program without an event, so that it takes news from the page
+  // (a failed save) while it waits for the user.
+  wake() {
+    if (!this.#waiter) return;
+    const { resolve } = this.#waiter;
+    this.#waiter = null;
+    resolve();
   }
 
   // The oldest queued event as [kind, a, b], or null.

@@ -1,5 +1,6 @@
 // The numbers of the library's message kinds (gfx/core/message.h, MessageKind) and
 // key codes, as the page queues them for the program.
+// May not: hold anything but numbers the library defines.
 export const Message = Object.freeze({
   Timer: 0,
   LeftClick: 1,
@@ -12,3 +13,6 @@ export const Message = Object.freeze({
 });
 
 export const KeyCode = Object.freeze({ Control: 0x11, Other: 0xff });
+
+// The menu items whose check marks the page follows (gfx/core/menu_items.h, MenuId).
+export const MenuId = Object.freeze({ Logging: 4, RecordScript: 5, PlaybackScript: 6 });
