@@ -14,8 +14,11 @@
 
 namespace gfx {
 
-PixelImage::PixelImage(PixelFormat format)
-    : format_(format), pixels_(static_cast<std::size_t>(Width) * Height) {
+PixelImage::PixelImage(PixelFormat format, int width, int height)
+    : format_(format),
+      width_(width),
+      height_(height),
+      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     fill(valueOf(0xFFFFFF));
 }
 
@@ -36,7 +39,8 @@ std::uint32_t PixelImage::value(int paletteIndex) const {
 }
 
 std::uint32_t PixelImage::rgbAt(int x, int y) const {
-    const std::uint32_t v = pixels_[static_cast<std::size_t>(y) * Width + x];
+    const std::uint32_t v = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                                    static_cast<std::size_t>(x)];
     if (format_ == PixelFormat::Xrgb32) return v & 0xFFFFFFu;
     std::uint8_t bytes[4];
     std::memcpy(bytes, &v, sizeof v);
