@@ -81,6 +81,23 @@ describe('a recording survives the end of the page', () => {
     await context.close();
   });
 
+  it('a page that becomes hidden stores the periodic run it is counting', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    await startRecording(page);
+    const frames = await page.evaluate(() => window.town.frames);
+    await page.waitForFunction((n) => window.town.frames > n, frames + 5);
+    await page.evaluate(() => {
+      Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    });
+    await sleep(300);
+    const lines = await storedIn(context);
+    assert.ok(lines && periodic(lines[0]), `stored while still recording: ${lines}`);
+    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), true, 'still recording');
+    await context.close();
+  });
+
   it('a reload or a closed tab right after a click keeps the click and the ticks before it', async () => {
     for (const end of ['reload', 'close']) {
       const context = await browser.newContext();
