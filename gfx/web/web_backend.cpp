@@ -8,22 +8,50 @@ namespace gfx {
 
 namespace {
 
-// The page speaks in the numbers of MessageKind; anything else is dropped.
+// The page speaks in the numbers of MessageKind and two numbers a and b (a click's or a
+// size's two, or the one key code, character or command); anything else is dropped.
 bool toMessage(int kind, int a, int b, Message& m) {
-    if (kind < static_cast<int>(MessageKind::Timer) || kind > static_cast<int>(MessageKind::Quit))
-        return false;
-    m = Message{static_cast<MessageKind>(kind), a, b};
-    return true;
+    switch (static_cast<MessageKind>(kind)) {
+        case MessageKind::Timer:
+            m = Message::timer();
+            return true;
+        case MessageKind::LeftClick:
+            m = Message::leftClick(a, b);
+            return true;
+        case MessageKind::KeyDown:
+            m = Message::keyDown(a);
+            return true;
+        case MessageKind::KeyUp:
+            m = Message::keyUp(a);
+            return true;
+        case MessageKind::Character:
+            m = Message::typed(a);
+            return true;
+        case MessageKind::Command:
+            m = Message::command(a);
+            return true;
+        case MessageKind::Size:
+            m = Message::size(a, b);
+            return true;
+        case MessageKind::Quit:
+            m = Message::quit();
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
 
+WebBackend::~WebBackend() {
+    showText();  // the last lines, shown when the page reports the end
+}
+
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     for (const MenuItem& item : runMenuItems()) {
-        const bool checkable = item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
-                               item.id == MenuId::PlaybackScript;
-        page::addMenuItem(RunMenuTitle, item.text, item.id, checkable, item.checked, item.greyed);
+        const std::string label = menuLabel(item);
+        page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id, item.shortcut,
+                          item.checkable, item.checked, item.greyed);
     }
     page::open();
 }
@@ -32,11 +60,14 @@ void WebBackend::poll() {
     // A pass that does not block (playback, a quick animation) must still let the
     // browser run often: it paints what was presented and delivers the keys that stop
     // playback or end the program.
-    if (page::sliceOver()) page::yieldToBrowser();
+    if (page::sliceOver()) {
+        showText();
+        page::yieldToBrowser();
+    }
     // A failed save is reported as the library reports a failed write, once each.
     for (int n = page::takeSaveFailures(); n > 0; --n) reportScriptWriteFailure();
     int kind = 0, a = 0, b = 0;
-    Message m{MessageKind::Timer};
+    Message m;
     while (page::takeEvent(kind, a, b))
         if (toMessage(kind, a, b, m)) post(m);
 }
@@ -45,6 +76,7 @@ void WebBackend::waitForMessage(bool tickAwaited) {
     // A tick matters only to a periodic event that waits for it; any other wait is
     // for the user, and ticks meanwhile would only wake the page for nothing.
     while (!hasMessages()) {
+        showText();
         page::waitForEvent(tickAwaited);
         poll();
     }
@@ -52,6 +84,7 @@ void WebBackend::waitForMessage(bool tickAwaited) {
 
 void WebBackend::present(const PixelImage& image) {
     // The top 501 rows are the client area; the image's last rows are never shown.
+    showText();
     page::present(image.data(), ClientWidth, ClientHeight);
 }
 
@@ -59,8 +92,17 @@ void WebBackend::setMenuCheck(int id, bool checked) {
     page::setMenuCheck(id, checked);
 }
 
-void WebBackend::textAppended(const std::string& line) {
+void WebBackend::textAppended(const TextHistory& history) {
+    const std::string& line = history.newest();
     page::appendText(line.data(), static_cast<int>(line.size()));
+    history_ = &history;
+}
+
+void WebBackend::showText() {
+    // The panel is drawn at the page's next turn; it gets the history once per turn.
+    if (!history_) return;
+    page::showTextLines(history_->lines(), TextHistory::Capacity);
+    history_ = nullptr;
 }
 
 void WebBackend::showTextWindow() {

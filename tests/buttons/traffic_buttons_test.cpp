@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "gfx/core/colour_table.h"
+#include "gfx/render/colour_table.h"
 #include "tests/support/headless_session.h"
 
 using ::testing::ElementsAre;

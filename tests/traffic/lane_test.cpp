@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "tests/support/headless_session.h"
-#include "tests/traffic/tracked_vehicle.h"
 #include "tests/support/log_lines.h"
+#include "tests/traffic/tracked_vehicle.h"
 #include "tests/vehicles/point_printing.h"
 #include "vehicles/emergency_vehicles.h"
 

@@ -1,10 +1,13 @@
-// The "DROVA Text" panel: the lines the library writes, the newest at the bottom.
-// May not: show a line the library did not write; it draws at most once per wait or
-// image, never once per line.
-import { PanelLines, TextLines } from './text_lines.js';
+// The "DROVA Text" panel: the lines of the library's history, the newest at the bottom.
+// May not: show a line the library did not write, or keep lines of its own; it draws at
+// most once per wait or image, never once per line.
+import { TextLines, shownLine } from './text_lines.js';
 
 export class TextPanel {
   #text = new TextLines();
+  #lines = []; // the history the library handed over last
+  #incoming = [];
+  #capacity = 0;
   #linesElement;
   #windowElement;
   #dirty = false;
@@ -15,18 +18,29 @@ export class TextPanel {
     this.#windowElement = windowElement;
   }
 
-  // bytes: one line as the library formatted it (Latin-1).
+  // bytes: one line as the library formatted it (Latin-1); counted and digested.
   add(bytes) {
     const line = this.#text.add(bytes);
     this.onLine?.(line);
+  }
+
+  // The library's history, one line at a time oldest first, then its capacity.
+  takeLine(bytes) {
+    this.#incoming.push(shownLine(bytes));
+  }
+  linesTaken(capacity) {
+    this.#lines = this.#incoming;
+    this.#incoming = [];
+    this.#capacity = capacity;
     this.#dirty = true;
   }
 
   flush() {
     if (!this.#dirty) return;
     this.#dirty = false;
-    const lines = this.#text.lines();
-    this.#linesElement.textContent = '\n'.repeat(PanelLines - lines.length) + lines.join('\n');
+    const lines = this.#lines;
+    const padding = '\n'.repeat(Math.max(0, this.#capacity - lines.length));
+    this.#linesElement.textContent = padding + lines.join('\n');
   }
 
   show() {
@@ -34,7 +48,7 @@ export class TextPanel {
   }
 
   lines() {
-    return this.#text.lines();
+    return [...this.#lines];
   }
 
   get count() {
