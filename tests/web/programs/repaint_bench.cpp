@@ -5,13 +5,13 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <numeric>
 #include <vector>
 
 #include "app/main_loop.h"
 #include "app/town_layout.h"
 #include "gfx/gfx.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ double mean(const std::vector<double>& v) {
 
 int appMain() {
     Display display;
-    std::srand(1);
+    seedRandom(1);
     Town town;
     buildTown(town);
     for (int tick = 0; tick < Ticks;) {
