@@ -1,0 +1,20 @@
+// Loaded into each program of the page (--pre-js): fetches the renderer's font, a file
+// of the site, and puts it at the path the renderer opens before main runs.
+/* global Module, FS, abort, addRunDependency, removeRunDependency */
+Module['preRun'] = [].concat(Module['preRun'] || [], function loadFont() {
+  var path = '@TOWN_FONT_FILE@';
+  addRunDependency('font');
+  fetch('@TOWN_FONT_URL@')
+    .then(function (response) {
+      if (!response.ok) throw new Error('HTTP ' + response.status);
+      return response.arrayBuffer();
+    })
+    .then(function (bytes) {
+      FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+      FS.writeFile(path, new Uint8Array(bytes));
+      removeRunDependency('font');
+    })
+    .catch(function (error) {
+      abort('the font @TOWN_FONT_URL@ could not be loaded (' + error.message + ')');
+    });
+});
