@@ -1,5 +1,5 @@
 // The web back end's link to its page: each function hands one request to the page's
-// script (page/page.js, reached as the global townPage) or waits on it. Nothing else in
+// script (page/bridge.js, reached as the global townPage) or waits on it. Nothing else in
 // the back end knows that it runs in a browser.
 #pragma once
 

@@ -1,0 +1,30 @@
+// The user's mouse and keys as the library's messages in the event queue; the menu and
+// an open dialog take their keys first.
+// May not: call into the program or act on a key itself; it only queues.
+import { isShortcut, keyDownMessages, keyUpMessages } from './keys.js';
+import { Message } from './messages.js';
+
+export function routeInput({ queue, canvas, menu, dialog, ending }) {
+  canvas.element.addEventListener('mousedown', (event) => {
+    if (event.button !== 0 || ending.ended) return;
+    menu.close();
+    canvas.focus();
+    event.preventDefault();
+    queue.push(Message.LeftClick, ...canvas.pixelOf(event));
+  });
+
+  document.addEventListener('keydown', (event) => {
+    if (dialog.isOpen || ending.ended) return;
+    if (menu.keyDown(event)) return;
+    if (isShortcut(event)) event.preventDefault();
+    for (const m of keyDownMessages(event)) queue.push(...m);
+  });
+
+  document.addEventListener('keyup', (event) => {
+    if (dialog.isOpen || ending.ended) return;
+    for (const m of keyUpMessages(event)) queue.push(...m);
+  });
+
+  // A Ctrl released while another window has the focus is never seen.
+  window.addEventListener('blur', () => queue.push(Message.KeyUp, 0x11));
+}

@@ -1,0 +1,137 @@
+// The "Run" menu of the menu bar, built item by item from the library's menu texts:
+// opening and closing it, choosing with the mouse and the keyboard, check marks.
+// May not: act on a choice itself; a chosen item is handed to onChoose, which queues
+// the command for the program.
+import { parseMenuText } from './menu_text.js';
+
+function accessKeyLabel(parsed) {
+  const span = document.createElement('span');
+  span.className = 'label';
+  span.append(parsed.before);
+  if (parsed.key) {
+    const u = document.createElement('u');
+    u.textContent = parsed.key;
+    span.append(u);
+  }
+  span.append(parsed.after);
+  return span;
+}
+
+export class RunMenu {
+  #button;
+  #list;
+  #onChoose;
+  #onClose;
+  #items = new Map(); // id -> element, the items that can be chosen
+  #key = ''; // the access key of the menu title
+
+  // onChoose(id): an item was chosen; onClose(): the menu closed, the focus goes back.
+  constructor(button, list, { onChoose, onClose }) {
+    this.#button = button;
+    this.#list = list;
+    this.#onChoose = onChoose;
+    this.#onClose = onClose;
+    button.addEventListener('click', () => (this.isOpen ? this.close() : this.open()));
+    document.addEventListener('mousedown', (event) => {
+      if (this.isOpen && !event.target.closest('.menu')) this.close();
+    });
+  }
+
+  // One item (itemText null: a separator); the first names the menu's title too.
+  addItem(title, itemText, id, checkable, checked, greyed) {
+    if (!this.#button.childNodes.length) {
+      const parsed = parseMenuText(title);
+      this.#button.append(accessKeyLabel(parsed));
+      this.#key = parsed.key.toUpperCase();
+    }
+    const li = document.createElement('li');
+    if (itemText === null) {
+      li.setAttribute('role', 'separator');
+    } else {
+      const parsed = parseMenuText(itemText);
+      li.setAttribute('role', checkable ? 'menuitemcheckbox' : 'menuitem');
+      if (checkable) li.setAttribute('aria-checked', String(checked));
+      const check = document.createElement('span');
+      check.className = 'check';
+      const shortcut = document.createElement('span');
+      shortcut.className = 'shortcut';
+      shortcut.textContent = parsed.shortcut;
+      li.append(check, accessKeyLabel(parsed), shortcut);
+      if (greyed) {
+        li.setAttribute('aria-disabled', 'true');
+      } else {
+        li.tabIndex = -1;
+        li.dataset.id = String(id);
+        li.dataset.key = parsed.key.toUpperCase();
+        li.addEventListener('click', () => this.#choose(li));
+        this.#items.set(id, li);
+      }
+      check.textContent = checked ? '\u2713' : '';
+    }
+    this.#list.append(li);
+  }
+
+  setCheck(id, checked) {
+    const item = this.#items.get(id);
+    if (!item) return;
+    item.setAttribute('aria-checked', String(checked));
+    item.querySelector('.check').textContent = checked ? '\u2713' : '';
+  }
+
+  isChecked(id) {
+    return this.#items.get(id)?.getAttribute('aria-checked') === 'true';
+  }
+
+  get isOpen() {
+    return !this.#list.hidden;
+  }
+
+  open() {
+    this.#list.hidden = false;
+    this.#button.setAttribute('aria-expanded', 'true');
+    this.#list.querySelector('[role^="menuitem"]:not([aria-disabled="true"])')?.focus();
+  }
+
+  close() {
+    if (!this.isOpen) return;
+    this.#list.hidden = true;
+    this.#button.setAttribute('aria-expanded', 'false');
+    this.#onClose();
+  }
+
+  // A key pressed anywhere on the page; true when the menu took it.
+  keyDown(event) {
+    if (this.isOpen) {
+      this.#openMenuKey(event);
+      return true;
+    }
+    if (event.altKey && !event.ctrlKey && event.key.toUpperCase() === this.#key) {
+      event.preventDefault();
+      this.open();
+      return true;
+    }
+    return false;
+  }
+
+  #choose(item) {
+    this.close();
+    this.#onChoose(Number(item.dataset.id));
+  }
+
+  #openMenuKey(event) {
+    const items = [...this.#items.values()];
+    const at = items.indexOf(document.activeElement);
+    if (event.key === 'Escape') {
+      this.close();
+    } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+      const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
+      items[(Math.max(at, 0) + step) % items.length].focus();
+    } else if (event.key === 'Enter' || event.key === ' ') {
+      if (at >= 0) this.#choose(items[at]);
+    } else {
+      const item = items.find((i) => i.dataset.key === event.key.toUpperCase());
+      if (item) this.#choose(item);
+    }
+    event.preventDefault();
+  }
+}

@@ -1,0 +1,58 @@
+// What only tests and measurements use: the query parameters that start the page in a
+// known state (menu=, program=, seed=) and the read-only view window.town.
+// May not: change what the program sees unless one of these parameters is given; the
+// program and the other modules never read window.town.
+const params = new URLSearchParams(location.search);
+
+// Menu commands given with ?menu=4,6 come before any tick.
+export function testMenuCommands() {
+  return (params.get('menu') || '')
+    .split(',')
+    .filter((id) => /^\d+$/.test(id))
+    .map(Number);
+}
+
+// The program to load: ?program=NAME runs one of the test programs beside town.js.
+export function testProgram() {
+  const name = params.get('program') || '';
+  return /^[a-z_]+$/.test(name) ? name : 'town';
+}
+
+// ?seed=N fixes the calendar time that seeds the program, so that a run repeats.
+export function testSeed() {
+  const seed = params.get('seed');
+  return seed !== null && /^\d+$/.test(seed) ? Number(seed) : null;
+}
+
+// Publishes the page's state as window.town; every field reads a module's own state.
+export function exposeTestHooks({ canvas, timer, panel, menu, bridge, ending }) {
+  window.town = {
+    get frames() {
+      return canvas.frames;
+    },
+    get waits() {
+      return bridge.waits; // how often the program was suspended
+    },
+    get ticking() {
+      return timer.running;
+    },
+    get ended() {
+      return ending.ended;
+    },
+    get status() {
+      return ending.status;
+    },
+    get logCount() {
+      return panel.count;
+    },
+    get logDigest() {
+      return panel.digest;
+    },
+    lines: () => panel.lines(),
+    // When set, called with every line the panel is given.
+    set onLine(callback) {
+      panel.onLine = callback;
+    },
+    menuChecked: (id) => menu.isChecked(id),
+  };
+}
