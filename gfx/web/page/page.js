@@ -14,6 +14,7 @@ import { loadProgram } from './program_loader.js';
 import { ScriptStore } from './script_store.js';
 import { exposeTestHooks, testProgram } from './test_hooks.js';
 import { TickTimer } from './timer.js';
+import { registerServiceWorker } from './worker_registration.js';
 import { Message } from './messages.js';
 
 const $ = (id) => document.getElementById(id);
@@ -45,3 +46,5 @@ canvas.fit();
 
 exposeTestHooks({ canvas, timer, panel, menu, bridge, ending });
 loadProgram(testProgram(), { onExit: (status) => bridge.programEnded(status) });
+// The files are kept for an offline start once the page has loaded, not before.
+addEventListener('load', () => registerServiceWorker(), { once: true });
