@@ -40,10 +40,6 @@ void setCheck(int id, bool on) {
     if (Backend* b = backend()) b->setMenuCheck(id, on);
 }
 
-void reportWriteFailure() {
-    gfxPrintf("Cannot write script file %s\n", fileName());
-}
-
 // Opens the script file without blocking and keeps it only when it is a regular file:
 // a FIFO, a device or a directory would hang the program or never end.
 int openRegular(int flags) {
@@ -91,7 +87,7 @@ void writeLine(const LogLine& built) {
     }
     // A full disk: the file keeps only whole lines, and the next line tries again.
     if (ftruncate(sc.writer, sc.written) == 0) lseek(sc.writer, sc.written, SEEK_SET);
-    reportWriteFailure();
+    reportScriptWriteFailure();
 }
 
 void writePeriodicRun() {
@@ -182,10 +178,14 @@ bool openForReading() {
 
 }  // namespace
 
+void reportScriptWriteFailure() {
+    gfxPrintf("Cannot write script file %s\n", fileName());
+}
+
 void closeScriptStream() {
     ScriptState& sc = script();
     if (sc.reader) std::fclose(sc.reader);
-    if (sc.writer >= 0 && ::close(sc.writer) != 0) reportWriteFailure();
+    if (sc.writer >= 0 && ::close(sc.writer) != 0) reportScriptWriteFailure();
     sc.reader = nullptr;
     sc.writer = -1;
     sc.stream = ScriptStream::Closed;

@@ -23,6 +23,9 @@ void closeScript();
 // Writes the periodic run still being counted, if recording: for endings that do not
 // pass through the library's close.
 void writePendingRecording();
+// Prints the library's line for a failed write of the script file: for back ends that
+// learn of a failed save only after the write itself.
+void reportScriptWriteFailure();
 // Closes the one script stream, whichever way it is open, and forgets it.
 void closeScriptStream();
 

@@ -12,7 +12,7 @@ namespace {
 
 // clang-format off
 EM_ASYNC_JS(void, town_mount_storage, (const char* folder), {
-    await townPage.mountStorage(UTF8ToString(folder), FS, IDBFS);
+    await townPage.mountStorage(UTF8ToString(folder), FS);
 });
 
 EM_JS(void, town_add_menu_item,
@@ -35,6 +35,12 @@ EM_JS(int, town_take_event, (int* out), {
 EM_ASYNC_JS(void, town_wait_for_event, (int wakeOnTimer), {
     await townPage.waitForEvent(wakeOnTimer != 0);
 });
+
+EM_JS(int, town_slice_over, (), { return townPage.sliceOver() ? 1 : 0; });
+
+EM_ASYNC_JS(void, town_yield_to_browser, (), { await townPage.yieldToBrowser(); });
+
+EM_JS(int, town_take_save_failures, (), { return townPage.takeSaveFailures(); });
 
 EM_JS(void, town_present, (const void* rgba, int width, int height), {
     townPage.present(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
@@ -94,6 +100,18 @@ bool takeEvent(int& kind, int& a, int& b) {
 
 void waitForEvent(bool wakeOnTimer) {
     town_wait_for_event(wakeOnTimer);
+}
+
+bool sliceOver() {
+    return town_slice_over() != 0;
+}
+
+void yieldToBrowser() {
+    town_yield_to_browser();
+}
+
+int takeSaveFailures() {
+    return town_take_save_failures();
 }
 
 void present(const void* rgba, int width, int height) {

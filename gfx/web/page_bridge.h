@@ -8,8 +8,8 @@
 
 namespace gfx::page {
 
-// Mounts the browser's persistent storage at folder and fills it from there; the
-// program waits (suspended) until the stored files are in place.
+// Makes folder, puts the stored script file there and has the page store every write
+// the library makes to it; the program waits (suspended) until the file is in place.
 void mountStorage(const char* folder);
 
 // Adds one item of the "Run" menu (text null: a separator); the page builds its menu
@@ -24,6 +24,15 @@ bool takeEvent(int& kind, int& a, int& b);
 // Suspends the program until the page queues an event. A timer tick wakes it only
 // when wakeOnTimer is set; otherwise ticks stay queued until another event comes.
 void waitForEvent(bool wakeOnTimer);
+
+// True when the program has run long enough since the browser last had its turn;
+// yieldToBrowser() then suspends it until the browser has painted and handled input.
+bool sliceOver();
+void yieldToBrowser();
+
+// How many saves of the script file failed since the last call (the page stores the
+// file in the browser's storage after the library wrote it).
+int takeSaveFailures();
 
 // Shows the top width x height rows of an image of bytes R, G, B, A on the canvas.
 void present(const void* rgba, int width, int height);

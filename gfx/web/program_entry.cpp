@@ -1,11 +1,13 @@
 // The program entry of the web edition: the stored "DROVA.SCR" is put in place, the
 // web back end installed, and the application run as on the desktop.
+#include <emscripten.h>
 #include <unistd.h>
 
 #include <memory>
 
 #include "gfx/core/backend.h"
 #include "gfx/core/off_screen.h"
+#include "gfx/core/script.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
 #include "gfx/web/page_bridge.h"
@@ -15,6 +17,13 @@ namespace {
 // The working directory, where the library reads and writes its script file.
 constexpr const char* StorageFolder = "/town";
 }  // namespace
+
+// Called by the page when it is hidden or goes away, while the program is suspended:
+// the periodic run being counted is written, as the desktop writes it on SIGTERM, so a
+// reload or a closed tab keeps the whole recording.
+extern "C" EMSCRIPTEN_KEEPALIVE void town_save_recording() {
+    gfx::writePendingRecording();
+}
 
 int main() {
     gfx::page::mountStorage(StorageFolder);

@@ -1,6 +1,7 @@
 #include "gfx/web/web_backend.h"
 
 #include "gfx/core/menu_items.h"
+#include "gfx/core/script.h"
 #include "gfx/web/page_bridge.h"
 
 namespace gfx {
@@ -28,6 +29,12 @@ void WebBackend::open(int) {
 }
 
 void WebBackend::poll() {
+    // A pass that does not block (playback, a quick animation) must still let the
+    // browser run often: it paints what was presented and delivers the keys that stop
+    // playback or end the program.
+    if (page::sliceOver()) page::yieldToBrowser();
+    // A failed save is reported as the library reports a failed write, once each.
+    for (int n = page::takeSaveFailures(); n > 0; --n) reportScriptWriteFailure();
     int kind = 0, a = 0, b = 0;
     Message m{MessageKind::Timer};
     while (page::takeEvent(kind, a, b))

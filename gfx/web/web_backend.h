@@ -4,16 +4,20 @@
 // with the "Run" menu, a "DROVA Text" panel and a modal page dialog. The page's DOM
 // handlers and its 100 ms setInterval queue events in the page; poll() takes them
 // into the message FIFO. The blocking wait suspends appMain (emscripten's Asyncify)
-// and resumes it on the next event, so a halted page runs no code.
+// and resumes it on the next event, so a halted page runs no code; a pass that does
+// not block suspends it every few milliseconds, so the browser paints and delivers
+// keys while a script plays.
 //
 // Cannot: open real top-level windows (the text window is a panel under the canvas
-// and is always visible); re-enter the program while it waits (handlers only queue);
-// take browser-reserved keys (Ctrl+W, Ctrl+T, Ctrl+N); keep files outside the
-// browser's storage ("DROVA.SCR" lives in IndexedDB, moved to and from disk by the
-// page's download and upload buttons).
+// and is always visible); re-enter the program while it waits (handlers only queue;
+// the page's one call in, when it is hidden, writes the pending periodic run); take
+// browser-reserved keys (Ctrl+W, Ctrl+T, Ctrl+N); keep files outside the browser's
+// storage ("DROVA.SCR" lives in IndexedDB, moved to and from disk by the page's
+// download and upload buttons).
 //
-// Depends on: emscripten (Asyncify, IDBFS) and the page's script; the library draws the
-// image in the canvas's own byte order, so presenting it converts nothing.
+// Depends on: emscripten (Asyncify, its in-memory file system) and the page's script;
+// the library draws the image in the canvas's own byte order, so presenting it
+// converts nothing.
 #pragma once
 
 #include "gfx/core/backend.h"

@@ -117,3 +117,44 @@ export function waitForSeenLine(page, pattern, timeout = 10000) {
     { timeout },
   );
 }
+
+// The storage status line beside Download and Upload.
+export const storageStatus = (page) =>
+  page.evaluate(() => document.getElementById('storage-status').textContent);
+
+// Gives the file input a file, as a user choosing it would; resolves at once.
+export function chooseUpload(page, bytes, name = 'run.scr') {
+  return page.locator('#upload-file').setInputFiles({ name, mimeType: 'text/plain', buffer: bytes });
+}
+
+// Uploads a script and waits until the page says that it is stored.
+export async function uploadScript(page, text) {
+  await chooseUpload(page, Buffer.from(text, 'latin1'));
+  await page.waitForFunction(() =>
+    /uploaded/.test(document.getElementById('storage-status').textContent),
+  );
+}
+
+// Waits until the program waits for the user alone: no tick is awaited any more.
+export function untilHalted(page) {
+  return page.waitForFunction(() => !window.town.ticking);
+}
+
+// Which traffic button is highlighted: 'heavy', 'light' or what was seen instead.
+export async function selectedButton(page) {
+  const heavy = await worldPixel(page, 95, -230);
+  const light = await worldPixel(page, 195, -230);
+  if (heavy === '808080' && light === 'cccccc') return 'heavy';
+  if (light === '808080' && heavy === 'cccccc') return 'light';
+  return `none (heavy ${heavy}, light ${light})`;
+}
+
+// Collects Chromium's long-task entries from now on, in window.longTasks (ms each).
+export function watchLongTasks(page) {
+  return page.evaluate(() => {
+    window.longTasks = [];
+    new PerformanceObserver((list) => {
+      for (const e of list.getEntries()) window.longTasks.push(e.duration);
+    }).observe({ type: 'longtask' });
+  });
+}

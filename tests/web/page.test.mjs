@@ -11,7 +11,10 @@ import {
   launchBrowser,
   lines,
   openTown,
+  selectedButton,
   startServer,
+  untilHalted,
+  uploadScript,
   waitForLine,
   waitForSeenLine,
   worldPixel,
@@ -37,19 +40,6 @@ async function freshTown(query = '', options = {}) {
   const context = await browser.newContext();
   const page = await openTown(context, `${server.url}index.html${query}`, options);
   return { context, page };
-}
-
-async function selectedButton(page) {
-  const heavy = await worldPixel(page, 95, -230);
-  const light = await worldPixel(page, 195, -230);
-  if (heavy === '808080' && light === 'cccccc') return 'heavy';
-  if (light === '808080' && heavy === 'cccccc') return 'light';
-  return `none (heavy ${heavy}, light ${light})`;
-}
-
-// Waits until the program waits for the user alone: no tick is awaited any more.
-async function untilHalted(page) {
-  await page.waitForFunction(() => !window.town.ticking);
 }
 
 async function framesStayFor(page, ms) {
@@ -257,13 +247,6 @@ async function downloadScript(page) {
   const chunks = [];
   for await (const c of await download.createReadStream()) chunks.push(c);
   return { name: download.suggestedFilename(), bytes: Buffer.concat(chunks) };
-}
-
-async function uploadScript(page, text) {
-  await page
-    .locator('#upload-file')
-    .setInputFiles({ name: 'run.scr', mimeType: 'text/plain', buffer: Buffer.from(text, 'latin1') });
-  await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
 }
 
 describe('scripts', () => {

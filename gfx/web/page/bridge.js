@@ -1,42 +1,104 @@
 // What the program calls (through gfx/web/page_bridge.cpp), published as the global
-// townPage: each call is handed to the module of its concern.
-// May not: call into the program, or keep state of its own beyond the count of waits.
-import { Message } from './messages.js';
+// townPage, and the one call the page makes into the program (saveRecording): each
+// request is handed to the module of its concern.
+// May not: call into the program while it runs; the page's handlers only queue, and
+// saveRecording is made only while the program is suspended.
+import { MenuId, Message } from './messages.js';
 import { testMenuCommands, testSeed } from './test_hooks.js';
+
+// How long the program may run before the browser gets its turn: well under the 50 ms
+// of a long task, with room for the frame that is being drawn when it is over.
+const SliceMs = 10;
+
+// A task of its own for the program's next slice: input and painting, which the
+// browser ranks above it, come first. (A continuation of scheduler.yield() would be
+// ranked above input, and keys would wait for the end of the script.)
+const nextTask = (() => {
+  const channel = new MessageChannel();
+  const waiting = [];
+  channel.port1.onmessage = () => waiting.shift()?.();
+  return () =>
+    new Promise((resolve) => {
+      waiting.push(resolve);
+      channel.port2.postMessage(null);
+    });
+})();
 
 export class Bridge {
   waits = 0; // how often the program was suspended
+  #saveFailures = 0;
+  #resumedAt = 0;
+  #running = false; // the program is loaded and has not ended
 
-  constructor({ queue, timer, canvas, panel, menu, store, dialog, ending }) {
-    this.mountStorage = (folder, fs, idbfs) => store.mount(folder, fs, idbfs);
+  constructor({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending }) {
+    this.mountStorage = async (folder, fs) => {
+      await scriptFile.mount(fs, folder);
+      this.#resumed();
+    };
     this.addMenuItem = (...item) => menu.addItem(...item);
     this.open = () => {
+      this.#running = true;
       for (const id of testMenuCommands()) queue.push(Message.Command, id);
       timer.run(true);
       canvas.focus();
     };
     this.takeEvent = () => queue.take();
-    this.waitForEvent = (wakeOnTimer) => {
+    this.waitForEvent = async (wakeOnTimer) => {
       ++this.waits;
       timer.run(wakeOnTimer);
       panel.flush();
-      store.save();
-      return queue.wait(wakeOnTimer);
+      await queue.wait(wakeOnTimer);
+      this.#resumed();
+    };
+    this.sliceOver = () => performance.now() - this.#resumedAt > SliceMs;
+    this.yieldToBrowser = async () => {
+      panel.flush();
+      await nextTask();
+      this.#resumed();
+    };
+    this.takeSaveFailures = () => {
+      const n = this.#saveFailures;
+      this.#saveFailures = 0;
+      return n;
     };
     this.present = (bytes, width, height) => {
       canvas.present(bytes, width, height);
       panel.flush();
     };
-    this.setMenuCheck = (id, checked) => menu.setCheck(id, checked);
+    this.setMenuCheck = (id, checked) => {
+      menu.setCheck(id, checked);
+      if (id === MenuId.RecordScript) scriptFile.recordingChanged(checked);
+    };
     this.appendText = (bytes) => panel.add(bytes);
     this.showTextPanel = () => panel.show();
-    this.runDialog = (promptBytes) => dialog.run(promptBytes);
+    this.runDialog = async (promptBytes) => {
+      const reply = await dialog.run(promptBytes);
+      this.#resumed();
+      return reply;
+    };
     this.calendarTime = () => testSeed() ?? Math.floor(Date.now() / 1000);
     this.programEnded = (status) => {
+      this.#running = false;
       if (!ending.show(status)) return;
       timer.run(false);
+      menu.close();
       panel.flush();
-      store.save(true);
+      scriptFile.flush();
     };
+    // A failed save: the program reports it at its next pass, waiting or not.
+    this.saveFailed = () => {
+      ++this.#saveFailures;
+      queue.wake();
+    };
+    // The page is hidden or goes away: the library writes the periodic run it is
+    // counting, and what it wrote is stored at once.
+    this.saveRecording = () => {
+      if (this.#running) window.Module?._town_save_recording?.();
+      scriptFile.flush();
+    };
+  }
+
+  #resumed() {
+    this.#resumedAt = performance.now();
   }
 }

@@ -23,6 +23,15 @@ export class EventQueue {
     }
   }
 
+  // Resumes a suspended program without an event, so that it takes news from the page
+  // (a failed save) while it waits for the user.
+  wake() {
+    if (!this.#waiter) return;
+    const { resolve } = this.#waiter;
+    this.#waiter = null;
+    resolve();
+  }
+
   // The oldest queued event as [kind, a, b], or null.
   take() {
     const e = this.#events.shift();

@@ -12,3 +12,6 @@ export const Message = Object.freeze({
 });
 
 export const KeyCode = Object.freeze({ Control: 0x11, Other: 0xff });
+
+// The menu items whose check marks the page follows (gfx/core/menu_items.h, MenuId).
+export const MenuId = Object.freeze({ Logging: 4, RecordScript: 5, PlaybackScript: 6 });

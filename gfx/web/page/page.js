@@ -8,14 +8,17 @@ import { InputDialog } from './dialog.js';
 import { Ending } from './ending.js';
 import { EventQueue } from './event_queue.js';
 import { routeInput } from './input.js';
+import { Message } from './messages.js';
 import { RunMenu } from './menu.js';
 import { TextPanel } from './panel.js';
 import { loadProgram } from './program_loader.js';
-import { ScriptStore } from './script_store.js';
+import { RecorderLock } from './recorder_lock.js';
+import { ScriptFile } from './script_file.js';
+import { ScriptTransfer } from './script_transfer.js';
+import { StorageStatus } from './storage_status.js';
 import { exposeTestHooks, testProgram } from './test_hooks.js';
 import { TickTimer } from './timer.js';
 import { registerServiceWorker } from './worker_registration.js';
-import { Message } from './messages.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -27,21 +30,33 @@ const menu = new RunMenu($('run-button'), $('run-menu'), {
   onChoose: (id) => queue.push(Message.Command, id),
   onClose: () => canvas.focus(),
 });
-const store = new ScriptStore($('storage-status'));
+const status = new StorageStatus($('storage-status'));
+const scriptFile = new ScriptFile({
+  lock: new RecorderLock(),
+  status,
+  onFailure: () => bridge.saveFailed(),
+});
+const transfer = new ScriptTransfer(scriptFile, (text) => status.say(text));
 const dialog = new InputDialog($('gets'));
 const ending = new Ending($('ended'));
-const bridge = new Bridge({ queue, timer, canvas, panel, menu, store, dialog, ending });
+const bridge = new Bridge({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending });
 window.townPage = bridge;
 
 routeInput({ queue, canvas, menu, dialog, ending });
-$('download').addEventListener('click', () => store.download());
+$('download').addEventListener('click', () => transfer.download());
 $('upload').addEventListener('click', () => $('upload-file').click());
 $('upload-file').addEventListener('change', async (event) => {
   const [file] = event.target.files;
   event.target.value = '';
-  if (file) await store.upload(file);
+  if (file) await transfer.upload(file);
 });
-window.addEventListener('pagehide', () => store.save(true));
+// The recording is stored whole before the page can go away; a page shown again
+// reads what other tabs stored meanwhile.
+window.addEventListener('pagehide', () => bridge.saveRecording());
+document.addEventListener('visibilitychange', () => {
+  if (document.visibilityState === 'hidden') bridge.saveRecording();
+  else scriptFile.refresh();
+});
 canvas.fit();
 
 exposeTestHooks({ canvas, timer, panel, menu, bridge, ending });

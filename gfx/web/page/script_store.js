@@ -1,84 +1,97 @@
-// DROVA.SCR in the browser's storage: the folder the library works in, kept in
-// IndexedDB, and the file moved to and from disk by Download and Upload.
-// May not: read or change any other file; it never parses a script.
+// Where DROVA.SCR is kept between visits: one record in IndexedDB, or, when the
+// browser gives no IndexedDB, in memory for this visit only.
+// May not: touch the library's file or decide who may write; it stores and loads the
+// bytes it is given, and every failure reaches the caller.
 export const ScriptName = 'DROVA.SCR';
 
-export class ScriptStore {
-  #storage = null; // { fs, folder, synced, pending }
-  #status;
+const DatabaseName = 'fenns-town';
+const StoreName = 'scripts';
+const OpenTimeoutMs = 5000;
 
-  constructor(statusElement) {
-    this.#status = statusElement;
+function request(r) {
+  return new Promise((resolve, reject) => {
+    r.onsuccess = () => resolve(r.result);
+    r.onerror = () => reject(r.error);
+  });
+}
+
+// A failure as one short text: "QuotaExceededError: ...".
+export function describeError(error) {
+  if (!error) return 'unknown error';
+  return error.message ? `${error.name}: ${error.message}` : String(error.name || error);
+}
+
+class DatabaseStore {
+  durable = true;
+  #db;
+
+  constructor(db) {
+    this.#db = db;
   }
 
-  // Mounts IndexedDB at folder and fills it from there.
-  async mount(folder, fs, idbfs) {
-    fs.mkdir(folder);
-    fs.mount(idbfs, {}, folder);
-    this.#storage = { fs, folder, synced: '', pending: Promise.resolve() };
-    try {
-      await this.#syncfs(true);
-    } catch (e) {
-      console.warn(`Stored files could not be read: ${e}`);
-    }
-    this.#storage.synced = this.#stamp();
+  async load() {
+    const tx = this.#db.transaction(StoreName, 'readonly');
+    const value = await request(tx.objectStore(StoreName).get(ScriptName));
+    return value instanceof Uint8Array ? value : null;
   }
 
-  // Writes the folder to IndexedDB when the script changed; one write at a time.
-  save(force = false) {
-    const s = this.#storage;
-    if (!s) return Promise.resolve();
-    const stamp = this.#stamp();
-    if (!force && stamp === s.synced) return s.pending;
-    s.synced = stamp;
-    s.pending = s.pending.then(() => this.#syncfs(false)).catch((e) => console.warn(e));
-    return s.pending;
+  // Resolves once the record is on disk: the transaction has completed.
+  save(bytes) {
+    return new Promise((resolve, reject) => {
+      let tx;
+      try {
+        tx = this.#db.transaction(StoreName, 'readwrite');
+        tx.objectStore(StoreName).put(bytes, ScriptName);
+        tx.commit?.();
+      } catch (error) {
+        reject(error);
+        return;
+      }
+      tx.oncomplete = () => resolve();
+      tx.onabort = () => reject(tx.error || new DOMException('The save was aborted', 'AbortError'));
+    });
+  }
+}
+
+export class MemoryStore {
+  durable = false;
+  #bytes = null;
+
+  async load() {
+    return this.#bytes;
   }
 
-  download() {
-    let bytes;
-    try {
-      bytes = this.#storage.fs.readFile(this.#path());
-    } catch {
-      this.#say(`No ${ScriptName} yet: record one with Ctrl+R.`);
-      return;
-    }
-    const url = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
-    const a = document.createElement('a');
-    a.href = url;
-    a.download = ScriptName;
-    a.click();
-    setTimeout(() => URL.revokeObjectURL(url), 0);
-    this.#say(`${ScriptName} downloaded.`);
+  async save(bytes) {
+    this.#bytes = bytes;
   }
+}
 
-  async upload(file) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    this.#storage.fs.writeFile(this.#path(), bytes);
-    await this.save(true);
-    this.#say(`${ScriptName} uploaded (${bytes.length} bytes): play it with Ctrl+P.`);
-  }
-
-  #say(message) {
-    this.#status.textContent = message;
-  }
-
-  #syncfs(populate) {
-    return new Promise((resolve, reject) =>
-      this.#storage.fs.syncfs(populate, (error) => (error ? reject(error) : resolve())),
+function openDatabase(factory) {
+  return new Promise((resolve, reject) => {
+    const timeout = setTimeout(
+      () => reject(new DOMException('IndexedDB did not open in time', 'TimeoutError')),
+      OpenTimeoutMs,
     );
-  }
+    const r = factory.open(DatabaseName, 1);
+    r.onupgradeneeded = () => r.result.createObjectStore(StoreName);
+    r.onsuccess = () => {
+      clearTimeout(timeout);
+      r.result.onversionchange = () => r.result.close();
+      resolve(r.result);
+    };
+    r.onerror = () => {
+      clearTimeout(timeout);
+      reject(r.error);
+    };
+  });
+}
 
-  #path() {
-    return `${this.#storage.folder}/${ScriptName}`;
-  }
-
-  #stamp() {
-    try {
-      const st = this.#storage.fs.stat(this.#path());
-      return `${st.mtime.getTime()}:${st.size}`;
-    } catch {
-      return '';
-    }
+// The store to use and, when it is only memory, why.
+export async function openScriptStore(factory = globalThis.indexedDB) {
+  if (!factory) return { store: new MemoryStore(), problem: 'this browser gives the page no IndexedDB' };
+  try {
+    return { store: new DatabaseStore(await openDatabase(factory)), problem: null };
+  } catch (error) {
+    return { store: new MemoryStore(), problem: `IndexedDB did not open (${describeError(error)})` };
   }
 }

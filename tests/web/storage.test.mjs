@@ -1,0 +1,227 @@
+// DROVA.SCR in the browser's storage, with the faults a user meets: reloads and closed
+// tabs while recording, storage that is missing, refuses or is full, two tabs of the
+// page, and files that are no scripts.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+
+import {
+  chooseUpload,
+  clickWorld,
+  collectLines,
+  launchBrowser,
+  openTown,
+  selectedButton,
+  startServer,
+  storageStatus,
+  untilHalted,
+  uploadScript,
+  waitForLine,
+  waitForSeenLine,
+} from './harness.mjs';
+
+let server;
+let browser;
+
+before(async () => {
+  server = await startServer();
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+  server?.stop();
+});
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+const cannotWrite = /^Cannot write script file DROVA\.SCR$/;
+const eof = /^EOF encountered in script file DROVA\.SCR$/;
+
+const town = (context) => openTown(context, `${server.url}index.html`);
+
+// The stored script as "Download DROVA.SCR" gives it, as lines; null when there is none.
+async function downloaded(page) {
+  const [download] = await Promise.all([
+    page.waitForEvent('download', { timeout: 5000 }).catch(() => null),
+    page.locator('#download').click(),
+  ]);
+  if (!download) return null;
+  const chunks = [];
+  for await (const c of await download.createReadStream()) chunks.push(c);
+  return Buffer.concat(chunks).toString('latin1').split('\n');
+}
+
+// What another visit finds stored: a new page of the same browser profile.
+async function storedIn(context) {
+  const page = await town(context);
+  const lines = await downloaded(page);
+  await page.close();
+  return lines;
+}
+
+async function startRecording(page) {
+  await page.keyboard.press('Control+r');
+  await page.waitForFunction(() => window.town.menuChecked(5));
+}
+
+async function stopRecording(page) {
+  await page.keyboard.press('Control+r');
+  await page.waitForFunction(() => !window.town.menuChecked(5));
+}
+
+const periodic = (line) => /^DROVA_PERIODIC\([1-9]\d*\);$/.test(line);
+
+describe('a recording survives the end of the page', () => {
+  it('a reload keeps the periodic run being counted', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    await startRecording(page);
+    await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 5);
+    await page.reload();
+    await page.waitForFunction(() => window.town?.frames >= 3);
+    const lines = await downloaded(page);
+    assert.ok(lines && periodic(lines[0]) && lines[1] === '', `stored: ${lines}`);
+    await context.close();
+  });
+
+  it('a reload or a closed tab right after a click keeps the click and the ticks before it', async () => {
+    for (const end of ['reload', 'close']) {
+      const context = await browser.newContext();
+      const page = await town(context);
+      await startRecording(page);
+      await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 3);
+      await clickWorld(page, 150, -230);
+      if (end === 'reload') await page.reload();
+      else await page.close({ runBeforeUnload: true });
+      const lines = await storedIn(context);
+      assert.ok(lines, `${end}: a script is stored`);
+      assert.ok(periodic(lines[0]), `${end}: ${lines}`);
+      assert.equal(lines[1], 'DROVA_MOUSE(150, -230);', `${end}: ${lines}`);
+      assert.ok(lines.slice(2, -1).every(periodic) && lines.at(-1) === '', `${end}: ${lines}`);
+      await context.close();
+    }
+  });
+});
+
+// A browser profile whose page finds its storage as init makes it.
+async function faultyTown(init) {
+  const context = await browser.newContext();
+  await context.addInitScript(init);
+  const page = await town(context);
+  await collectLines(page);
+  return { context, page };
+}
+
+// Records one click, halted, and stops: one save for the click, one for the end.
+async function recordClick(page) {
+  await page.keyboard.press('Control+h');
+  await untilHalted(page);
+  await startRecording(page);
+  await clickWorld(page, 150, -230);
+  await page.waitForFunction(() => window.town.frames > 0);
+  await stopRecording(page);
+}
+
+describe('no failure of the storage passes in silence', () => {
+  for (const [what, init] of [
+    ['no IndexedDB at all', () => Object.defineProperty(window, 'indexedDB', { value: undefined })],
+    [
+      'IndexedDB refusing to open',
+      () => {
+        IDBFactory.prototype.open = () => {
+          throw new DOMException('refused by the test', 'UnknownError');
+        };
+      },
+    ],
+  ]) {
+    it(`with ${what} the program runs and keeps scripts for the visit, and says so once`, async () => {
+      const { context, page } = await faultyTown(init);
+      const status = await storageStatus(page);
+      assert.match(status, /DROVA\.SCR is kept in this page only and is lost when it closes/);
+      if (what.includes('refusing')) assert.match(status, /UnknownError: refused by the test/);
+      await recordClick(page);
+      await page.keyboard.press('Control+p');
+      await waitForSeenLine(page, eof);
+      assert.equal(await selectedButton(page), 'heavy', 'the recording plays');
+      assert.deepEqual((await downloaded(page)).slice(-2), ['DROVA_MOUSE(150, -230);', '']);
+      const after = await storageStatus(page);
+      assert.match(after, /kept in this page only/, 'the note stays');
+      assert.equal(after.split('kept in this page only').length, 2, 'said once');
+      assert.ok(!(await page.evaluate(() => window.seenLines.some((l) => /^Cannot/.test(l)))));
+      await context.close();
+    });
+  }
+
+  // Two clicks recorded: two saves, each failing.
+  async function recordTwoClicks(page) {
+    await page.keyboard.press('Control+h');
+    await untilHalted(page);
+    await startRecording(page);
+    for (const x of [150, 250]) {
+      await clickWorld(page, x, -230);
+      await waitForSeenLine(page, cannotWrite);
+      await page.evaluate(() => (window.seenLines = []));
+      await sleep(200);
+    }
+    await stopRecording(page);
+  }
+
+  async function failedUpload(page) {
+    await chooseUpload(page, Buffer.from('DROVA_PERIODIC(2);\n'));
+    await page.waitForFunction(() =>
+      /not uploaded/.test(document.getElementById('storage-status').textContent),
+    );
+    const status = await storageStatus(page);
+    assert.doesNotMatch(status, /uploaded \(/);
+    return status;
+  }
+
+  for (const [what, fault, setUp] of [
+    [
+      'a put that throws',
+      /DataError: refused by the test/,
+      (context) =>
+        context.addInitScript(() => {
+          IDBObjectStore.prototype.put = () => {
+            throw new DOMException('refused by the test', 'DataError');
+          };
+        }),
+    ],
+    [
+      'a quota of 64 KiB',
+      /QuotaExceededError/,
+      async (context) => {
+        // Set before the page opens its database, as a nearly full disk would be.
+        const blank = await context.newPage();
+        const cdp = await context.newCDPSession(blank);
+        await cdp.send('Storage.overrideQuotaForOrigin', {
+          origin: new URL(server.url).origin,
+          quotaSize: 64 * 1024,
+        });
+      },
+    ],
+  ]) {
+    it(`with ${what} each failed save gives the library's line once, and no upload says "uploaded"`, async () => {
+      const context = await browser.newContext();
+      await setUp(context);
+      const page = await town(context);
+      await collectLines(page);
+      await recordTwoClicks(page);
+      await sleep(300);
+      assert.deepEqual(
+        await page.evaluate(() => window.seenLines.filter((l) => /^Cannot/.test(l))),
+        [],
+        'one line per failed save, no more',
+      );
+      const status = await storageStatus(page);
+      assert.match(status, /DROVA\.SCR could not be saved: /);
+      assert.match(status, fault);
+      // The recording is not lost with the page still open: Download gives it.
+      assert.deepEqual(await downloaded(page), [
+        'DROVA_MOUSE(150, -230);',
+        'DROVA_MOUSE(250, -230);',
+        '',
+      ]);
+      assert.match(await failedUpload(page), fault);
+      await context.close();
+    });
+  }
+});
