@@ -13,8 +13,10 @@ import { RunMenu } from './menu.js';
 import { TextPanel } from './panel.js';
 import { loadProgram } from './program_loader.js';
 import { RecorderLock } from './recorder_lock.js';
+import { RunShare } from './run_share.js';
 import { ScriptFile } from './script_file.js';
 import { ScriptTransfer } from './script_transfer.js';
+import { runFromFragment } from './share_link.js';
 import { StorageStatus } from './storage_status.js';
 import { exposeTestHooks, testProgram } from './test_hooks.js';
 import { TickTimer } from './timer.js';
@@ -37,9 +39,36 @@ const scriptFile = new ScriptFile({
   onFailure: () => bridge.saveFailed(),
 });
 const transfer = new ScriptTransfer(scriptFile, (text) => status.say(text));
+const runShare = new RunShare({
+  button: $('share'),
+  seedElement: $('seed'),
+  say: (text) => status.say(text),
+  scriptFile,
+});
+// A link to a shared run: read before the program starts, which takes its seed.
+let sharedRun = await runFromFragment(location.hash);
+if (sharedRun?.problem) {
+  status.say(`${sharedRun.problem} The town runs as without it; nothing was stored.`);
+  sharedRun = null;
+} else if (sharedRun) {
+  status.say(
+    `Playing a shared run from seed ${sharedRun.seed}. Your stored DROVA.SCR stays as it was until you record or upload.`,
+  );
+}
 const dialog = new InputDialog($('gets'));
 const ending = new Ending($('ended'));
-const bridge = new Bridge({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending });
+const bridge = new Bridge({
+  queue,
+  timer,
+  canvas,
+  panel,
+  menu,
+  scriptFile,
+  dialog,
+  ending,
+  sharedRun,
+  runShare,
+});
 window.townPage = bridge;
 
 routeInput({ queue, canvas, menu, dialog, ending });

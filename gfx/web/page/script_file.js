@@ -23,6 +23,7 @@ export class ScriptFile {
   #saveQueued = false;
   #saving = Promise.resolve();
   #failed = false;
+  #held = false; // the copy is a shared run's script, for this visit only
 
   constructor({ lock, status, onFailure }) {
     this.#lock = lock;
@@ -63,6 +64,13 @@ export class ScriptFile {
     }
   }
 
+  // A script for this visit only (a shared run): the library reads it, the store
+  // keeps the visitor's own until the library writes the file or a script is uploaded.
+  hold(bytes) {
+    this.#held = true;
+    this.#replaceCopy(bytes);
+  }
+
   // The library switched recording on or off (its menu check).
   recordingChanged(on) {
     this.#recording = on;
@@ -78,7 +86,7 @@ export class ScriptFile {
   // The newest stored script, or this tab's copy when the store cannot give it or
   // this tab's last save failed.
   async newest() {
-    if (this.#failed) return this.#copy();
+    if (this.#failed || this.#held) return this.#copy();
     try {
       const stored = await this.#store.load();
       if (stored) return stored;
@@ -91,7 +99,7 @@ export class ScriptFile {
   // Another tab stored a script: the library reads it from now on. The copy a
   // playback has open stays as it was, and a tab that writes keeps its own.
   async refresh() {
-    if (this.#writer || this.#uploading) return;
+    if (this.#writer || this.#uploading || this.#held) return;
     try {
       const bytes = await this.#store.load();
       if (!this.#writer && !this.#uploading) this.#replaceCopy(bytes);
@@ -112,6 +120,7 @@ export class ScriptFile {
     try {
       await this.#saving;
       await this.#store.save(bytes);
+      this.#held = false;
       this.#replaceCopy(bytes);
       this.#channel?.postMessage('stored');
       return 'stored';
@@ -168,6 +177,7 @@ export class ScriptFile {
       }
       if (this.#lock.state === 'free') this.#lock.request();
       this.#writer = open(path, flags, ...rest);
+      this.#held = false;
       this.#saveSoon();
       return this.#writer;
     };
