@@ -1,13 +1,16 @@
 // Measures the web edition in Chromium: the page's transfer size, the CPU of the
 // page's renderer process animating at start-up and halted (from /proc), and the
-// repaint of a town of about 1,300 vehicles. Run it after scripts/web.sh --build:
-//   node tests/web/measure.mjs [seconds]
+// repaint of a town of about 1,300 vehicles, and a playback of 3,000 scripted ticks
+// (its time and the page's longest task). Run it after scripts/web.sh --build:
+//   node tests/web/measure.mjs [seconds]      everything
+//   node tests/web/measure.mjs playback       the playback alone
 import { readFileSync, readdirSync } from 'node:fs';
 import { chromium } from 'playwright-core';
 
 import { startServer } from './harness.mjs';
 
-const seconds = Number(process.argv[2] || 20);
+const playbackOnly = process.argv[2] === 'playback';
+const seconds = Number((!playbackOnly && process.argv[2]) || 20);
 const hz = 100; // clock ticks per second of /proc/PID/stat on Linux
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
@@ -58,7 +61,61 @@ const browserServer = await chromium.launchServer({
 const browser = await chromium.connect(browserServer.wsEndpoint());
 const browserPid = browserServer.process().pid;
 
+// 3,000 ticks of DROVA_PERIODIC(3000) played from a halted town, timed in the page
+// from the Ctrl+P key to the line that ends playback.
+async function measurePlayback() {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(`${server.url}index.html?seed=1`);
+  await page.waitForFunction(() => window.town?.frames >= 3);
+  await page.locator('#upload-file').setInputFiles({
+    name: 'run.scr',
+    mimeType: 'text/plain',
+    buffer: Buffer.from('DROVA_PERIODIC(3000);\n'),
+  });
+  await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
+  await page.keyboard.press('Control+h');
+  await page.waitForFunction(() => !window.town.ticking);
+  await page.evaluate(() => {
+    window.longTasks = [];
+    new PerformanceObserver((l) => window.longTasks.push(...l.getEntries().map((e) => e.duration))).observe({
+      type: 'longtask',
+    });
+    window.paints = 0;
+    const paint = () => {
+      ++window.paints;
+      requestAnimationFrame(paint);
+    };
+    requestAnimationFrame(paint);
+    document.addEventListener('keydown', () => (window.keyAt ??= performance.now()), { capture: true });
+    window.town.onLine = (line) => {
+      if (/^EOF encountered/.test(line)) window.endAt = performance.now();
+    };
+  });
+  await page.keyboard.press('Control+p');
+  await page.waitForFunction(() => window.endAt, null, { timeout: 120000, polling: 100 });
+  const r = await page.evaluate(() => ({
+    ms: window.endAt - window.keyAt,
+    longest: Math.max(0, ...window.longTasks),
+    paints: window.paints,
+  }));
+  console.log(
+    `3,000 scripted ticks: ${(r.ms / 1000).toFixed(2)} s; longest task ${r.longest} ms; ` +
+      `${r.paints} paints meanwhile`,
+  );
+  await context.close();
+}
+
 try {
+  await measurePlayback();
+  if (!playbackOnly) await measureTheRest();
+} finally {
+  await browser.close();
+  await browserServer.close();
+  server.stop();
+}
+
+async function measureTheRest() {
   // Transfer size: every response of a first visit, headers included.
   const renderersBefore = new Set(chromiumProcesses(browserPid).renderer || []);
   const context = await browser.newContext();
@@ -104,8 +161,4 @@ try {
   const lines = await bench.evaluate(() => window.town.lines());
   console.log(lines.filter((l) => l.startsWith('repaint')).join('\n'));
   await benchContext.close();
-} finally {
-  await browser.close();
-  await browserServer.close();
-  server.stop();
 }

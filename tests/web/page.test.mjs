@@ -237,6 +237,29 @@ describe('input', () => {
     assert.equal(await page.locator('#run-menu').isHidden(), true);
     await context.close();
   });
+
+  it('the menu keys act as on the desktop: Alt+R again, Escape, Tab, ArrowDown', async () => {
+    const { context, page } = await freshTown();
+    const open = () => page.locator('#run-menu').isVisible();
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    await page.keyboard.press('Alt+R');
+    assert.equal(await open(), true);
+    await page.keyboard.press('Alt+R');
+    assert.equal(await open(), false, 'a second Alt+R closes the menu');
+    await sleep(300);
+    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), false, 'and records nothing');
+    await page.keyboard.press('Alt+R');
+    await page.keyboard.press('Escape');
+    assert.equal(await open(), false);
+    assert.equal(await focused(), 'run-button', 'Escape goes back to the title');
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await open(), true, 'ArrowDown on the title opens the menu');
+    await page.keyboard.press('Tab');
+    assert.equal(await open(), false, 'Tab leaves the menu');
+    assert.notEqual(await focused(), 'run-button');
+    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), false);
+    await context.close();
+  });
 });
 
 async function downloadScript(page) {
@@ -370,6 +393,41 @@ describe('the end', () => {
     await page.waitForFunction(() => window.town?.frames > 3 && !window.town.ended);
     assert.equal(await page.locator('#ended').isHidden(), true);
     await context.close();
+  });
+
+  it('after Quit the menu is closed for good, nothing covers the box, and Enter and Escape act as in a dialog', async () => {
+    for (const key of ['Enter', 'Escape']) {
+      const { context, page } = await freshTown();
+      await page.keyboard.press('Alt+R');
+      await page.locator('#run-menu li', { hasText: 'Quit' }).click();
+      await page.waitForFunction(() => window.town.ended);
+      assert.equal(await page.locator('#run-menu').isHidden(), true);
+      await page.locator('#run-button').click({ force: true }).catch(() => {});
+      await page.keyboard.press('Alt+R');
+      assert.equal(await page.locator('#run-menu').isHidden(), true, 'the menu no longer opens');
+      // The box is on top at every corner of it.
+      const covered = await page.evaluate(() => {
+        const box = document.getElementById('ended');
+        const r = box.getBoundingClientRect();
+        const points = [
+          [r.left + 2, r.top + 2],
+          [r.right - 2, r.top + 2],
+          [r.left + 2, r.bottom - 2],
+          [r.right - 2, r.bottom - 2],
+        ];
+        return points.filter(([x, y]) => !box.contains(document.elementFromPoint(x, y))).length;
+      });
+      assert.equal(covered, 0, 'nothing covers the box');
+      if (key === 'Enter') {
+        await page.keyboard.press('Enter');
+        await page.waitForFunction(() => window.town?.frames > 3 && !window.town.ended);
+      } else {
+        await page.keyboard.press('Escape');
+        assert.equal(await page.locator('#ended').isHidden(), true, 'Escape closes the box');
+        assert.equal(await page.evaluate(() => window.town.ended), true);
+      }
+      await context.close();
+    }
   });
 
   it('a second display shows its error in the dialog and ends with status -1', async () => {

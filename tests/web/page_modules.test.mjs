@@ -8,6 +8,13 @@ import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx
 import { parseMenuText } from '../../gfx/web/page/menu_text.js';
 import { KeyCode, Message } from '../../gfx/web/page/messages.js';
 import { TextLines, latin1, toLatin1 } from '../../gfx/web/page/text_lines.js';
+import { RecorderLock } from '../../gfx/web/page/recorder_lock.js';
+import { MemoryStore, openScriptStore } from '../../gfx/web/page/script_store.js';
+import {
+  MaxScriptBytes,
+  strangeFirstLine,
+  uploadRefusal,
+} from '../../gfx/web/page/script_transfer.js';
 
 const settled = (promise) =>
   Promise.race([promise.then(() => true), new Promise((r) => setTimeout(() => r(false), 20))]);
@@ -177,5 +184,95 @@ describe('text panel lines', () => {
     const e = new TextLines();
     ['x', 'yxy'].forEach((l) => e.add(bytes(l)));
     assert.notEqual(d.digest, e.digest);
+  });
+});
+
+describe('event queue wake', () => {
+  it('resumes a waiting program without an event, and does nothing when none waits', async () => {
+    const q = new EventQueue();
+    q.wake();
+    const wait = q.wait(false);
+    q.wake();
+    assert.equal(await settled(wait), true);
+    assert.equal(q.take(), null, 'no event was queued');
+  });
+});
+
+describe('uploads', () => {
+  it('refuses files over 16 MiB and uploads while recording, before reading them', () => {
+    assert.equal(uploadRefusal(MaxScriptBytes, false), null);
+    assert.match(uploadRefusal(MaxScriptBytes + 1, false), /16777217 bytes, more than the 16 MiB/);
+    assert.match(uploadRefusal(10, true), /while this page records/);
+  });
+
+  it('names a first non-empty line that is no script line', () => {
+    const bytes = (text) => toLatin1(text);
+    assert.equal(strangeFirstLine(bytes('\n\nDROVA_KBD(97);\n')), null);
+    assert.equal(strangeFirstLine(bytes('DROVA_PERIODIC(3);')), null);
+    assert.equal(strangeFirstLine(bytes('')), null);
+    assert.equal(strangeFirstLine(bytes('\r\n#!/bin/sh\r\nDROVA_KBD(1);\n')), '#!/bin/sh');
+    assert.equal(strangeFirstLine(bytes('DROVA_X(1);\n')), 'DROVA_X(1);');
+    assert.equal(strangeFirstLine(bytes('x'.repeat(100))), `${'x'.repeat(40)}...`);
+  });
+});
+
+describe('script store', () => {
+  it('keeps scripts in memory when there is no IndexedDB, and says why', async () => {
+    const { store, problem } = await openScriptStore(null);
+    assert.equal(store.durable, false);
+    assert.match(problem, /no IndexedDB/);
+    assert.equal(await store.load(), null);
+    await store.save(Uint8Array.of(1, 2), 5);
+    assert.deepEqual(await store.load(), { bytes: Uint8Array.of(1, 2), savedAt: 5 });
+  });
+
+  it('falls back to memory when IndexedDB throws on open', async () => {
+    const factory = {
+      open() {
+        throw Object.assign(new Error('refused'), { name: 'UnknownError' });
+      },
+    };
+    const { store, problem } = await openScriptStore(factory);
+    assert.ok(store instanceof MemoryStore);
+    assert.match(problem, /UnknownError: refused/);
+  });
+});
+
+describe('recorder lock', () => {
+  // Web Locks within one process: a name is held until its callback's promise settles.
+  function fakeLocks() {
+    const held = new Set();
+    return {
+      async request(name, options, callback) {
+        if (held.has(name)) return callback(null);
+        held.add(name);
+        try {
+          return await callback({ name });
+        } finally {
+          held.delete(name);
+        }
+      },
+    };
+  }
+
+  it('grants one tab at a time, refuses the other without waiting, and frees on release', async () => {
+    const locks = fakeLocks();
+    const first = new RecorderLock(locks);
+    const second = new RecorderLock(locks);
+    assert.equal(await first.request(), true);
+    assert.equal(first.state, 'held');
+    assert.equal(await second.request(), false);
+    assert.equal(second.state, 'refused');
+    second.release();
+    first.release();
+    await new Promise((r) => setTimeout(r, 0));
+    assert.equal(await second.request(), true);
+    assert.equal(await first.request(), false);
+  });
+
+  it('grants everything without the Web Locks API', async () => {
+    const lock = new RecorderLock(null);
+    assert.equal(await lock.request(), true);
+    assert.equal(lock.state, 'held');
   });
 });

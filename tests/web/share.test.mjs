@@ -43,7 +43,8 @@ function storedScript(page) {
           const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
           get.onsuccess = () => {
             open.result.close();
-            resolve(get.result ? String.fromCharCode(...get.result) : null);
+            const bytes = get.result?.bytes ?? get.result;
+            resolve(bytes ? String.fromCharCode(...bytes) : null);
           };
           get.onerror = () => reject(get.error);
         };
@@ -105,7 +106,8 @@ describe('sharing a run', () => {
             const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
             get.onsuccess = () => {
               open.result.close();
-              resolve(get.result && String.fromCharCode(...get.result) !== held);
+              const bytes = get.result?.bytes ?? get.result;
+              resolve(bytes && String.fromCharCode(...bytes) !== held);
             };
           };
         }),

@@ -15,7 +15,6 @@ import {
   storageStatus,
   untilHalted,
   uploadScript,
-  waitForLine,
   waitForSeenLine,
 } from './harness.mjs';
 
@@ -224,4 +223,95 @@ describe('no failure of the storage passes in silence', () => {
       await context.close();
     });
   }
+});
+
+describe('two tabs of the page', () => {
+  it('a tab that never recorded deletes nothing when it quits, and plays what the other recorded', async () => {
+    const context = await browser.newContext();
+    const reader = await town(context);
+    const writer = await town(context);
+    await recordClick(writer);
+    await sleep(300);
+    await collectLines(reader);
+    await reader.keyboard.press('Control+p');
+    await waitForSeenLine(reader, eof);
+    assert.equal(await selectedButton(reader), 'heavy', 'the newest script plays');
+    await reader.keyboard.press('Control+q');
+    await reader.waitForFunction(() => window.town.ended);
+    await reader.close();
+    assert.deepEqual((await storedIn(context)).slice(-2), ['DROVA_MOUSE(150, -230);', '']);
+    await context.close();
+  });
+
+  it('one recorder at a time: the second gets the desktop line and the first keeps its recording', async () => {
+    const context = await browser.newContext();
+    const first = await town(context);
+    const second = await town(context);
+    const third = await town(context);
+    await collectLines(second);
+    await startRecording(first);
+    await clickWorld(first, 150, -230);
+    await startRecording(second);
+    await clickWorld(second, 250, -230);
+    await waitForSeenLine(second, /^Cannot open script file DROVA\.SCR for writing$/);
+    // An upload from a third tab would mix with the recording: refused.
+    await chooseUpload(third, Buffer.from('DROVA_PERIODIC(2);\n'));
+    await third.waitForFunction(() =>
+      /another tab/.test(document.getElementById('storage-status').textContent),
+    );
+    await clickWorld(first, 250, -230);
+    await stopRecording(first);
+    // The second stops last, and replaces nothing.
+    await stopRecording(second);
+    await sleep(300);
+    for (const page of [first, second, third]) {
+      assert.deepEqual((await downloaded(page)).filter((l) => /MOUSE/.test(l)), [
+        'DROVA_MOUSE(150, -230);',
+        'DROVA_MOUSE(250, -230);',
+      ]);
+    }
+    // Now that the first has stopped, the second may record.
+    await recordsAlone(second);
+    await context.close();
+  });
+});
+
+async function recordsAlone(page) {
+  await page.evaluate(() => (window.seenLines = []));
+  await startRecording(page);
+  await clickWorld(page, 150, -230);
+  await stopRecording(page);
+  await sleep(300);
+  assert.deepEqual(await page.evaluate(() => window.seenLines.filter((l) => /^Cannot/.test(l))), []);
+  assert.deepEqual((await downloaded(page)).filter((l) => /MOUSE/.test(l)), ['DROVA_MOUSE(150, -230);']);
+}
+
+describe('uploads', () => {
+  it('refuses a file over 16 MiB and any upload while recording, changing nothing', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    await uploadScript(page, 'DROVA_PERIODIC(7);\n');
+    await chooseUpload(page, Buffer.alloc(16 * 1024 * 1024 + 1, 'DROVA_PERIODIC(1);\n'));
+    await page.waitForFunction(() => /not uploaded/.test(document.getElementById('storage-status').textContent));
+    assert.match(await storageStatus(page), /16777217 bytes, more than the 16 MiB/);
+    await startRecording(page);
+    await chooseUpload(page, Buffer.from('DROVA_PERIODIC(2);\n'));
+    await page.waitForFunction(() => /while this page records/.test(document.getElementById('storage-status').textContent));
+    await stopRecording(page);
+    await sleep(200);
+    assert.ok(!(await downloaded(page)).some((l) => l === 'DROVA_PERIODIC(2);'), 'no mix');
+    await page.close();
+    assert.ok(!(await storedIn(context)).includes('DROVA_PERIODIC(2);'));
+    await context.close();
+  });
+
+  it('says when the first line is no script line, and stores the file all the same', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    await chooseUpload(page, Buffer.from('\n\nhello town\nDROVA_PERIODIC(2);\n'));
+    await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
+    assert.match(await storageStatus(page), /uploaded \(32 bytes\).*first line "hello town" is no script line/);
+    assert.deepEqual(await storedIn(context), ['', '', 'hello town', 'DROVA_PERIODIC(2);', '']);
+    await context.close();
+  });
 });

@@ -6,9 +6,11 @@
 import { MenuId, Message } from './messages.js';
 import { testMenuCommands, testSeed } from './test_hooks.js';
 
-// How long the program may run before the browser gets its turn: well under the 50 ms
-// of a long task, with room for the frame that is being drawn when it is over.
-const SliceMs = 10;
+// How long the program may run before the browser gets its turn: a tenth of the 50 ms
+// of a long task, with room for the frame being drawn when it is over and for the
+// system stopping the browser mid-task on a busy machine. Shorter slices cost no
+// playback speed that can be measured.
+const SliceMs = 5;
 
 // A task of its own for the program's next slice: input and painting, which the
 // browser ranks above it, come first. (A continuation of scheduler.yield() would be
@@ -87,7 +89,7 @@ export class Bridge {
       this.#running = false;
       if (!ending.show(status)) return;
       timer.run(false);
-      menu.close();
+      menu.disable();
       panel.flush();
       scriptFile.flush();
     };
@@ -98,9 +100,10 @@ export class Bridge {
     };
     // The page is hidden or goes away: the library writes the periodic run it is
     // counting, and what it wrote is stored at once.
-    this.saveRecording = () => {
+    this.saveRecording = (goingAway = false) => {
       if (this.#running) window.Module?._town_save_recording?.();
       scriptFile.flush();
+      if (goingAway) scriptFile.journal();
     };
   }
 

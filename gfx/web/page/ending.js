@@ -1,4 +1,6 @@
-// The end of the program: the box with its exit status and "Start again".
+// The end of the program: a modal dialog with its exit status and "Start again", above
+// everything else on the page. Enter starts again; Escape closes it, as a dialog's
+// Escape does, and leaves the last picture.
 // May not: start the program again by itself; only "Start again" reloads the page.
 export class Ending {
   ended = false;
@@ -10,6 +12,11 @@ export class Ending {
     this.#box = box;
     this.#restart = box.querySelector('#restart');
     this.#restart.addEventListener('click', () => location.reload());
+    box.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      this.#restart.click();
+    });
   }
 
   // Shows the box once, with the first status the page was told.
@@ -18,7 +25,7 @@ export class Ending {
     this.ended = true;
     this.status = status;
     this.#box.querySelector('#exit-status').textContent = String(status);
-    this.#box.hidden = false;
+    this.#box.showModal();
     this.#restart.focus();
     return true;
   }

@@ -24,6 +24,7 @@ export class RunMenu {
   #onClose;
   #items = new Map(); // id -> element, the items that can be chosen
   #key = ''; // the access key of the menu title
+  #disabled = false;
 
   // onChoose(id): an item was chosen; onClose(): the menu closed, the focus goes back.
   constructor(button, list, { onChoose, onClose }) {
@@ -87,30 +88,46 @@ export class RunMenu {
   }
 
   open() {
+    if (this.#disabled) return;
     this.#list.hidden = false;
     this.#button.setAttribute('aria-expanded', 'true');
     this.#list.querySelector('[role^="menuitem"]:not([aria-disabled="true"])')?.focus();
   }
 
-  close() {
+  // Closes the menu; the focus goes back where onClose puts it, or to the title.
+  close({ toTitle = false } = {}) {
     if (!this.isOpen) return;
     this.#list.hidden = true;
     this.#button.setAttribute('aria-expanded', 'false');
-    this.#onClose();
+    if (toTitle) this.#button.focus();
+    else this.#onClose();
+  }
+
+  // The program has ended: the menu closes and no longer opens.
+  disable() {
+    this.close();
+    this.#disabled = true;
+    this.#button.disabled = true;
   }
 
   // A key pressed anywhere on the page; true when the menu took it.
   keyDown(event) {
+    if (this.#disabled) return false;
     if (this.isOpen) {
       this.#openMenuKey(event);
       return true;
     }
-    if (event.altKey && !event.ctrlKey && event.key.toUpperCase() === this.#key) {
-      event.preventDefault();
-      this.open();
-      return true;
-    }
-    return false;
+    const opens =
+      this.#isAccessKey(event) ||
+      (event.key === 'ArrowDown' && document.activeElement === this.#button);
+    if (!opens) return false;
+    event.preventDefault();
+    this.open();
+    return true;
+  }
+
+  #isAccessKey(event) {
+    return event.altKey && !event.ctrlKey && event.key.toUpperCase() === this.#key;
   }
 
   #choose(item) {
@@ -121,8 +138,15 @@ export class RunMenu {
   #openMenuKey(event) {
     const items = [...this.#items.values()];
     const at = items.indexOf(document.activeElement);
-    if (event.key === 'Escape') {
-      this.close();
+    if (event.key === 'Tab') {
+      // The focus moves on from the title, as the browser moves it.
+      this.close({ toTitle: true });
+      return;
+    }
+    if (event.key === 'Escape' || this.#isAccessKey(event)) {
+      this.close({ toTitle: event.key === 'Escape' });
+    } else if (event.altKey) {
+      // Another Alt key chooses nothing.
     } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
       const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
       items[(Math.max(at, 0) + step) % items.length].focus();

@@ -81,7 +81,7 @@ $('upload-file').addEventListener('change', async (event) => {
 });
 // The recording is stored whole before the page can go away; a page shown again
 // reads what other tabs stored meanwhile.
-window.addEventListener('pagehide', () => bridge.saveRecording());
+window.addEventListener('pagehide', () => bridge.saveRecording(true));
 document.addEventListener('visibilitychange', () => {
   if (document.visibilityState === 'hidden') bridge.saveRecording();
   else scriptFile.refresh();

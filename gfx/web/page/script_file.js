@@ -5,7 +5,9 @@
 // May not: write the store for a tab that does not hold the writer's lock, write what
 // the library did not write (but for an upload), or report failures itself.
 import { describeError, openScriptStore, ScriptName } from './script_store.js';
+import { latin1 } from './text_lines.js';
 
+const JournalKey = `fenns-town ${ScriptName} at the end of a page`;
 const AccessModeMask = 3; // O_ACCMODE: 0 reads, 1 or 2 write
 const PermissionDenied = 2; // EACCES in the program's numbering
 
@@ -24,6 +26,7 @@ export class ScriptFile {
   #saving = Promise.resolve();
   #failed = false;
   #held = false; // the copy is a shared run's script, for this visit only
+  #lastSave = null; // { bytes, savedAt } of this tab's newest save
 
   constructor({ lock, status, onFailure }) {
     this.#lock = lock;
@@ -53,7 +56,7 @@ export class ScriptFile {
     this.#path = `${folder}/${ScriptName}`;
     fs.mkdir(folder);
     try {
-      this.#replaceCopy(await this.#store.load());
+      this.#replaceCopy((await this.#takeJournal()) ?? (await this.#store.load())?.bytes);
     } catch (error) {
       this.#say(`The stored ${ScriptName} could not be read (${describeError(error)}).`);
     }
@@ -83,13 +86,46 @@ export class ScriptFile {
     if (this.#saveQueued) this.#saveNow();
   }
 
+  // The page goes away: a save issued now may be cut off with it, so the script this
+  // tab wrote is also put in the journal, which is written at once; the next visit
+  // stores it unless a later save came meanwhile.
+  journal() {
+    if (!this.#lastSave || !this.#store.durable) return;
+    try {
+      const { bytes, savedAt } = this.#lastSave;
+      localStorage.setItem(JournalKey, JSON.stringify({ text: latin1(bytes), savedAt }));
+    } catch {
+      // too large for it, or no localStorage: the save issued above is all there is
+    }
+  }
+
+  async #takeJournal() {
+    let entry = null;
+    try {
+      entry = JSON.parse(localStorage.getItem(JournalKey));
+      localStorage.removeItem(JournalKey);
+    } catch {
+      return null;
+    }
+    if (!entry) return null;
+    const stored = await this.#store.load();
+    if (stored && stored.savedAt >= entry.savedAt) return null;
+    const bytes = Uint8Array.from(entry.text, (c) => c.charCodeAt(0));
+    try {
+      await this.#store.save(bytes, entry.savedAt);
+    } catch (error) {
+      this.#fail(error);
+    }
+    return bytes;
+  }
+
   // The newest stored script, or this tab's copy when the store cannot give it or
   // this tab's last save failed.
   async newest() {
     if (this.#failed || this.#held) return this.#copy();
     try {
       const stored = await this.#store.load();
-      if (stored) return stored;
+      if (stored) return stored.bytes;
     } catch {
       // the copy is the best there is
     }
@@ -101,8 +137,8 @@ export class ScriptFile {
   async refresh() {
     if (this.#writer || this.#uploading || this.#held) return;
     try {
-      const bytes = await this.#store.load();
-      if (!this.#writer && !this.#uploading) this.#replaceCopy(bytes);
+      const stored = await this.#store.load();
+      if (!this.#writer && !this.#uploading) this.#replaceCopy(stored?.bytes);
     } catch {
       // the next change or visit tries again
     }
@@ -214,7 +250,8 @@ export class ScriptFile {
       this.#fail(new DOMException('another tab is writing it', 'NoModificationAllowedError'));
       return;
     }
-    const saved = this.#store.save(this.#copy() ?? new Uint8Array());
+    this.#lastSave = { bytes: this.#copy() ?? new Uint8Array(), savedAt: Date.now() };
+    const saved = this.#store.save(this.#lastSave.bytes, this.#lastSave.savedAt);
     this.#saving = Promise.all([this.#saving, saved.then(
       () => {
         if (this.#failed) this.#say(`${ScriptName} is saved again.`);

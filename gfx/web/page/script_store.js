@@ -29,19 +29,21 @@ class DatabaseStore {
     this.#db = db;
   }
 
+  // The stored record { bytes, savedAt }, or null.
   async load() {
     const tx = this.#db.transaction(StoreName, 'readonly');
     const value = await request(tx.objectStore(StoreName).get(ScriptName));
-    return value instanceof Uint8Array ? value : null;
+    return value?.bytes instanceof Uint8Array ? value : null;
   }
 
-  // Resolves once the record is on disk: the transaction has completed.
-  save(bytes) {
+  // Resolves once the record is on disk: the transaction has completed. savedAt
+  // orders saves of different tabs and visits.
+  save(bytes, savedAt = Date.now()) {
     return new Promise((resolve, reject) => {
       let tx;
       try {
         tx = this.#db.transaction(StoreName, 'readwrite');
-        tx.objectStore(StoreName).put(bytes, ScriptName);
+        tx.objectStore(StoreName).put({ bytes, savedAt }, ScriptName);
         tx.commit?.();
       } catch (error) {
         reject(error);
@@ -55,14 +57,14 @@ class DatabaseStore {
 
 export class MemoryStore {
   durable = false;
-  #bytes = null;
+  #record = null;
 
   async load() {
-    return this.#bytes;
+    return this.#record;
   }
 
-  async save(bytes) {
-    this.#bytes = bytes;
+  async save(bytes, savedAt = Date.now()) {
+    this.#record = { bytes, savedAt };
   }
 }
 
