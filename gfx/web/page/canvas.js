@@ -32,6 +32,7 @@ export class Canvas {
     const scale = width / c.width;
     c.style.width = `${width}px`;
     c.style.height = `${c.height * scale}px`;
+    document.documentElement.classList.add('canvas-fitted');
     if (this.#watchedRatio === null) addEventListener('resize', () => this.fit());
     if (this.#watchedRatio !== ratio) {
       this.#watchedRatio = ratio;

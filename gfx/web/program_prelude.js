@@ -1,5 +1,7 @@
-// Loaded into each program of the page (--pre-js): fetches the renderer's font, a file
-// of the site, and puts it at the path the renderer opens before main runs.
+// Loaded into each program of the page (--pre-js), which starts loading beside the
+// page's modules: before main runs, the renderer's font (a file of the site) is fetched
+// and put at the path the renderer opens, and the page has wired its modules
+// (page/program_loader.js, pageReady).
 /* global Module, FS, abort, addRunDependency, removeRunDependency */
 Module['preRun'] = [].concat(Module['preRun'] || [], function loadFont() {
   var path = '@TOWN_FONT_FILE@';
@@ -17,4 +19,10 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function loadFont() {
     .catch(function (error) {
       abort('the font @TOWN_FONT_URL@ could not be loaded (' + error.message + ')');
     });
+}, function awaitPage() {
+  if (window['townPageReady']) return;
+  addRunDependency('page');
+  window.addEventListener('townpageready', function () {
+    removeRunDependency('page');
+  }, { once: true });
 });
