@@ -41,6 +41,8 @@ int selectTrafficMode(Display& display, int x, int y) {
     return mode;
 }
 
+// The text is handed over by value, and released here.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void showModeLabel(Display& display, std::string text) {
     display.drawText(-290, -240, text.c_str(), Gray50, LabelSize);
 }

@@ -20,14 +20,14 @@
 #include <cstring>
 #include <string>
 
-#include "gfx/core/colour_table.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/off_screen.h"
-#include "gfx/core/shape_record.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
+#include "gfx/render/colour_table.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/renderer.h"
+#include "gfx/render/shape_record.h"
 
 namespace {
 
@@ -81,9 +81,9 @@ gfx::ShapeRecord decode(Bytes& in, std::uint8_t how, int& centreX, int& centreY)
     if ((how / 20) % 4 == 3) centreX = asInt(in.number()), centreY = asInt(in.number());
     switch (r.kind) {
         case gfx::ShapeKind::Text: {
-            r.p[0] = asInt(in.number());
-            r.p[1] = asInt(in.number());
-            r.p[2] = in.byte() % 128;
+            r.at.x = asInt(in.number());
+            r.at.y = asInt(in.number());
+            r.pointSize = in.byte() % 128;
             const int length = in.byte();
             for (int i = 0; i < length && !in.empty(); ++i) {
                 const char c = static_cast<char>(in.byte());
@@ -96,19 +96,28 @@ gfx::ShapeRecord decode(Bytes& in, std::uint8_t how, int& centreX, int& centreY)
                 // As gfxCircle boxes it: any centre, any radius.
                 const long long x = asInt(in.number()), y = asInt(in.number());
                 const long long radius = std::llabs(asInt(in.number()));
-                r.p[0] = x - radius, r.p[1] = y + radius, r.p[2] = x + radius, r.p[3] = y - radius;
+                r.box = {x - radius, y + radius, x + radius, y - radius};
                 break;
             }
             [[fallthrough]];
-        default:
-            for (long long& v : r.p) v = asInt(in.number());
-            if (r.kind == gfx::ShapeKind::Rectangle || r.kind == gfx::ShapeKind::Oval) {
+        default: {
+            // Six numbers for every kind but text, whether it uses them all or not.
+            long long v[6];
+            for (long long& n : v) n = asInt(in.number());
+            if (r.kind == gfx::ShapeKind::Triangle) {
+                r.corners = {{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}}};
+            } else if (r.kind == gfx::ShapeKind::Line) {
+                r.from = {v[0], v[1]};
+                r.to = {v[2], v[3]};
+            } else {
+                r.box = {v[0], v[1], v[2], v[3]};
                 if (!unordered) {
-                    if (r.p[0] > r.p[2]) std::swap(r.p[0], r.p[2]);
-                    if (r.p[1] < r.p[3]) std::swap(r.p[1], r.p[3]);
+                    if (r.box.left > r.box.right) std::swap(r.box.left, r.box.right);
+                    if (r.box.top < r.box.bottom) std::swap(r.box.top, r.box.bottom);
                 }
             }
             break;
+        }
     }
     return r;
 }
@@ -160,30 +169,34 @@ private:
 
 // The record as the drawing call that would have made it; widths may come negative too.
 void drawCall(const gfx::ShapeRecord& r, std::uint8_t how) {
-    const auto& p = r.p;
+    const gfx::WorldBox& b = r.box;
     const int width = (how / 80) % 2 ? -r.width : r.width;
     switch (r.kind) {
-        case gfx::ShapeKind::Triangle:
-            gfxTriangle(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), asInt(p[4]),
-                        asInt(p[5]), width);
+        case gfx::ShapeKind::Triangle: {
+            const auto& [p, q, s] = r.corners;
+            gfxTriangle(r.colour, asInt(p.x), asInt(p.y), asInt(q.x), asInt(q.y), asInt(s.x),
+                        asInt(s.y), width);
             break;
+        }
         case gfx::ShapeKind::Rectangle:
-            gfxRectangle(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), width);
+            gfxRectangle(r.colour, asInt(b.left), asInt(b.top), asInt(b.right), asInt(b.bottom),
+                         width);
             break;
         case gfx::ShapeKind::Oval:
             if ((how / 5) % 2 == 1)  // a circle: any centre, a radius of either sign
-                gfxCircle(r.colour, asInt((p[0] + p[2]) / 2), asInt((p[1] + p[3]) / 2),
-                          asInt((p[0] - p[2]) / 2));
+                gfxCircle(r.colour, asInt((b.left + b.right) / 2), asInt((b.top + b.bottom) / 2),
+                          asInt((b.left - b.right) / 2));
             else
-                gfxOval(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), width);
+                gfxOval(r.colour, asInt(b.left), asInt(b.top), asInt(b.right), asInt(b.bottom),
+                        width);
             break;
         case gfx::ShapeKind::Line:
-            gfxLine(r.colour, asInt(p[0]), asInt(p[1]), asInt(p[2]), asInt(p[3]), width);
+            gfxLine(r.colour, asInt(r.from.x), asInt(r.from.y), asInt(r.to.x), asInt(r.to.y),
+                    width);
             break;
         case gfx::ShapeKind::Text:
-            gfxText(r.colour, asInt(p[0]), asInt(p[1]),
-                    (how / 80) % 2 ? -static_cast<int>(p[2]) * 3 : static_cast<int>(p[2]) * 3,
-                    r.text.c_str());
+            gfxText(r.colour, asInt(r.at.x), asInt(r.at.y),
+                    (how / 80) % 2 ? -r.pointSize * 3 : r.pointSize * 3, r.text.c_str());
             break;
     }
 }

@@ -43,7 +43,7 @@ void check(bool ok, const char* what) {
 gfx::HeadlessBackend& openFreshLibrary() {
     gfx::HeadlessBackend& b = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     b.setCalendarTime(0);
-    b.setIdleHandler([](gfx::HeadlessBackend& h) { h.post({gfx::MessageKind::Quit}); });
+    b.setIdleHandler([](gfx::HeadlessBackend& h) { h.post(gfx::Message::quit()); });
     gfxOpen(nullptr, nullptr, "", 1);
     b.takeLines();
     return b;
@@ -79,7 +79,7 @@ void recordInMemory() {
 // Switches playback on from the menu and takes events until a wait finds the script
 // ended (the back end then quits) or the bound is reached.
 std::vector<Event> playBack(gfx::HeadlessBackend& b, std::size_t bound) {
-    b.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+    b.post(gfx::Message::command(gfx::MenuId::PlaybackScript));
     std::vector<Event> events;
     while (events.size() < bound) {
         Event e;

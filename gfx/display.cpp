@@ -3,21 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gfx/core/state.h"
 #include "gfx/gfx.h"
 
-namespace {
-bool displayExists = false;
-}
-
-bool Display::exists() {
-    return displayExists;
-}
-void Display::forgetForTesting() {
-    displayExists = false;
-}
-
 Display::Display() : width_(600), height_(500) {
-    if (displayExists) {
+    bool& made = gfx::state().window.displayMade;
+    if (made) {
         char reply[256];
         gfxGets("Error: Attempted to instantiate multiple DROVA displays", reply);
         // End at once, leaving the first display and its windows as they are; only
@@ -25,7 +16,7 @@ Display::Display() : width_(600), height_(500) {
         std::fflush(nullptr);
         std::_Exit(-1);
     }
-    displayExists = true;
+    made = true;
     const GfxStartup& s = gfxStartup();
     gfxOpen(s.instance, s.previousInstance, s.commandLine, s.showMode);
     gfxSetLogging(false);
@@ -62,9 +53,13 @@ EventKind Display::awaitEvent(int& x, int& y, char& key) {
     }
 }
 
+static_assert(static_cast<int>(AnimationMode::Halt) == AnimationCode::Halt &&
+              static_cast<int>(AnimationMode::AdvanceFrame) == AnimationCode::OneFrame &&
+              static_cast<int>(AnimationMode::Animate) == AnimationCode::Animate);
+
 void Display::setAnimation(AnimationMode mode) {
-    // Quit maps to the library's request code 5; other values pass unchanged.
-    gfxSetAnimation(mode == AnimationMode::Quit ? 5 : static_cast<int>(mode));
+    // Quit maps to the library's own code for it; other values pass unchanged.
+    gfxSetAnimation(mode == AnimationMode::Quit ? AnimationCode::Quit : static_cast<int>(mode));
 }
 
 int Display::drawText(int x, int y, const char* text, ColorIndex colour, int pointSize) {

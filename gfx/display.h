@@ -30,11 +30,6 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Whether a Display has been constructed in this process.
-    static bool exists();
-    // Forgets that one was constructed (tests that construct more than one in turn).
-    static void forgetForTesting();
-
 private:
     int width_;
     int height_;

@@ -17,6 +17,13 @@ const GfxStartup& gfxStartup();
 int gfxOpen(void* instance, void* previousInstance, const char* commandLine, int showMode);
 int gfxClose();
 int gfxAwaitEvent(int& x, int& y, char& key);
+// The codes of gfxSetAnimation; any other number is accepted and changes nothing.
+namespace AnimationCode {
+constexpr int Halt = 0;
+constexpr int OneFrame = 1;  // one more periodic event, unless one is already asked for
+constexpr int Animate = 2;
+constexpr int Quit = 5;  // the next event awaited is a quit
+}  // namespace AnimationCode
 int gfxSetAnimation(int code);
 int gfxSetLogging(bool on);
 

@@ -27,7 +27,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The palette as the library defines it: "name RRGGBB" lines.
-grep -o '{"[^"]*", 0x[0-9A-Fa-f]*, 0x[0-9A-Fa-f]*, 0x[0-9A-Fa-f]*}' gfx/core/colour_table.h |
+grep -o '{"[^"]*", 0x[0-9A-Fa-f]*, 0x[0-9A-Fa-f]*, 0x[0-9A-Fa-f]*}' gfx/render/colour_table.h |
     sed -E 's/\{"([^"]*)", 0x(..), 0x(..), 0x(..)\}/\1 \2\3\4/' >"$work/palette"
 
 "$REPLAY" --seed 1 --script docs/screenshot.scr --log >"$work/log"

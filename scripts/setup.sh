@@ -24,7 +24,7 @@ else
     xvfb xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
     scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     "${web_packages[@]}" "${web_test_packages[@]}"
   )
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite:
-#  1. debug build: unit, widget, tool and end-to-end tests;
+#  1. debug build: unit, widget, tool and end-to-end tests; then the house rules:
+#     clang-format, clang-tidy and ESLint (scripts/lint.sh);
 #  2. AddressSanitizer + UndefinedBehaviorSanitizer build: the same without the
 #     end-to-end tests, plus a long headless soak of the whole program;
 #  3. the fuzz targets of the script reader and of the renderer, for a bounded time;
@@ -12,6 +13,7 @@ bash scripts/setup.sh
 cmake --preset debug >/dev/null
 cmake --build --preset debug
 ctest --preset debug -LE soak
+bash scripts/lint.sh
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan

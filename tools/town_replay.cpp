@@ -16,6 +16,7 @@
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
+#include "gfx/render/regular_file.h"
 #include "tools/replay_options.h"
 
 namespace {
@@ -41,13 +42,13 @@ bool writable(const std::string& path, std::string& why) {
 // Whether path is a regular file that can be read: a directory, a FIFO or a device
 // is no script.
 bool readableFile(const std::string& path, std::string& why) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0 || access(path.c_str(), R_OK) != 0) {
+    const gfx::FileKind kind = gfx::fileKind(path);
+    if (kind == gfx::FileKind::Missing || access(path.c_str(), R_OK) != 0) {
         why = std::strerror(errno);
         return false;
     }
-    if (!S_ISREG(st.st_mode)) {
-        why = S_ISDIR(st.st_mode) ? "it is a directory" : "it is not a regular file";
+    if (kind != gfx::FileKind::Regular) {
+        why = kind == gfx::FileKind::Directory ? "it is a directory" : "it is not a regular file";
         return false;
     }
     return true;
@@ -75,10 +76,10 @@ int main(int argc, char** argv) {
 
     gfx::ToolHooks& hooks = gfx::toolHooks();
     hooks.echoText = options->log;
-    if (options->log) backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
+    if (options->log) backend.post(gfx::Message::command(gfx::MenuId::Logging));
     if (!options->script.empty()) {
         hooks.scriptFileName = options->script;
-        backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+        backend.post(gfx::Message::command(gfx::MenuId::PlaybackScript));
     }
 
     // Nothing left to happen (no animation, no script): the run is over.
@@ -86,17 +87,17 @@ int main(int argc, char** argv) {
     backend.setIdleHandler([&state](gfx::HeadlessBackend& b) {
         const bool idle = !state.animation.animating && state.animation.framesRequested == 0 &&
                           !state.script.playingBack && !state.script.playOnePending;
-        if (idle) b.post({gfx::MessageKind::Quit});
+        if (idle) b.post(gfx::Message::quit());
     });
 
     const bool progress = isatty(STDERR_FILENO);
     long long periodic = 0;
     const long long limit = options->ticks.value_or(-1);
-    if (limit == 0) backend.post({gfx::MessageKind::Quit});
+    if (limit == 0) backend.post(gfx::Message::quit());
     hooks.eventObserver = [&](EventKind kind) {
         if (kind != EventKind::Periodic) return;
         ++periodic;
-        if (periodic == limit) gfxSetAnimation(5);  // the next event is the quit
+        if (periodic == limit) gfxSetAnimation(AnimationCode::Quit);  // the next event is the quit
         if (progress && periodic % 1000 == 0) {
             if (limit > 0)
                 std::fprintf(stderr, "\rtown-replay: tick %lld of %lld", periodic, limit);

@@ -8,7 +8,9 @@ Town::~Town() {
     }
 }
 
-void Town::add(TownObject* object) { head_ = new Entry{object, head_}; }
+void Town::add(TownObject* object) {
+    head_ = new Entry{object, head_};
+}
 
 void Town::draw(Display& display) {
     for (Entry* e = head_; e; e = e->next) e->object->draw(display);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gfx/core/message.h"
+#include "gfx/core/text_history.h"
 #include "gfx/render/pixel_image.h"
 
 namespace gfx {
@@ -37,8 +38,9 @@ public:
     virtual void present(const PixelImage& image) = 0;
 
     virtual void setMenuCheck(int id, bool checked) = 0;
-    // A line went into the message history; the text window shows it when it can.
-    virtual void textAppended(const std::string& line) = 0;
+    // A line went into the message history (its newest); the text window shows what
+    // the history holds when it can.
+    virtual void textAppended(const TextHistory& history) = 0;
     virtual void showTextWindow() = 0;
 
     // Runs the modal string-input dialog; false when it cannot be shown.

@@ -6,19 +6,17 @@
 #include <string_view>
 
 #include "gfx/core/backend.h"
-#include "gfx/core/colour_table.h"
 #include "gfx/core/format_buffer.h"
 #include "gfx/core/log_line.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
+#include "gfx/render/colour_table.h"
 
 using namespace gfx;
 
 namespace {
-
-constexpr int MaxPointSize = 127;
 
 int checkColour(int colour) {
     if (isValidColour(colour)) return colour;
@@ -75,7 +73,8 @@ struct Box {
     int left, top, right, bottom;
 };
 Box orderedBox(int x1, int y1, int x2, int y2) {
-    return {std::min(x1, x2), std::max(y1, y2), std::max(x1, x2), std::min(y1, y2)};
+    const Extent e = extentOf(x1, y1, x2, y2);
+    return {e.minX, e.maxY, e.maxX, e.minY};
 }
 
 void submitBox(ShapeKind kind, int colour, int width, long long left, long long top,
@@ -84,10 +83,7 @@ void submitBox(ShapeKind kind, int colour, int width, long long left, long long 
     r.kind = kind;
     r.colour = colour;
     r.width = width;
-    r.p[0] = left;
-    r.p[1] = top;
-    r.p[2] = right;
-    r.p[3] = bottom;
+    r.box = {left, top, right, bottom};
     submit(r);
 }
 
@@ -141,8 +137,7 @@ int gfxTriangle(int colour, int x1, int y1, int x2, int y2, int x3, int y3, int 
     r.kind = ShapeKind::Triangle;
     r.colour = colour;
     r.width = width;
-    int pts[6] = {x1, y1, x2, y2, x3, y3};
-    std::copy(pts, pts + 6, r.p);
+    r.corners = {{{x1, y1}, {x2, y2}, {x3, y3}}};
     submit(r);
     return 1;
 }
@@ -194,10 +189,8 @@ int gfxLine(int colour, int x1, int y1, int x2, int y2, int width) {
     r.kind = ShapeKind::Line;
     r.colour = colour;
     r.width = std::max(width, 1);
-    r.p[0] = x1;
-    r.p[1] = y1;
-    r.p[2] = x2;
-    r.p[3] = y2;
+    r.from = {x1, y1};
+    r.to = {x2, y2};
     submit(r);
     return 1;
 }
@@ -214,9 +207,8 @@ int gfxText(int colour, int x, int y, int pointSize, const char* text) {
     r.kind = ShapeKind::Text;
     r.colour = colour;
     r.width = 0;
-    r.p[0] = x;
-    r.p[1] = y;
-    r.p[2] = pointSize;
+    r.at = {x, y};
+    r.pointSize = pointSize;
     r.text = text;
     submit(r);
     return 1;

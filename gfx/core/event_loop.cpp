@@ -68,29 +68,6 @@ void menuAction(int id) {
     }
 }
 
-int shortcutMenuId(int keyCode) {
-    switch (keyCode) {
-        case 'A':
-            return MenuId::Animate;
-        case 'H':
-            return MenuId::Halt;
-        case 'F':
-            return MenuId::AdvanceFrame;
-        case 'L':
-            return MenuId::Logging;
-        case 'R':
-            return MenuId::RecordScript;
-        case 'P':
-            return MenuId::PlaybackScript;
-        case 'O':
-            return MenuId::PlayOne;
-        case 'Q':
-            return MenuId::Quit;
-        default:
-            return 0;
-    }
-}
-
 // The graphics window's handling of one message.
 void dispatch(const Message& m) {
     State& s = state();
@@ -101,30 +78,31 @@ void dispatch(const Message& m) {
             break;
         case MessageKind::LeftClick:
             in.pendingKind = EventKind::Mouse;
-            in.eventX = (m.a & 0xFFFF) - s.window.centreX;
-            in.eventY = s.window.centreY - (m.b & 0xFFFF);
+            in.eventX = (m.x & 0xFFFF) - s.window.centreX;
+            in.eventY = s.window.centreY - (m.y & 0xFFFF);
             break;
         case MessageKind::KeyDown:
-            if (m.a == KeyCode::Control) {
+            if (m.keyCode == KeyCode::Control) {
                 in.ctrlDown = true;
             } else if (in.ctrlDown) {
-                if (int id = shortcutMenuId(m.a)) menuAction(id);
+                if (int id = shortcutMenuId(m.keyCode)) menuAction(id);
             }
             break;
         case MessageKind::KeyUp:
-            if (m.a == KeyCode::Control) in.ctrlDown = false;
+            if (m.keyCode == KeyCode::Control) in.ctrlDown = false;
             break;
         case MessageKind::Character:
             if (!in.ctrlDown) {
                 in.pendingKind = EventKind::Keyboard;
-                in.eventKey = static_cast<char>(m.a);
+                in.eventKey = static_cast<char>(m.character);
             }
             break;
         case MessageKind::Command:
-            if (m.a >= MenuId::Animate && m.a <= MenuId::Quit) menuAction(m.a);
+            if (m.commandId >= MenuId::Animate && m.commandId <= MenuId::Quit)
+                menuAction(m.commandId);
             break;
         case MessageKind::Size:
-            setCentre(m.a, m.b);
+            setCentre(m.width, m.height);
             break;
         case MessageKind::Quit:
             break;  // handled by the pump
@@ -143,7 +121,7 @@ void showIfDirty() {
 // One pump pass: at most one message. When the caller allows it and nothing is
 // pending, the pass blocks (after showing a dirty image) instead of spinning.
 void pumpPass(bool mayBlock) {
-    Message m{MessageKind::Timer};
+    Message m;
     bool got = currentBackend->take(m);
     if (!got && mayBlock) {
         showIfDirty();
@@ -231,17 +209,17 @@ int gfxSetAnimation(int code) {
     AnimationState& a = s.animation;
     if (!s.window.open) return 0;
     switch (code) {
-        case 0:
+        case AnimationCode::Halt:
             a.framesRequested = 0;
             a.animating = false;
             break;
-        case 1:
+        case AnimationCode::OneFrame:
             if (a.framesRequested == 0) a.framesRequested = 1;
             break;
-        case 2:
+        case AnimationCode::Animate:
             a.animating = true;
             break;
-        case 5:
+        case AnimationCode::Quit:
             a.quitRequested = true;
             break;
         default:

@@ -7,7 +7,7 @@
 
 namespace gfx {
 
-// Closes any script stream, forgets the state, the tool hooks and the one Display, and
+// Closes any script stream, forgets the state (the one Display's too) and the tool hooks, and
 // installs backend (none: no back end).
 void resetLibrary(std::unique_ptr<Backend> backend = nullptr);
 

@@ -1,7 +1,9 @@
-// The "&Run" menu, top to bottom; back ends build their menu from this table.
+// The "&Run" menu, top to bottom: the one table of its items, their shortcut letters and
+// check marks. Back ends build their menu from it and the core's shortcuts follow it.
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace gfx {
 
@@ -18,13 +20,20 @@ constexpr int Credit = 9;
 }  // namespace MenuId
 
 struct MenuItem {
-    const char* text;  // nullptr for a separator
+    const char* text;  // nullptr for a separator; '&' marks the access key
     int id;
-    bool checked;
+    char shortcut;   // Ctrl+this upper-case letter chooses the item; 0 for none
+    bool checkable;  // carries a check mark
+    bool checked;    // the check mark's state when the menu is made
     bool greyed;
 };
 
 std::span<const MenuItem> runMenuItems();
 constexpr const char* RunMenuTitle = "&Run";
+
+// The item's text with its shortcut after a tab ("&Animate\tCtrl+A"), as menus show it.
+std::string menuLabel(const MenuItem& item);
+// The item that Ctrl+keyCode chooses; 0 when none does.
+int shortcutMenuId(int keyCode);
 
 }  // namespace gfx

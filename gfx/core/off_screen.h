@@ -2,9 +2,9 @@
 // only present it.
 #pragma once
 
-#include "gfx/core/shape_record.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/renderer.h"
+#include "gfx/render/shape_record.h"
 
 namespace gfx {
 

@@ -20,6 +20,7 @@
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
+#include "gfx/render/regular_file.h"
 
 namespace gfx {
 
@@ -45,8 +46,7 @@ void setCheck(int id, bool on) {
 int openRegular(int flags) {
     const int fd = ::open(fileName(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) return -1;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fileKind(fd) != FileKind::Regular) {
         ::close(fd);
         return -1;
     }

@@ -3,7 +3,6 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/script.h"
 #include "gfx/core/tool_hooks.h"
-#include "gfx/display.h"
 
 namespace gfx {
 
@@ -33,7 +32,6 @@ void resetLibrary(std::unique_ptr<Backend> backend) {
     closeScriptStream();
     theState = State{};
     theHooks = ToolHooks{};
-    Display::forgetForTesting();
     setBackend(std::move(backend));
 }
 

@@ -15,6 +15,7 @@ namespace gfx {
 enum class ScriptStream { Closed, Writing, Reading };
 
 struct WindowState {
+    bool displayMade = false;              // a Display was constructed: a second one is refused
     bool open = false;                     // the graphics window exists
     std::unique_ptr<OffScreen> offScreen;  // made on first use
     int centreX = 300;                     // the world origin in client pixels

@@ -36,7 +36,7 @@ void gfx::writeTextLine(std::string_view line) {
         std::fwrite(line.data(), 1, line.size(), stdout);
         if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
     }
-    if (Backend* b = backend()) b->textAppended(history.newest());
+    if (Backend* b = backend()) b->textAppended(history);
 }
 
 int gfxGets(const char* prompt, char* reply) {

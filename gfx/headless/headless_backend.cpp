@@ -7,7 +7,7 @@ namespace gfx {
 
 void HeadlessBackend::waitForMessage(bool) {
     if (idle_) idle_(*this);
-    if (!hasMessages()) post({MessageKind::Timer});
+    if (!hasMessages()) post(Message::timer());
 }
 
 const PixelImage& HeadlessBackend::image() const {
@@ -18,8 +18,8 @@ bool HeadlessBackend::savePng(const std::string& path, std::string& error) const
     return writePng(image(), path, error);
 }
 
-void HeadlessBackend::textAppended(const std::string& line) {
-    if (keepLines_) lines_.push_back(line);
+void HeadlessBackend::textAppended(const TextHistory& history) {
+    if (keepLines_) lines_.push_back(history.newest());
 }
 
 bool HeadlessBackend::menuChecked(int id) const {

@@ -48,7 +48,7 @@ public:
     void waitForMessage(bool tickAwaited) override;
     void present(const PixelImage&) override { ++imagesShown_; }
     void setMenuCheck(int id, bool checked) override { checks_[id] = checked; }
-    void textAppended(const std::string& line) override;
+    void textAppended(const TextHistory& history) override;
     // Every line written to the text window since the last take, oldest first.
     std::vector<std::string> takeLines() { return std::exchange(lines_, {}); }
     void showTextWindow() override { textWindowShown_ = true; }

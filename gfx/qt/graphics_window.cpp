@@ -38,21 +38,21 @@ void Canvas::paintEvent(QPaintEvent*) {
 void Canvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
-    post_({MessageKind::LeftClick, pos.x(), pos.y()});
+    post_(Message::leftClick(pos.x(), pos.y()));
 }
 
 void Canvas::resizeEvent(QResizeEvent*) {
-    post_({MessageKind::Size, width(), height()});
+    post_(Message::size(width(), height()));
 }
 
 void postKeyPress(const MessageSink& post, QKeyEvent* event) {
-    post({MessageKind::KeyDown, keyCodeOf(*event)});
-    if (auto c = typedCharacter(*event)) post({MessageKind::Character, *c});
+    post(Message::keyDown(keyCodeOf(*event)));
+    if (auto c = typedCharacter(*event)) post(Message::typed(*c));
 }
 
 void postKeyRelease(const MessageSink& post, QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    post({MessageKind::KeyUp, keyCodeOf(*event)});
+    post(Message::keyUp(keyCodeOf(*event)));
 }
 
 GraphicsWindow::GraphicsWindow(const MessageSink& post)
@@ -78,18 +78,15 @@ void GraphicsWindow::buildMenu() {
             continue;
         }
         // The text after the tab is shown as the shortcut label; the shortcuts
-        // themselves are handled with the Ctrl key state, like any key.
-        QAction* action = run->addAction(QString::fromLatin1(item.text));
+        // themselves are handled by the library with the Ctrl key state, like any key.
+        QAction* action = run->addAction(QString::fromLatin1(menuLabel(item).c_str()));
         action->setEnabled(!item.greyed);
-        if (item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
-            item.id == MenuId::PlaybackScript) {
+        if (item.checkable) {
             action->setCheckable(true);
             action->setChecked(item.checked);
         }
         const int id = item.id;
-        connect(action, &QAction::triggered, this, [this, id] {
-            post_({MessageKind::Command, id});
-        });
+        connect(action, &QAction::triggered, this, [this, id] { post_(Message::command(id)); });
         if (!item.greyed) actions_[id] = action;
     }
 }
@@ -113,7 +110,7 @@ void GraphicsWindow::keyReleaseEvent(QKeyEvent* event) {
 void GraphicsWindow::closeEvent(QCloseEvent* event) {
     // Closing asks the application to quit; the window stays until the process ends.
     event->ignore();
-    post_({MessageKind::Quit});
+    post_(Message::quit());
 }
 
 }  // namespace gfx

@@ -10,14 +10,13 @@ namespace gfx {
 
 QtBackend::QtBackend() : sink_([this](const Message& m) { post(m); }) {
     timer_.setInterval(TimerPeriodMs);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { post({MessageKind::Timer}); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { post(Message::timer()); });
     // A Ctrl key released while another program has the focus is never seen: when the
     // program loses the focus, count Ctrl as released so typing works on return.
     // The timer is the connection's context: it ends with this back end.
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &timer_,
                      [this](Qt::ApplicationState state) {
-                         if (state != Qt::ApplicationActive)
-                             post({MessageKind::KeyUp, KeyCode::Control});
+                         if (state != Qt::ApplicationActive) post(Message::keyUp(KeyCode::Control));
                      });
 }
 
@@ -40,8 +39,8 @@ void QtBackend::open(int showMode) {
     }
     // Destroyed by another program, the graphics window asks to quit, as when closed.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        destroyWatch_ = std::make_unique<DestroyWatch>(graphics_->winId(),
-                                                       [this] { post({MessageKind::Quit}); });
+        destroyWatch_ =
+            std::make_unique<DestroyWatch>(graphics_->winId(), [this] { post(Message::quit()); });
     timer_.start();
 }
 
@@ -61,8 +60,8 @@ void QtBackend::setMenuCheck(int id, bool checked) {
     if (graphics_) graphics_->setMenuCheck(id, checked);
 }
 
-void QtBackend::textAppended(const std::string& line) {
-    if (text_) text_->append(line);
+void QtBackend::textAppended(const TextHistory& history) {
+    if (text_) text_->showHistory(history);
 }
 
 void QtBackend::showTextWindow() {

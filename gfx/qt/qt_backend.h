@@ -30,7 +30,7 @@ public:
     void waitForMessage(bool tickAwaited) override;
     void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
-    void textAppended(const std::string& line) override;
+    void textAppended(const TextHistory& history) override;
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;

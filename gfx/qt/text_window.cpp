@@ -22,8 +22,8 @@ TextWindow::TextWindow(const MessageSink& post) : QWidget(nullptr), post_(post) 
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void TextWindow::append(const std::string& line) {
-    history_.add(line);
+void TextWindow::showHistory(const TextHistory& history) {
+    history_ = &history;
     update();  // coalesced: one repaint however many lines arrive
 }
 
@@ -68,11 +68,12 @@ bool TextWindow::event(QEvent* event) {
 
 void TextWindow::paintEvent(QPaintEvent*) {
     // Painted from the history, so a burst of lines costs one repaint.
+    if (!history_) return;
     QPainter p(this);
     const QFontMetrics m(font());
     const int lineHeight = m.height() + m.leading();
     int y = height() - lineHeight;
-    const auto lines = history_.lines();
+    const auto lines = history_->lines();
     for (auto it = lines.rbegin(); it != lines.rend() && y + lineHeight > 0; ++it) {
         std::string text = *it;
         if (!text.empty() && text.back() == '\n') text.pop_back();  // only the last line end

@@ -4,7 +4,6 @@
 #include <QMargins>
 #include <QRect>
 #include <QWidget>
-#include <string>
 
 #include "gfx/core/text_history.h"
 #include "gfx/qt/message_sink.h"
@@ -16,9 +15,8 @@ public:
     explicit TextWindow(const MessageSink& post);
     static constexpr int LeftMargin = 5;
 
-    // A line the library wrote; the window keeps the last 25 to repaint itself.
-    void append(const std::string& line);
-    const TextHistory& history() const { return history_; }
+    // Shows the library's history of lines, now and on every repaint until the next call.
+    void showHistory(const TextHistory& history);
 
     // Keeps the whole window, frame and decorations included, at outer: the frame is
     // known only once a window manager has framed the window, so it is fitted again
@@ -35,7 +33,7 @@ protected:
 private:
     void fitFrame();
 
-    TextHistory history_;
+    const TextHistory* history_ = nullptr;
     QRect outer_;
     QMargins fittedMargins_{-1, -1, -1, -1};
     static constexpr int MaxFitTries = 3;

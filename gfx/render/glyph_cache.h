@@ -7,12 +7,13 @@
 #include <optional>
 
 #include "gfx/render/font_face.h"
+#include "gfx/render/shape_record.h"
 
 namespace gfx {
 
 class GlyphCache {
 public:
-    static constexpr int MaxEm = 127;
+    static constexpr int MaxEm = MaxPointSize;
 
     explicit GlyphCache(const FontFace& face) : face_(face) {}
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gfx/core/colour_table.h"
+#include "gfx/render/colour_table.h"
 
 namespace gfx {
 

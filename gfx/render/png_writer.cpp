@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <vector>
+
+#include "gfx/render/regular_file.h"
 
 namespace gfx {
 
@@ -39,9 +39,8 @@ std::FILE* createFresh(const std::string& base, std::string& name, std::string& 
 }  // namespace
 
 bool writePng(const PixelImage& image, const std::string& path, std::string& error) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    const FileKind kind = fileKind(path);
+    if (kind != FileKind::Missing && kind != FileKind::Regular) {
         error = path + " is not a regular file";
         return false;
     }

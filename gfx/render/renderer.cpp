@@ -14,8 +14,10 @@ namespace {
 
 constexpr int White = 1, Black = 0;
 
-PixelBox orderedBox(long long x1, long long y1, long long x2, long long y2) {
-    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+// The record's box in pixels, in whatever order its corners came.
+PixelBox pixelBox(const WorldBox& b, long long cx, long long cy) {
+    const Extent e = extentOf(cx + b.left, cy - b.top, cx + b.right, cy - b.bottom);
+    return {e.minX, e.minY, e.maxX, e.maxY};
 }
 
 double asDouble(long long v) {
@@ -45,10 +47,10 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
     const long long width = std::clamp(r.width, 0, MaxPenWidth);
     const bool filled = r.width == 0;
     // World to pixel, in 64 bits: the records' coordinates span the whole int range.
-    const long long x1 = cx + r.p[0], y1 = cy - r.p[1], x2 = cx + r.p[2], y2 = cy - r.p[3];
+    const long long ox = cx, oy = cy;
     switch (r.kind) {
         case ShapeKind::Rectangle: {
-            const PixelBox box = orderedBox(x1, y1, x2, y2);
+            const PixelBox box = pixelBox(r.box, ox, oy);
             if (filled)
                 fillBox(painter, box);
             else if (width <= 1)
@@ -58,7 +60,7 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
             break;
         }
         case ShapeKind::Oval: {
-            const PixelBox box = orderedBox(x1, y1, x2, y2);
+            const PixelBox box = pixelBox(r.box, ox, oy);
             if (filled) {
                 ellipses_.fill(painter, box.left, box.top, box.right, box.bottom);
             } else if (width <= 1) {
@@ -73,15 +75,20 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
             }
             break;
         }
-        case ShapeKind::Line:
+        case ShapeKind::Line: {
+            const long long x1 = ox + r.from.x, y1 = oy - r.from.y;
+            const long long x2 = ox + r.to.x, y2 = oy - r.to.y;
             if (width <= 1)
                 drawThinLine(painter, x1, y1, x2, y2);
             else if (x1 != x2 || y1 != y2)  // a wide pen has nothing to draw along no length
                 WidePen(painter, asDouble(width))
                     .segment(asDouble(x1), asDouble(y1), asDouble(x2), asDouble(y2));
             break;
+        }
         case ShapeKind::Triangle: {
-            const long long x3 = cx + r.p[4], y3 = cy - r.p[5];
+            const auto& [a, b, c] = r.corners;
+            const long long x1 = ox + a.x, y1 = oy - a.y, x2 = ox + b.x, y2 = oy - b.y;
+            const long long x3 = ox + c.x, y3 = oy - c.y;
             if (x1 == x2 && x2 == x3 && y1 == y2 && y2 == y3) break;  // no outline at all
             const double xs[3] = {asDouble(x1), asDouble(x2), asDouble(x3)};
             const double ys[3] = {asDouble(y1), asDouble(y2), asDouble(y3)};
@@ -96,7 +103,8 @@ void Renderer::render(const ShapeRecord& r, int cx, int cy) {
             break;
         }
         case ShapeKind::Text:
-            text_.draw(painter, x1, y1, static_cast<int>(std::clamp(r.p[2], 0LL, 127LL)), r.text);
+            text_.draw(painter, ox + r.at.x, oy - r.at.y, std::clamp(r.pointSize, 0, MaxPointSize),
+                       r.text);
             break;
     }
 }

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/core/colour_table.h"
-#include "gfx/core/shape_record.h"
+#include "gfx/render/colour_table.h"
 #include "gfx/render/ellipse_painter.h"
 #include "gfx/render/pixel_image.h"
+#include "gfx/render/shape_record.h"
 #include "gfx/render/text_painter.h"
 
 namespace gfx {
@@ -25,8 +25,8 @@ public:
     // Text in the face of another file; one that cannot be read draws no text.
     Renderer(PixelImage& image, const std::string& fontFile);
 
-    void render(const ShapeRecord& record, int centreX,
-                int centreY);  // centre = world origin in pixels
+    // (cx, cy): the world origin in pixels.
+    void render(const ShapeRecord& r, int cx, int cy);
     // White with the one-pixel black frame the default pen draws around the image.
     void clear();
 

@@ -19,7 +19,7 @@ public:
     // Without a face, text is not drawn.
     explicit TextPainter(const FontFace* face);
 
-    // The em size in pixels is the point size, clamped to 0..127.
+    // The em size in pixels is the point size, clamped to 0..MaxPointSize.
     void draw(const SpanPainter& painter, long long left, long long anchorY, int pointSize,
               std::string_view text);
 

@@ -8,12 +8,36 @@ namespace gfx {
 
 namespace {
 
-// The page speaks in the numbers of MessageKind; anything else is dropped.
+// The page speaks in the numbers of MessageKind and two numbers a and b (a click's or a
+// size's two, or the one key code, character or command); anything else is dropped.
 bool toMessage(int kind, int a, int b, Message& m) {
-    if (kind < static_cast<int>(MessageKind::Timer) || kind > static_cast<int>(MessageKind::Quit))
-        return false;
-    m = Message{static_cast<MessageKind>(kind), a, b};
-    return true;
+    switch (static_cast<MessageKind>(kind)) {
+        case MessageKind::Timer:
+            m = Message::timer();
+            return true;
+        case MessageKind::LeftClick:
+            m = Message::leftClick(a, b);
+            return true;
+        case MessageKind::KeyDown:
+            m = Message::keyDown(a);
+            return true;
+        case MessageKind::KeyUp:
+            m = Message::keyUp(a);
+            return true;
+        case MessageKind::Character:
+            m = Message::typed(a);
+            return true;
+        case MessageKind::Command:
+            m = Message::command(a);
+            return true;
+        case MessageKind::Size:
+            m = Message::size(a, b);
+            return true;
+        case MessageKind::Quit:
+            m = Message::quit();
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -21,9 +45,9 @@ bool toMessage(int kind, int a, int b, Message& m) {
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     for (const MenuItem& item : runMenuItems()) {
-        const bool checkable = item.id == MenuId::Logging || item.id == MenuId::RecordScript ||
-                               item.id == MenuId::PlaybackScript;
-        page::addMenuItem(RunMenuTitle, item.text, item.id, checkable, item.checked, item.greyed);
+        const std::string label = menuLabel(item);
+        page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id,
+                          item.checkable, item.checked, item.greyed);
     }
     page::open();
 }
@@ -36,7 +60,7 @@ void WebBackend::poll() {
     // A failed save is reported as the library reports a failed write, once each.
     for (int n = page::takeSaveFailures(); n > 0; --n) reportScriptWriteFailure();
     int kind = 0, a = 0, b = 0;
-    Message m{MessageKind::Timer};
+    Message m;
     while (page::takeEvent(kind, a, b))
         if (toMessage(kind, a, b, m)) post(m);
 }
@@ -59,7 +83,8 @@ void WebBackend::setMenuCheck(int id, bool checked) {
     page::setMenuCheck(id, checked);
 }
 
-void WebBackend::textAppended(const std::string& line) {
+void WebBackend::textAppended(const TextHistory& history) {
+    const std::string& line = history.newest();
     page::appendText(line.data(), static_cast<int>(line.size()));
 }
 

@@ -33,7 +33,7 @@ public:
     PixelFormat pixelFormat() const override { return PixelFormat::Rgba8; }
     void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
-    void textAppended(const std::string& line) override;
+    void textAppended(const TextHistory& history) override;
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;

@@ -92,8 +92,8 @@ TEST(AppMain, LaunchesTheFirstFlightBeforeSeeding) {
     HeadlessSession session;
     session.backend().setCalendarTime(1000);
     // Logging on, then quit: one repaint goes to the log.
-    session.backend().post({gfx::MessageKind::Command, gfx::MenuId::Logging});
-    session.backend().post({gfx::MessageKind::Quit});
+    session.backend().post(gfx::Message::command(gfx::MenuId::Logging));
+    session.backend().post(gfx::Message::quit());
 
     auto launchAfter = [](unsigned seed) {
         seedRandom(seed);

@@ -20,24 +20,15 @@ namespace {
 // The landmark rows up to the banner (rows 1 to 18).
 Lines peachBuildingsAndStadium() {
     return {
-        rectangle("peach", 55, 195, 120, 165, 0),
-        rectangle("peach", 85, 165, 120, 155, 0),
-        rectangle("peach", 135, 185, 190, 165, 0),
-        rectangle("peach", 200, 195, 215, 145, 0),
-        triangle("peach", 215, 125, 200, 145, 215, 145),
-        rectangle("peach", 225, 185, 240, 170, 0),
-        rectangle("peach", 225, 160, 240, 145, 0),
-        rectangle("peach", 85, 165, 170, 135, 0),
-        rectangle("peach", 30, 155, 70, 130, 0),
-        oval("orange", 35, -40, 120, -155, 0),
-        oval("forest green", 45, -60, 110, -165, 0),
-        rectangle("orange", 32, -85, 50, -140, 0),
-        rectangle("orange", 105, -85, 122, -140, 0),
-        rectangle("white", 50, -85, 105, -155, 1),
-        rectangle("white", 50, -85, 105, -95, 0),
-        rectangle("white", 50, -85, 105, -120, 1),
-        rectangle("white", 50, -145, 105, -155, 0),
-        oval("white", 58, -115, 100, -125, 1),
+        rectangle("peach", 55, 195, 120, 165, 0),        rectangle("peach", 85, 165, 120, 155, 0),
+        rectangle("peach", 135, 185, 190, 165, 0),       rectangle("peach", 200, 195, 215, 145, 0),
+        triangle("peach", 215, 125, 200, 145, 215, 145), rectangle("peach", 225, 185, 240, 170, 0),
+        rectangle("peach", 225, 160, 240, 145, 0),       rectangle("peach", 85, 165, 170, 135, 0),
+        rectangle("peach", 30, 155, 70, 130, 0),         oval("orange", 35, -40, 120, -155, 0),
+        oval("forest green", 45, -60, 110, -165, 0),     rectangle("orange", 32, -85, 50, -140, 0),
+        rectangle("orange", 105, -85, 122, -140, 0),     rectangle("white", 50, -85, 105, -155, 1),
+        rectangle("white", 50, -85, 105, -95, 0),        rectangle("white", 50, -85, 105, -120, 1),
+        rectangle("white", 50, -145, 105, -155, 0),      oval("white", 58, -115, 100, -125, 1),
     };
 }
 
@@ -65,7 +56,7 @@ Lines lotAndRemainingBuildings() {
         rectangle("peach", 180, -40, 200, -80, 0),   rectangle("peach", 180, -100, 200, -140, 0),
         rectangle("peach", 220, -40, 240, -80, 0),   rectangle("peach", 220, -100, 240, -140, 0),
         rectangle("olive", 175, -145, 245, -165, 1), line("olive", 175, -145, 245, -165, 1),
-        line("olive", 175, -165, 245, -145, 1), line("olive", 211, -20, 211, -180, 2),
+        line("olive", 175, -165, 245, -145, 1),      line("olive", 211, -20, 211, -180, 2),
         rectangle("olive", 175, -30, 245, -165, 1),  line("olive", 130, -90, 255, -90, 2),
         rectangle("purple", -55, -40, -45, -155, 0), rectangle("purple", -65, -30, -35, -55, 0),
         rectangle("purple", -75, -65, -25, -105, 0), rectangle("purple", -65, -115, -35, -160, 0),
@@ -73,7 +64,7 @@ Lines lotAndRemainingBuildings() {
         rectangle("orange", -185, 70, -165, 30, 0),  rectangle("orange", -235, 65, -215, 55, 0),
         rectangle("orange", -235, 45, -215, 35, 0),  rectangle("orange", -165, 65, -145, 55, 0),
         rectangle("orange", -165, 45, -145, 35, 0),  rectangle("dusty plum", -60, 190, -35, 130, 0),
-        circle("dusty plum", -60, 160, 12),     rectangle("brown", -70, 70, -30, 60, 0),
+        circle("dusty plum", -60, 160, 12),          rectangle("brown", -70, 70, -30, 60, 0),
         rectangle("brown", -70, 40, -30, 30, 0),     rectangle("brown", -75, 55, -60, 45, 0),
         rectangle("brown", -55, 55, -45, 45, 0),     rectangle("brown", -40, 55, -25, 45, 0),
     };

@@ -93,10 +93,10 @@ TEST(AppMain, RunsUntilQuitAndReturnsZero) {
     s.backend().setIdleHandler([&](gfx::HeadlessBackend& b) {
         ++timers;
         if (timers == 3) {
-            b.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
-            b.post({gfx::MessageKind::LeftClick, 300 + 150, 250 + 230});  // the heavy button
+            b.post(gfx::Message::command(gfx::MenuId::Logging));
+            b.post(gfx::Message::leftClick(300 + 150, 250 + 230));  // the heavy button
         }
-        if (timers == 6) b.post({gfx::MessageKind::Quit});
+        if (timers == 6) b.post(gfx::Message::quit());
     });
     EXPECT_EQ(appMain(), 0);
     auto log = s.takeLog();

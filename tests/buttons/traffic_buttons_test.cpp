@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "gfx/core/colour_table.h"
+#include "gfx/render/colour_table.h"
 #include "tests/support/headless_session.h"
 #include "traffic/random_sequence.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/core/colour_table.h"
 #include "gfx/core/library_reset.h"
+#include "gfx/render/colour_table.h"
 #include "tests/support/headless_session.h"
 
 using ::testing::ElementsAre;

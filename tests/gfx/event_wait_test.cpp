@@ -25,24 +25,22 @@ Event await(Display& d) {
 
 class EventWait : public ::testing::Test {
 protected:
-    void post(MessageKind kind, int a = 0, int b = 0) {
-        session.backend().post(Message{kind, a, b});
-    }
+    void post(const Message& m) { session.backend().post(m); }
     void ctrl(char letter) {
-        post(MessageKind::KeyDown, Control);
-        post(MessageKind::KeyDown, letter);
-        post(MessageKind::Character, letter - 'A' + 1);  // the control character typed
-        post(MessageKind::KeyUp, letter);
-        post(MessageKind::KeyUp, Control);
+        post(Message::keyDown(Control));
+        post(Message::keyDown(letter));
+        post(Message::typed(letter - 'A' + 1));  // the control character typed
+        post(Message::keyUp(letter));
+        post(Message::keyUp(Control));
     }
     HeadlessSession session;
     Display display;
 };
 
 TEST_F(EventWait, ClicksArriveInWorldCoordinates) {
-    post(MessageKind::LeftClick, 300, 250);
-    post(MessageKind::LeftClick, 310, 240);
-    post(MessageKind::LeftClick, 0, 0);
+    post(Message::leftClick(300, 250));
+    post(Message::leftClick(310, 240));
+    post(Message::leftClick(0, 0));
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Mouse);
     EXPECT_EQ(e.x, 0);
@@ -58,8 +56,8 @@ TEST_F(EventWait, ClicksArriveInWorldCoordinates) {
 }
 
 TEST_F(EventWait, TypedCharacterGivesKeyboardWithZeroPosition) {
-    post(MessageKind::KeyDown, 'A');
-    post(MessageKind::Character, 'a');
+    post(Message::keyDown('A'));
+    post(Message::typed('a'));
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Keyboard);
     EXPECT_EQ(e.key, 'a');
@@ -69,7 +67,7 @@ TEST_F(EventWait, TypedCharacterGivesKeyboardWithZeroPosition) {
 
 TEST_F(EventWait, CharacterTypedWithCtrlHeldIsNoEvent) {
     ctrl('X');  // not a shortcut: nothing at all happens
-    post(MessageKind::Character, 'b');
+    post(Message::typed('b'));
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Keyboard);
     EXPECT_EQ(e.key, 'b');
@@ -85,15 +83,15 @@ TEST_F(EventWait, AnimationGivesOnePeriodicEventPerTimerTick) {
         EXPECT_EQ(e.key, 0);
     }
     // A timer tick that arrived before the wait began is not counted again.
-    post(MessageKind::Timer);
-    post(MessageKind::Timer);
+    post(Message::timer());
+    post(Message::timer());
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
     EXPECT_FALSE(session.backend().hasMessages());
 }
 
 TEST_F(EventWait, ClickReplacesAPeriodicEventWaitingForItsTick) {
     display.setAnimation(AnimationMode::Animate);
-    post(MessageKind::LeftClick, 301, 250);
+    post(Message::leftClick(301, 250));
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Mouse);
     EXPECT_EQ(e.x, 1);
@@ -102,7 +100,7 @@ TEST_F(EventWait, ClickReplacesAPeriodicEventWaitingForItsTick) {
 TEST_F(EventWait, HaltAndAdvanceOneFrame) {
     display.setAnimation(AnimationMode::Animate);
     ctrl('H');
-    post(MessageKind::Character, 'k');
+    post(Message::typed('k'));
     // The periodic event armed before the halt still comes, then only input.
     std::vector<EventKind> kinds;
     for (Event e = await(display); e.kind != EventKind::Keyboard; e = await(display))
@@ -111,7 +109,7 @@ TEST_F(EventWait, HaltAndAdvanceOneFrame) {
 
     ctrl('F');
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
-    post(MessageKind::Character, 'z');
+    post(Message::typed('z'));
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Keyboard);  // exactly one frame
     EXPECT_EQ(e.key, 'z');
@@ -123,7 +121,7 @@ TEST_F(EventWait, EveryCtrlFWhileHaltedGivesItsOwnFrame) {
     ctrl('F');
     ctrl('F');
     for (int frame = 0; frame < 3; ++frame) EXPECT_EQ(await(display).kind, EventKind::Periodic);
-    post(MessageKind::Character, 'z');
+    post(Message::typed('z'));
     EXPECT_EQ(await(display).kind, EventKind::Keyboard);  // and no fourth frame
 }
 
@@ -132,37 +130,37 @@ TEST_F(EventWait, CtrlFWhileAnimatingStopsAfterExactlyOneFrame) {
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
     ctrl('F');
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
-    post(MessageKind::Character, 'q');
+    post(Message::typed('q'));
     EXPECT_EQ(await(display).kind, EventKind::Keyboard);
 }
 
 TEST_F(EventWait, MenuCommandsDriveTheAnimation) {
-    post(MessageKind::Command, gfx::MenuId::Animate);
+    post(Message::command(gfx::MenuId::Animate));
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
-    post(MessageKind::Command, gfx::MenuId::Halt);
-    post(MessageKind::LeftClick, 300, 250);
+    post(Message::command(gfx::MenuId::Halt));
+    post(Message::leftClick(300, 250));
     Event e = await(display);
     while (e.kind == EventKind::Periodic) e = await(display);
     EXPECT_EQ(e.kind, EventKind::Mouse);
-    post(MessageKind::Command, gfx::MenuId::AdvanceFrame);
+    post(Message::command(gfx::MenuId::AdvanceFrame));
     EXPECT_EQ(await(display).kind, EventKind::Periodic);
 }
 
 TEST_F(EventWait, QuitFromMenuShortcutOrWindowClose) {
-    post(MessageKind::Command, gfx::MenuId::Quit);
+    post(Message::command(gfx::MenuId::Quit));
     EXPECT_EQ(await(display).kind, EventKind::Quit);
     ctrl('Q');
     EXPECT_EQ(await(display).kind, EventKind::Quit);
-    post(MessageKind::Quit);
+    post(Message::quit());
     EXPECT_EQ(await(display).kind, EventKind::Quit);
 }
 
 TEST_F(EventWait, LowerCaseShortcutsWorkToo) {
     // Key codes are those of the letter keys whatever the case typed.
-    post(MessageKind::KeyDown, Control);
-    post(MessageKind::KeyDown, 'L');
-    post(MessageKind::KeyUp, Control);
-    post(MessageKind::Character, 'x');
+    post(Message::keyDown(Control));
+    post(Message::keyDown('L'));
+    post(Message::keyUp(Control));
+    post(Message::typed('x'));
     EXPECT_EQ(await(display).kind, EventKind::Keyboard);
     EXPECT_TRUE(gfx::state().log.loggingOn);
     EXPECT_TRUE(session.backend().menuChecked(gfx::MenuId::Logging));
@@ -170,16 +168,16 @@ TEST_F(EventWait, LowerCaseShortcutsWorkToo) {
 
 TEST_F(EventWait, QuitAnimationModeReportsEveryLaterEventAsQuit) {
     display.setAnimation(AnimationMode::Quit);
-    post(MessageKind::Character, 'a');
+    post(Message::typed('a'));
     EXPECT_EQ(await(display).kind, EventKind::Quit);
-    post(MessageKind::LeftClick, 5, 5);
+    post(Message::leftClick(5, 5));
     EXPECT_EQ(await(display).kind, EventKind::Quit);
 }
 
 TEST_F(EventWait, UnknownMenuIdentifiersAndCreditsDoNothing) {
-    post(MessageKind::Command, gfx::MenuId::Credit);
-    post(MessageKind::Command, 42);
-    post(MessageKind::Character, 'c');
+    post(Message::command(gfx::MenuId::Credit));
+    post(Message::command(42));
+    post(Message::typed('c'));
     EXPECT_EQ(await(display).kind, EventKind::Keyboard);
     EXPECT_FALSE(gfx::state().animation.animating);
 }
@@ -202,6 +200,9 @@ TEST(EventWaitClosed, SetAnimationBeforeOpenReturnsZeroAndChangesNothing) {
 }
 
 TEST(EventWaitClosed, SetAnimationCodes) {
+    // The application passes the numbers; the names are those numbers.
+    static_assert(AnimationCode::Halt == 0 && AnimationCode::OneFrame == 1 &&
+                  AnimationCode::Animate == 2 && AnimationCode::Quit == 5);
     HeadlessSession session;
     gfxOpen(nullptr, nullptr, "", 1);
     EXPECT_EQ(gfxSetAnimation(2), 1);

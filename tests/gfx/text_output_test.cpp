@@ -74,8 +74,8 @@ TEST(Logging, MenuToggleFollowsTheCheckMarkAndShowsTheTextWindow) {
     HeadlessSession s;
     Display display;
     EXPECT_FALSE(gfx::state().log.loggingOn);
-    s.backend().post({gfx::MessageKind::Command, 4});
-    s.backend().post({gfx::MessageKind::Character, 'k'});
+    s.backend().post(gfx::Message::command(4));
+    s.backend().post(gfx::Message::typed('k'));
     int x, y;
     char key;
     display.awaitEvent(x, y, key);

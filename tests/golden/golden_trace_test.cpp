@@ -23,8 +23,8 @@ namespace {
 // Digests the text-window lines of each turn instead of keeping them all.
 class DigestingBackend : public gfx::HeadlessBackend {
 public:
-    void textAppended(const std::string& line) override {
-        for (unsigned char c : line) hash_ = (hash_ ^ c) * 1099511628211ull;
+    void textAppended(const gfx::TextHistory& history) override {
+        for (unsigned char c : history.newest()) hash_ = (hash_ ^ c) * 1099511628211ull;
         ++lines_;
     }
     void endTurn() {
@@ -50,10 +50,10 @@ std::vector<std::string> runTrace() {
     DigestingBackend& backend = gfx::resetLibraryWith<DigestingBackend>();
     backend.setCalendarTime(1);
     gfx::toolHooks().scriptFileName = script;
-    backend.post({gfx::MessageKind::Command, gfx::MenuId::Logging});
-    backend.post({gfx::MessageKind::Command, gfx::MenuId::PlaybackScript});
+    backend.post(gfx::Message::command(gfx::MenuId::Logging));
+    backend.post(gfx::Message::command(gfx::MenuId::PlaybackScript));
     // When the script has ended nothing is left to do: quit.
-    backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post({gfx::MessageKind::Quit}); });
+    backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post(gfx::Message::quit()); });
     gfx::toolHooks().eventObserver = [&backend](EventKind) { backend.endTurn(); };
     appMain();
     backend.endTurn();

@@ -40,6 +40,7 @@ namespace {
 
 using gfx::ShapeKind;
 using gfx::ShapeRecord;
+using gfx::WorldPoint;
 
 constexpr int W = gfx::PixelImage::Width, H = gfx::PixelImage::Height;
 constexpr int CentreX = 300, CentreY = 250;
@@ -58,7 +59,7 @@ struct Tally {
 // shows is a matter of rounding. Such ellipses are compared by their outer outline.
 bool penNearlyFillsEllipse(const ShapeRecord& r) {
     return r.kind == ShapeKind::Oval && r.width >= 2 &&
-           std::min(r.p[2] - r.p[0], r.p[1] - r.p[3]) < r.width + 2;
+           std::min(r.box.right - r.box.left, r.box.top - r.box.bottom) < r.width + 2;
 }
 
 // A part of the image that holds every pixel either renderer painted, with a margin.
@@ -212,8 +213,8 @@ public:
         const Ink refInk(refRow, colour, area, fillHoles), newInk(newRow, colour, area, fillHoles);
         // The box's pixels, for ellipses drawn with the one-pixel pen.
         const bool thinOval = r.kind == ShapeKind::Oval && r.width <= 1;
-        const long long boxLeft = CentreX + r.p[0], boxRight = CentreX + r.p[2];
-        const long long boxTop = CentreY - r.p[1], boxBottom = CentreY - r.p[3];
+        const long long boxLeft = CentreX + r.box.left, boxRight = CentreX + r.box.right;
+        const long long boxTop = CentreY - r.box.top, boxBottom = CentreY - r.box.bottom;
         auto outsideBox = [&](int x, int y) {
             return x < boxLeft || x > boxRight || y < boxTop || y > boxBottom;
         };
@@ -264,8 +265,22 @@ private:
 std::string describe(const ShapeRecord& r) {
     std::ostringstream s;
     s << "kind " << static_cast<int>(r.kind) << " colour " << r.colour << " width " << r.width
-      << " p";
-    for (long long v : r.p) s << ' ' << v;
+      << " at";
+    switch (r.kind) {
+        case ShapeKind::Rectangle:
+        case ShapeKind::Oval:
+            s << ' ' << r.box.left << ' ' << r.box.top << ' ' << r.box.right << ' ' << r.box.bottom;
+            break;
+        case ShapeKind::Line:
+            s << ' ' << r.from.x << ' ' << r.from.y << ' ' << r.to.x << ' ' << r.to.y;
+            break;
+        case ShapeKind::Triangle:
+            for (const WorldPoint& c : r.corners) s << ' ' << c.x << ' ' << c.y;
+            break;
+        case ShapeKind::Text:
+            s << ' ' << r.at.x << ' ' << r.at.y << " size " << r.pointSize;
+            break;
+    }
     return s.str();
 }
 
@@ -288,18 +303,21 @@ public:
             case ShapeKind::Oval: {
                 const long long w = aspect(size), h = aspect(size);
                 const long long left = cx - w / 2, bottom = cy - h / 2;
-                r.p[0] = left, r.p[1] = bottom + h, r.p[2] = left + w, r.p[3] = bottom;
+                r.box = {left, bottom + h, left + w, bottom};
                 break;
             }
             case ShapeKind::Line:
                 r.width = std::max(r.width, 1);  // as the library raises it
                 [[fallthrough]];
             case ShapeKind::Triangle:
-                for (int i = 0; i < 6; i += 2) {
-                    r.p[i] = cx + pick(-size, size);
-                    r.p[i + 1] = cy + pick(-size, size);
+                for (WorldPoint& c : r.corners) {
+                    c.x = cx + pick(-size, size);
+                    c.y = cy + pick(-size, size);
                 }
-                if (kind == ShapeKind::Line) r.p[4] = r.p[5] = 0;
+                if (kind == ShapeKind::Line) {
+                    r.from = r.corners[0], r.to = r.corners[1];
+                    r.corners = {};
+                }
                 break;
             case ShapeKind::Text:
                 break;

@@ -93,7 +93,7 @@ TEST_F(Playback, QuitIsNotOverriddenByTheScript) {
     writeScript("DROVA_PERIODIC(5);\n");
     command(gfx::MenuId::PlaybackScript);
     EXPECT_EQ(await(), periodic());
-    post(gfx::MessageKind::Quit);
+    post(gfx::Message::quit());
     EXPECT_EQ(await(), quit());
 }
 

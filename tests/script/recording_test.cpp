@@ -91,7 +91,7 @@ TEST_F(Recording, ExtremeMouseCoordinatesRoundTrip) {
 TEST_F(Recording, QuitIsNotWrittenButTheRunBeforeItIs) {
     command(gfx::MenuId::RecordScript);
     ticks(3);
-    post(gfx::MessageKind::Quit);  // the window was closed
+    post(gfx::Message::quit());  // the window was closed
     EXPECT_EQ(await(), quit());
     EXPECT_EQ(readScript(), "DROVA_PERIODIC(3);\n");
 

@@ -73,11 +73,11 @@ protected:
         session.backend().setIdleHandler([this](gfx::HeadlessBackend& b) {
             ++blocks;
             // Guards against a wait that nothing would end: the test sees Quit instead.
-            if (blocks > 1000) b.post({gfx::MessageKind::Quit});
+            if (blocks > 1000) b.post(gfx::Message::quit());
             if (clickWhenIdle) {
                 // The tick first, so a periodic event that waits for it is not replaced.
-                b.post({gfx::MessageKind::Timer});
-                b.post({gfx::MessageKind::LeftClick, 300, 250});
+                b.post(gfx::Message::timer());
+                b.post(gfx::Message::leftClick(300, 250));
             }
         });
         session.takeLog();
@@ -85,17 +85,17 @@ protected:
 
     gfx::HeadlessBackend& backend() { return session.backend(); }
 
-    void post(gfx::MessageKind kind, int a = 0, int b = 0) { backend().post({kind, a, b}); }
-    void command(int id) { post(gfx::MessageKind::Command, id); }
+    void post(const gfx::Message& m) { backend().post(m); }
+    void command(int id) { post(gfx::Message::command(id)); }
     // The shortcut Ctrl+letter, as the keyboard delivers it.
     void ctrl(char letter) {
-        post(gfx::MessageKind::KeyDown, gfx::KeyCode::Control);
-        post(gfx::MessageKind::KeyDown, letter);
-        post(gfx::MessageKind::KeyUp, gfx::KeyCode::Control);
+        post(gfx::Message::keyDown(gfx::KeyCode::Control));
+        post(gfx::Message::keyDown(letter));
+        post(gfx::Message::keyUp(gfx::KeyCode::Control));
     }
     // A left click at world (x, y) in a window whose origin is pixel (300, 250).
-    void click(int x, int y) { post(gfx::MessageKind::LeftClick, 300 + x, 250 - y); }
-    void type(int character) { post(gfx::MessageKind::Character, character); }
+    void click(int x, int y) { post(gfx::Message::leftClick(300 + x, 250 - y)); }
+    void type(int character) { post(gfx::Message::typed(character)); }
 
     Event await() {
         Event e;
@@ -104,6 +104,7 @@ protected:
     }
     std::vector<Event> await(int count) {
         std::vector<Event> events;
+        events.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) events.push_back(await());
         return events;
     }

@@ -27,9 +27,9 @@ std::string format(const char* fmt, Args... args) {
 // Rectangles and ovals log their corners as (left, top) to (right, bottom).
 inline std::string box(const char* shape, const char* colour, int x1, int y1, int x2, int y2,
                        int width) {
-    std::string line = format("%s %s with bounding box (%d,%d) to (%d,%d)", colour, shape,
-                              std::min(x1, x2), std::max(y1, y2), std::max(x1, x2),
-                              std::min(y1, y2));
+    std::string line =
+        format("%s %s with bounding box (%d,%d) to (%d,%d)", colour, shape, std::min(x1, x2),
+               std::max(y1, y2), std::max(x1, x2), std::min(y1, y2));
     if (width == 0) return line + ", filled\n";
     const bool rectangle = std::string(shape) == "rectangle";
     return line + format(rectangle ? " with line width %d\n" : ", line width %d\n", width);

@@ -92,9 +92,12 @@ void ReferenceRenderer::render(const ShapeRecord& r, int cx, int cy) {
     // Width 0 and 1 both give the thinnest pen; wider pens have round ends as the platform's.
     QPen pen(c, width <= 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     // World to pixel, in 64 bits so that no coordinate can overflow.
-    const long long x1 = cx + r.p[0], y1 = cy - r.p[1], x2 = cx + r.p[2], y2 = cy - r.p[3];
+    auto px = [cx](long long x) { return cx + x; };
+    auto py = [cy](long long y) { return cy - y; };
     switch (r.kind) {
         case ShapeKind::Rectangle: {
+            const long long x1 = px(r.box.left), y1 = py(r.box.top);
+            const long long x2 = px(r.box.right), y2 = py(r.box.bottom);
             // Clamping moves only edges that lie far off the image.
             const int left = static_cast<int>(clampFar(x1)), top = static_cast<int>(clampFar(y1));
             const int w = static_cast<int>(clampFar(x2) - left),
@@ -117,6 +120,8 @@ void ReferenceRenderer::render(const ShapeRecord& r, int cx, int cy) {
             break;
         }
         case ShapeKind::Oval: {
+            const long long x1 = px(r.box.left), y1 = py(r.box.top);
+            const long long x2 = px(r.box.right), y2 = py(r.box.bottom);
             p.setPen(width == 0 ? QPen(c, 0) : pen);
             p.setBrush(width == 0 ? QBrush(c) : QBrush(Qt::NoBrush));
             if (near({x1, y1, x2, y2}))
@@ -127,7 +132,9 @@ void ReferenceRenderer::render(const ShapeRecord& r, int cx, int cy) {
             break;
         }
         case ShapeKind::Triangle: {
-            const long long x3 = cx + r.p[4], y3 = cy - r.p[5];
+            const auto& [a, b, k] = r.corners;
+            const long long x1 = px(a.x), y1 = py(a.y), x2 = px(b.x), y2 = py(b.y);
+            const long long x3 = px(k.x), y3 = py(k.y);
             p.setPen(width == 0 ? QPen(c, 0) : pen);
             p.setBrush(width == 0 ? QBrush(c) : QBrush(Qt::NoBrush));
             if (near({x1, y1, x2, y2, x3, y3})) {
@@ -139,7 +146,9 @@ void ReferenceRenderer::render(const ShapeRecord& r, int cx, int cy) {
             }
             break;
         }
-        case ShapeKind::Line:
+        case ShapeKind::Line: {
+            const long long x1 = px(r.from.x), y1 = py(r.from.y);
+            const long long x2 = px(r.to.x), y2 = py(r.to.y);
             p.setPen(pen);
             if (near({x1, y1, x2, y2}))
                 p.drawLine(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2),
@@ -147,8 +156,10 @@ void ReferenceRenderer::render(const ShapeRecord& r, int cx, int cy) {
             else
                 p.drawLine(QLineF(x1, y1, x2, y2));
             break;
+        }
         case ShapeKind::Text: {
-            const int size = static_cast<int>(r.p[2]);
+            const int size = r.pointSize;
+            const long long x1 = px(r.at.x), y1 = py(r.at.y);
             const FontEntry& f = fontFor(size);
             p.setFont(f.font);
             p.setPen(c);

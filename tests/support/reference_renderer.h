@@ -16,8 +16,8 @@
 #include <string_view>
 #include <utility>
 
-#include "gfx/core/colour_table.h"
-#include "gfx/core/shape_record.h"
+#include "gfx/render/colour_table.h"
+#include "gfx/render/shape_record.h"
 
 namespace gfx {
 
@@ -29,7 +29,7 @@ public:
     ReferenceRenderer();
     ~ReferenceRenderer();
 
-    void render(const ShapeRecord& record, int centreX, int centreY);
+    void render(const ShapeRecord& r, int cx, int cy);
     void clear();  // white, as a fresh image
     const QImage& image() const { return image_; }
     static QColor colour(int index);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "gfx/core/shape_record.h"
+#include "gfx/render/shape_record.h"
 
 struct TownRepaint {
     std::vector<gfx::ShapeRecord> records;

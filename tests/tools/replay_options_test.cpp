@@ -5,7 +5,7 @@
 
 namespace {
 
-std::optional<ReplayOptions> parse(std::vector<std::string> args, std::string& error) {
+std::optional<ReplayOptions> parse(const std::vector<std::string>& args, std::string& error) {
     return parseReplayOptions(args, error);
 }
 

@@ -1,5 +1,5 @@
 // The library's 24 named colours: the names are the words of the drawing log.
-// Header-only, so that the renderer reads the same table without linking the core.
+// Header-only: the renderer paints with it and the library logs its names.
 #pragma once
 
 #include <cstdint>
