@@ -37,7 +37,6 @@ after(async () => {
   server?.stop();
 });
 
-const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 // The files the build's service worker keeps, read from it.
 function keptFiles(dir = siteDir) {
