@@ -347,14 +347,19 @@ function decodePng(bytes) {
 }
 
 describe('the same town as the desktop', () => {
-  it('after a seeded script the canvas is town-replay\'s picture, byte for byte', async () => {
+  it('after a seeded script the log and the canvas are town-replay\'s, byte for byte', async () => {
     assert.ok(existsSync(townReplay), `${townReplay} is missing: build the debug preset first`);
     const dir = mkdtempSync(join(tmpdir(), 'town-replay-'));
     const script = 'DROVA_PERIODIC(30);\nDROVA_MOUSE(150, -230);\nDROVA_PERIODIC(45);\nDROVA_MOUSE(250, -230);\nDROVA_PERIODIC(20);\n';
     const seed = 1733750400;
     try {
       writeFileSync(join(dir, 'run.scr'), script, 'latin1');
-      execFileSync(townReplay, ['--seed', String(seed), '--script', join(dir, 'run.scr'), '--png', join(dir, 'run.png')]);
+      const replayLog = execFileSync(
+        townReplay,
+        ['--seed', String(seed), '--script', join(dir, 'run.scr'), '--log', '--png', join(dir, 'run.png')],
+        { encoding: 'latin1', maxBuffer: 256 * 1024 * 1024 },
+      ).split('\n');
+      replayLog.pop(); // after the last line end
       const png = decodePng(readFileSync(join(dir, 'run.png')));
 
       const context = await browser.newContext();
@@ -364,13 +369,17 @@ describe('the same town as the desktop', () => {
         .setInputFiles({ name: 'run.scr', mimeType: 'text/plain', buffer: Buffer.from(script, 'latin1') });
       await setup.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
       await setup.close();
-      // The script played from the first wait on, as town-replay plays it.
-      const page = await openTown(context, `${server.url}index.html?seed=${seed}&menu=6`);
+      // The drawing log on and the script played from the first wait on, as town-replay
+      // plays it with --log.
+      const page = await openTown(context, `${server.url}index.html?seed=${seed}&menu=4,6`);
       await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
       await page.waitForFunction(() => !window.town.ticking);
       // town-replay quits when nothing is left to happen, and the quit repaints once more.
       await page.keyboard.press('Control+q');
       await page.waitForFunction(() => window.town.ended);
+      const [count, newest] = await page.evaluate(() => [window.town.logCount, window.town.lines()]);
+      assert.equal(count, replayLog.length, 'as many log lines as town-replay writes');
+      assert.deepEqual(newest, replayLog.slice(-newest.length), 'the same last lines');
       const canvas = Buffer.from(
         await page.evaluate(() => [
           ...document.getElementById('canvas').getContext('2d').getImageData(0, 0, 601, 501).data,
