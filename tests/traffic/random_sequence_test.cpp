@@ -55,8 +55,8 @@ TEST(RandomSequence, KnownValuesOfSeedOne) {
 
 TEST(RandomSequence, ProgramGeneratorReseedsAndStaysInRange) {
     seedRandom(42);
-    std::vector<int> first;
-    for (int i = 0; i < 1000; ++i) first.push_back(nextRandom());
+    std::vector<int> first(1000);
+    for (int& v : first) v = nextRandom();
     seedRandom(42);
     for (int i = 0; i < 1000; ++i) {
         const int v = nextRandom();
