@@ -81,6 +81,23 @@ describe('a recording survives the end of the page', () => {
     await context.close();
   });
 
+  it('a page that becomes hidden stores the periodic run it is counting', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    await startRecording(page);
+    const frames = await page.evaluate(() => window.town.frames);
+    await page.waitForFunction((n) => window.town.frames > n, frames + 5);
+    await page.evaluate(() => {
+      Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    });
+    await sleep(300);
+    const lines = await storedIn(context);
+    assert.ok(lines && periodic(lines[0]), `stored while still recording: ${lines}`);
+    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), true, 'still recording');
+    await context.close();
+  });
+
   it('a reload or a closed tab right after a click keeps the click and the ticks before it', async () => {
     for (const end of ['reload', 'close']) {
       const context = await browser.newContext();
@@ -312,6 +329,39 @@ describe('uploads', () => {
     await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
     assert.match(await storageStatus(page), /uploaded \(32 bytes\).*first line "hello town" is no script line/);
     assert.deepEqual(await storedIn(context), ['', '', 'hello town', 'DROVA_PERIODIC(2);', '']);
+    await context.close();
+  });
+});
+
+describe('scripts of the earlier page', () => {
+  it('a script stored by the page before it kept one record is found and kept', async () => {
+    const context = await browser.newContext();
+    const page = await town(context);
+    // The layout emscripten's IDBFS gave the working folder "/town".
+    await page.evaluate(
+      () =>
+        new Promise((resolve, reject) => {
+          const r = indexedDB.open('/town', 21);
+          r.onupgradeneeded = () => r.result.createObjectStore('FILE_DATA').createIndex('timestamp', 'timestamp');
+          r.onsuccess = () => {
+            const tx = r.result.transaction('FILE_DATA', 'readwrite');
+            tx.objectStore('FILE_DATA').put(
+              { timestamp: new Date(), mode: 33206, contents: new TextEncoder().encode('DROVA_PERIODIC(4);\n') },
+              '/town/DROVA.SCR',
+            );
+            tx.oncomplete = () => {
+              r.result.close();
+              resolve();
+            };
+          };
+          r.onerror = () => reject(r.error);
+        }),
+    );
+    await page.reload();
+    await page.waitForFunction(() => window.town?.frames >= 3);
+    assert.deepEqual(await downloaded(page), ['DROVA_PERIODIC(4);', '']);
+    await page.close();
+    assert.deepEqual(await storedIn(context), ['DROVA_PERIODIC(4);', '']);
     await context.close();
   });
 });

@@ -100,10 +100,10 @@ export class Bridge {
     };
     // The page is hidden or goes away: the library writes the periodic run it is
     // counting, and what it wrote is stored at once.
-    this.saveRecording = (goingAway = false) => {
+    this.saveRecording = () => {
       if (this.#running) window.Module?._town_save_recording?.();
       scriptFile.flush();
-      if (goingAway) scriptFile.journal();
+      scriptFile.journal();
     };
   }
 

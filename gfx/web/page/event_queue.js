@@ -1,6 +1,7 @@
 // The page's side of the message FIFO. DOM handlers and the timer push; the program
 // takes events only while it runs, and while it is suspended it waits on a promise
-// that the next push resolves. Handlers never call into the program.
+// that the next push resolves.
+// May not: call into the program or drop an event other than a tick already queued.
 import { Message } from './messages.js';
 
 export class EventQueue {

@@ -1,5 +1,6 @@
 // Keyboard events of the page as the library's messages: key down and key up of
 // Control and of letters and digits, and the typed character's Latin-1 byte.
+// May not: touch the page or act on a key; it only translates.
 import { KeyCode, Message } from './messages.js';
 
 // The Ctrl shortcuts of the "Run" menu; the browser's own meaning of them (select all,

@@ -1,5 +1,6 @@
 // Menu texts of the library: "&Halt animation\tCtrl+H" is the label "Halt animation"
 // with H as its access key (shown underlined) and the shortcut label "Ctrl+H".
+// May not: touch the page; it only reads the texts.
 export function parseMenuText(text) {
   const [label, shortcut = ''] = text.split('\t');
   const i = label.indexOf('&');

@@ -1,5 +1,6 @@
 // The numbers of the library's message kinds (gfx/core/message.h, MessageKind) and
 // key codes, as the page queues them for the program.
+// May not: hold anything but numbers the library defines.
 export const Message = Object.freeze({
   Timer: 0,
   LeftClick: 1,

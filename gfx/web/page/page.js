@@ -3,6 +3,7 @@
 // wires them, then lets the program run; DOM
 // handlers and the 100 ms timer only queue events, the program takes them while it
 // runs and waits on the queue while it is suspended.
+// May not: hold logic of its own beyond wiring the modules to the page's elements.
 import { Bridge } from './bridge.js';
 import { Canvas } from './canvas.js';
 import { InputDialog } from './dialog.js';
@@ -82,7 +83,7 @@ $('upload-file').addEventListener('change', async (event) => {
 });
 // The recording is stored whole before the page can go away; a page shown again
 // reads what other tabs stored meanwhile.
-window.addEventListener('pagehide', () => bridge.saveRecording(true));
+window.addEventListener('pagehide', () => bridge.saveRecording());
 document.addEventListener('visibilitychange', () => {
   if (document.visibilityState === 'hidden') bridge.saveRecording();
   else scriptFile.refresh();

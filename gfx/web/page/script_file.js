@@ -4,7 +4,7 @@
 // another tab stored replaces the copy the library reads.
 // May not: write the store for a tab that does not hold the writer's lock, write what
 // the library did not write (but for an upload), or report failures itself.
-import { describeError, openScriptStore, ScriptName } from './script_store.js';
+import { describeError, formerScript, openScriptStore, ScriptName } from './script_store.js';
 import { latin1 } from './text_lines.js';
 
 const JournalKey = `fenns-town ${ScriptName} at the end of a page`;
@@ -27,6 +27,7 @@ export class ScriptFile {
   #failed = false;
   #held = false; // the copy is a shared run's script, for this visit only
   #lastSave = null; // { bytes, savedAt } of this tab's newest save
+  #internal = false; // the page's own writes pass unwatched
 
   constructor({ lock, status, onFailure }) {
     this.#lock = lock;
@@ -56,7 +57,11 @@ export class ScriptFile {
     this.#path = `${folder}/${ScriptName}`;
     fs.mkdir(folder);
     try {
-      this.#replaceCopy((await this.#takeJournal()) ?? (await this.#store.load())?.bytes);
+      this.#replaceCopy(
+        (await this.#takeJournal()) ??
+          (await this.#store.load())?.bytes ??
+          (await this.#takeFormerScript()),
+      );
     } catch (error) {
       this.#say(`The stored ${ScriptName} could not be read (${describeError(error)}).`);
     }
@@ -86,9 +91,10 @@ export class ScriptFile {
     if (this.#saveQueued) this.#saveNow();
   }
 
-  // The page goes away: a save issued now may be cut off with it, so the script this
-  // tab wrote is also put in the journal, which is written at once; the next visit
-  // stores it unless a later save came meanwhile.
+  // The page is hidden or goes away: a save issued now may be cut off with it (a
+  // hidden page may be discarded), so the script this tab last saved also goes into
+  // the journal, which is written at once; the next visit stores it unless a later
+  // save came meanwhile.
   journal() {
     if (!this.#lastSave || !this.#store.durable) return;
     try {
@@ -119,6 +125,18 @@ export class ScriptFile {
     return bytes;
   }
 
+  // A script an earlier version of the page stored is kept: it becomes the record.
+  async #takeFormerScript() {
+    if (!this.#store.durable) return null;
+    try {
+      const bytes = await formerScript();
+      if (bytes) await this.#store.save(bytes);
+      return bytes;
+    } catch {
+      return null; // none that can be read
+    }
+  }
+
   // The newest stored script, or this tab's copy when the store cannot give it or
   // this tab's last save failed.
   async newest() {
@@ -133,12 +151,15 @@ export class ScriptFile {
   }
 
   // Another tab stored a script: the library reads it from now on. The copy a
-  // playback has open stays as it was, and a tab that writes keeps its own.
+  // playback has open stays as it was; a tab that writes, or whose last save failed,
+  // keeps its own, as does a tab that holds a shared run's script.
   async refresh() {
-    if (this.#writer || this.#uploading || this.#held) return;
+    if (!this.#store?.durable || this.#writer || this.#uploading || this.#failed || this.#held) {
+      return;
+    }
     try {
       const stored = await this.#store.load();
-      if (!this.#writer && !this.#uploading) this.#replaceCopy(stored?.bytes);
+      if (!this.#writer && !this.#uploading && !this.#failed) this.#replaceCopy(stored?.bytes);
     } catch {
       // the next change or visit tries again
     }
@@ -191,8 +212,6 @@ export class ScriptFile {
       }
     }
   }
-
-  #internal = false; // the page's own writes pass unwatched
 
   #isScript(path) {
     if (typeof path !== 'string') return false;
@@ -251,15 +270,16 @@ export class ScriptFile {
       return;
     }
     this.#lastSave = { bytes: this.#copy() ?? new Uint8Array(), savedAt: Date.now() };
-    const saved = this.#store.save(this.#lastSave.bytes, this.#lastSave.savedAt);
-    this.#saving = Promise.all([this.#saving, saved.then(
-      () => {
-        if (this.#failed) this.#say(`${ScriptName} is saved again.`);
-        this.#failed = false;
-        this.#channel?.postMessage('stored');
-      },
-      (error) => this.#fail(error),
-    )]);
+    const saved = this.#store
+      .save(this.#lastSave.bytes, this.#lastSave.savedAt)
+      .then(() => this.#saved(), (error) => this.#fail(error));
+    this.#saving = Promise.all([this.#saving, saved]);
+  }
+
+  #saved() {
+    if (this.#failed) this.#say(`${ScriptName} is saved again.`);
+    this.#failed = false;
+    this.#channel?.postMessage('stored');
   }
 
   #fail(error) {

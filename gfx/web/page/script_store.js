@@ -88,12 +88,31 @@ function openDatabase(factory) {
   });
 }
 
+// DROVA.SCR as the page's earlier versions kept it, or null: they stored the working
+// folder with emscripten's IDBFS, in the database "/town", one entry per path.
+export async function formerScript(factory = globalThis.indexedDB) {
+  const Folder = '/town';
+  if (!factory?.databases) return null;
+  const names = (await factory.databases()).map((d) => d.name);
+  if (!names.includes(Folder)) return null; // opening it would make it
+  const db = await request(factory.open(Folder));
+  try {
+    if (!db.objectStoreNames.contains('FILE_DATA')) return null;
+    const files = db.transaction('FILE_DATA', 'readonly').objectStore('FILE_DATA');
+    const entry = await request(files.get(`${Folder}/${ScriptName}`));
+    return entry?.contents instanceof Uint8Array ? entry.contents : null;
+  } finally {
+    db.close();
+  }
+}
+
 // The store to use and, when it is only memory, why.
 export async function openScriptStore(factory = globalThis.indexedDB) {
-  if (!factory) return { store: new MemoryStore(), problem: 'this browser gives the page no IndexedDB' };
+  const inMemory = (problem) => ({ store: new MemoryStore(), problem });
+  if (!factory) return inMemory('this browser gives the page no IndexedDB');
   try {
     return { store: new DatabaseStore(await openDatabase(factory)), problem: null };
   } catch (error) {
-    return { store: new MemoryStore(), problem: `IndexedDB did not open (${describeError(error)})` };
+    return inMemory(`IndexedDB did not open (${describeError(error)})`);
   }
 }

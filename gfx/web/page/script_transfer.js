@@ -11,10 +11,14 @@ export const MaxScriptBytes = 16 * 1024 * 1024;
 // Why an upload of size bytes is refused before it is read, or null.
 export function uploadRefusal(size, recording) {
   if (size > MaxScriptBytes) {
-    return `${ScriptName} is not uploaded: the file has ${size} bytes, more than the 16 MiB (${MaxScriptBytes} bytes) a script may have.`;
+    return (
+      `${ScriptName} is not uploaded: the file has ${size} bytes, more than the ` +
+      `16 MiB (${MaxScriptBytes} bytes) a script may have.`
+    );
   }
   if (recording) {
-    return `${ScriptName} is not uploaded while this page records it: stop recording with Ctrl+R first.`;
+    const stop = 'stop recording with Ctrl+R first';
+    return `${ScriptName} is not uploaded while this page records it: ${stop}.`;
   }
   return null;
 }

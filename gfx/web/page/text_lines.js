@@ -1,6 +1,7 @@
 // The "DROVA Text" panel's lines: the last 25 lines the library wrote, newest last,
 // each without its last line end. For tests and measurements the page also keeps a
 // count and a running digest of every line written since start.
+// May not: touch the page; the panel module shows the lines.
 export const PanelLines = 25;
 
 // Bytes of a Latin-1 text as a string.
