@@ -9,6 +9,7 @@ export function loadProgram(name, { onExit }) {
   };
   const script = document.createElement('script');
   script.src = `${name}.js`;
+  script.fetchPriority = 'high'; // before the page's modules still on their way
   document.body.append(script);
 }
 
