@@ -143,6 +143,22 @@ describe('sharing a run', () => {
   });
 });
 
+describe('a clipboard the page may not write', () => {
+  it('shows the link to copy by hand', async () => {
+    const context = await browser.newContext();
+    // As a browser that refuses the page its clipboard.
+    await context.addInitScript(() => {
+      navigator.clipboard.writeText = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
+    });
+    const page = await openTown(context, `${server.url}index.html?seed=5`);
+    await uploadScript(page, 'DROVA_PERIODIC(4);\n');
+    await page.locator('#share').click();
+    await page.waitForFunction(() => /copy it from here/.test(document.getElementById('storage-status').textContent));
+    assert.match(await status(page), /could not be put into the clipboard \(\w+\); copy it from here: http:\/\/\S+#seed=5&script=[\w-]+$/);
+    await context.close();
+  });
+});
+
 describe('links from anyone', () => {
   const good = base64url(deflateSync(Buffer.from('DROVA_PERIODIC(20);\nDROVA_MOUSE(150, -230);\n')));
   const bomb = base64url(deflateSync(Buffer.alloc(MaxSharedScriptBytes + 1, 'DROVA_PERIODIC(1);\n'), { level: 9 }));
