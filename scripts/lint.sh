@@ -53,7 +53,7 @@ EOF
     js)
       echo "== ESLint"
       [ -d node_modules/eslint ] || npm ci --no-audit --no-fund
-      npx --no-install eslint --max-warnings 0 || status=1
+      npx --no-install eslint --max-warnings 0 gfx/web/page || status=1
       ;;
     *)
       echo "unknown check: $check (format, tidy or js)"

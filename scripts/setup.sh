@@ -19,11 +19,11 @@ else
   packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
-    libstb-dev libcli11-dev
+    libstb-dev libcli11-dev libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
-    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian
     clang libclang-rt-14-dev clang-format clang-tidy
     "${web_packages[@]}" "${web_test_packages[@]}"
   )

@@ -12,6 +12,7 @@ struct Parser {
     // Numbers are taken as text and read here: the parser would accept "" and overflow.
     std::string seed;
     std::string ticks;
+    std::string gifFrom;
 
     Parser() {
         app.set_help_flag("-h,--help", "show this text");
@@ -28,6 +29,13 @@ struct Parser {
         app.add_option("--png", options.png,
                        "write the picture after the last repaint as a PNG file")
             ->option_text("FILE");
+        app.add_option("--gif", options.gif,
+                       "write the picture after every periodic event as an animated GIF file, "
+                       "100 ms a frame")
+            ->option_text("FILE");
+        app.add_option("--gif-from", gifFrom,
+                       "start the GIF at the Nth periodic event (default: the first)")
+            ->option_text("N");
         app.footer(
             "Without --ticks or a script the run ends when nothing is left to happen (halted, "
             "no script).\nScripts hold clicks, keys and periodic events; a run never records a "
@@ -56,7 +64,7 @@ std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& 
         error = std::string(e.what()) + " (try --help)";
         return std::nullopt;
     }
-    for (const char* name : {"--script", "--png"}) {
+    for (const char* name : {"--script", "--png", "--gif"}) {
         const CLI::Option* o = p.app.get_option(name);
         if (o->count() > 0 && o->as<std::string>().empty()) {
             error = std::string(name) + " needs a file name";
@@ -77,6 +85,17 @@ std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& 
             return std::nullopt;
         }
         p.options.ticks = n;
+    }
+    if (p.app.count("--gif-from")) {
+        if (!readWholeNumber(p.gifFrom, n) || n < 1) {
+            error = "--gif-from needs a whole number of 1 or more, not '" + p.gifFrom + "'";
+            return std::nullopt;
+        }
+        if (p.options.gif.empty()) {
+            error = "--gif-from needs --gif";
+            return std::nullopt;
+        }
+        p.options.gifFrom = n;
     }
     return p.options;
 }

@@ -11,6 +11,8 @@ struct ReplayOptions {
     std::optional<long long> ticks;  // quit after this many periodic events
     bool log = false;                // every text-window line to standard output
     std::string png;                 // the off-screen image after the last repaint
+    std::string gif;                 // the picture after every periodic event, animated
+    long long gifFrom = 1;           // the first periodic event the GIF shows
     bool help = false;
 };
 

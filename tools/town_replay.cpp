@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
 #include "gfx/render/regular_file.h"
+#include "tools/gif_writer.h"
 #include "tools/replay_options.h"
 
 namespace {
@@ -54,6 +57,22 @@ bool readableFile(const std::string& path, std::string& why) {
     return true;
 }
 
+// An interrupted run (Ctrl+C, a kill) takes its unfinished GIF with it; the signal
+// then ends the process as it would have.
+char unfinishedGif[4096];
+
+void dropUnfinishedGif(int signal) {
+    unlink(unfinishedGif);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void dropOnInterrupt(const std::string& temporaryPath) {
+    if (temporaryPath.size() >= sizeof unfinishedGif) return;
+    std::memcpy(unfinishedGif, temporaryPath.c_str(), temporaryPath.size() + 1);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, dropUnfinishedGif);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,8 +85,13 @@ int main(int argc, char** argv) {
     }
     if (!options->png.empty() && !writable(options->png, error))
         return fail("cannot write " + options->png + ": " + error);
+    if (!options->gif.empty() && !writable(options->gif, error))
+        return fail("cannot write " + options->gif + ": " + error);
     if (!options->script.empty() && !readableFile(options->script, error))
         return fail("cannot read " + options->script + ": " + error);
+    std::optional<GifWriter> gif;
+    if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
+    if (gif) dropOnInterrupt(gif->temporaryPath());
 
     gfx::HeadlessBackend& backend = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     backend.setKeepLines(false);
@@ -106,6 +130,22 @@ int main(int argc, char** argv) {
         }
     };
 
+    bool framePending = false;
+    std::string gifError;
+    if (gif) {
+        hooks.eventObserver = [&, countTicks = hooks.eventObserver](EventKind kind) {
+            // The picture of a periodic event is complete when the next event comes.
+            if (framePending) {
+                framePending = false;
+                if (!gif->addFrame(backend.image(), gifError))
+                    backend.post({gfx::MessageKind::Quit});  // no reason to run on
+            }
+            countTicks(kind);
+            framePending =
+                kind == EventKind::Periodic && gifError.empty() && periodic >= options->gifFrom;
+        };
+    }
+
     appMain();
     if (progress && periodic >= 1000) std::fputc('\n', stderr);
 
@@ -115,6 +155,12 @@ int main(int argc, char** argv) {
         status = fail(std::string("cannot write the log to standard output: ") +
                       std::strerror(errno ? errno : EIO));
     if (!options->png.empty() && !backend.savePng(options->png, error)) status = fail(error);
+    if (gif && gifError.empty() && gif->frames() == 0)
+        gifError = "no frame for " + options->gif + ": the run ended after " +
+                   std::to_string(periodic) + " periodic events";
+    if (gif && gifError.empty()) gif->finish(gifError);
+    unfinishedGif[0] = '\0';
+    if (!gifError.empty()) status = fail(gifError);
     gfx::setBackend(nullptr);
     return status;
 }

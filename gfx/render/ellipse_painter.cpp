@@ -26,11 +26,11 @@ const std::vector<EllipseRun>& EllipsePainter::steppedRuns(long long width, long
 }
 
 template <typename PaintRow>
-void EllipsePainter::forEachRow(long long left, long long top, long long right, long long bottom,
-                                PaintRow paintRow) {
+void EllipsePainter::forEachRow(const SpanPainter& painter, long long left, long long top,
+                                long long right, long long bottom, PaintRow paintRow) {
     const long long width = right - left, height = bottom - top;
     if (width == 0 && height == 0) return;
-    if (right < 0 || left >= SpanPainter::Width || bottom < 0 || top >= SpanPainter::Height) return;
+    if (right < 0 || left >= painter.width() || bottom < 0 || top >= painter.height()) return;
     const bool stepped = width <= MidpointEllipseLimit && height <= MidpointEllipseLimit;
     const std::vector<EllipseRun>* runs = stepped ? &steppedRuns(width, height) : nullptr;
     const EllipseQuadrant q(stepped ? 0 : width, stepped ? 0 : height);
@@ -50,7 +50,7 @@ void EllipsePainter::forEachRow(long long left, long long top, long long right, 
     };
     // Upper half: row centreY - y; lower half: row centreY + y + splitY. Only rows on
     // the image are visited.
-    const long long lastRow = SpanPainter::Height - 1;
+    const long long lastRow = painter.height() - 1;
     for (long long y = std::max(0LL, centreY - lastRow), to = std::min(b, centreY); y <= to; ++y)
         paint(y, centreY - y);
     for (long long y = std::max(splitY ? 0LL : 1LL, -centreY - splitY),
@@ -61,7 +61,7 @@ void EllipsePainter::forEachRow(long long left, long long top, long long right, 
 
 void EllipsePainter::fill(const SpanPainter& painter, long long left, long long top,
                           long long right, long long bottom) {
-    forEachRow(left, top, right, bottom,
+    forEachRow(painter, left, top, right, bottom,
                [&](long long row, long long outerLeft, long long, long long, long long outerRight) {
                    painter.run(row, outerLeft, outerRight);
                });
@@ -69,7 +69,7 @@ void EllipsePainter::fill(const SpanPainter& painter, long long left, long long 
 
 void EllipsePainter::outline(const SpanPainter& painter, long long left, long long top,
                              long long right, long long bottom) {
-    forEachRow(left, top, right, bottom,
+    forEachRow(painter, left, top, right, bottom,
                [&](long long row, long long outerLeft, long long innerLeft, long long innerRight,
                    long long outerRight) {
                    painter.run(row, outerLeft, innerLeft);

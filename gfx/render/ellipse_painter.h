@@ -22,8 +22,8 @@ public:
 
 private:
     template <typename PaintRow>
-    void forEachRow(long long left, long long top, long long right, long long bottom,
-                    PaintRow paintRow);
+    void forEachRow(const SpanPainter& painter, long long left, long long top, long long right,
+                    long long bottom, PaintRow paintRow);
     const std::vector<EllipseRun>& steppedRuns(long long width, long long height);
 
     std::unordered_map<std::uint64_t, std::vector<EllipseRun>> runs_;

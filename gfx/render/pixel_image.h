@@ -2,6 +2,7 @@
 // layout the back end shows without converting them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -14,14 +15,22 @@ enum class PixelFormat {
     Rgba8,   // bytes R, G, B, A in memory (a canvas's ImageData)
 };
 
+// Sets count pixels from first on to value: the one loop every fill of the image runs.
+void fillPixels(std::uint32_t* first, std::size_t count, std::uint32_t value);
+
 class PixelImage {
 public:
+    // The library's image; the renderer draws into one of any size (the fuzzer's is smaller).
     static constexpr int Width = 601;
     static constexpr int Height = 540;
 
-    explicit PixelImage(PixelFormat format = PixelFormat::Xrgb32);  // white at start
+    // White at start.
+    explicit PixelImage(PixelFormat format = PixelFormat::Xrgb32, int width = Width,
+                        int height = Height);
 
     PixelFormat format() const { return format_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
     const std::uint32_t* data() const { return pixels_.data(); }
     std::uint32_t* data() { return pixels_.data(); }
 
@@ -35,6 +44,8 @@ private:
     std::uint32_t valueOf(std::uint32_t rgb) const;  // 0xRRGGBB in this format
 
     PixelFormat format_;
+    int width_;
+    int height_;
     std::vector<std::uint32_t> pixels_;
 };
 

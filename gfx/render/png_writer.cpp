@@ -45,7 +45,7 @@ bool writePng(const PixelImage& image, const std::string& path, std::string& err
         return false;
     }
 
-    const int w = PixelImage::Width, h = PixelImage::Height;
+    const int w = image.width(), h = image.height();
     std::vector<unsigned char> rgb(static_cast<std::size_t>(w) * h * 3);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

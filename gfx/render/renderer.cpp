@@ -36,7 +36,7 @@ Renderer::Renderer(PixelImage& image, const std::string& fontFile)
 void Renderer::clear() {
     image_.fill(palette_[White]);
     drawThinFrame(SpanPainter(image_, palette_[Black]),
-                  {0, 0, PixelImage::Width - 1, PixelImage::Height - 1});
+                  {0, 0, image_.width() - 1, image_.height() - 1});
 }
 
 void Renderer::render(const ShapeRecord& r, int cx, int cy) {

@@ -5,9 +5,9 @@
 namespace gfx {
 
 void RowSpans::add(long long row, long long from, long long to) {
-    if (row < 0 || row >= SpanPainter::Height) return;
+    if (row < 0 || row >= static_cast<long long>(rows_.size())) return;
     from = std::max(from, 0LL);
-    to = std::min(to, SpanPainter::Width - 1);
+    to = std::min(to, width_ - 1);
     if (from > to) return;
     auto& spans = rows_[static_cast<std::size_t>(row)];
     // Swallow every span this one overlaps or touches.

@@ -12,13 +12,16 @@ namespace gfx {
 
 class RowSpans {
 public:
-    RowSpans() : rows_(static_cast<std::size_t>(SpanPainter::Height)) {}
+    // For the image painter paints into.
+    explicit RowSpans(const SpanPainter& painter)
+        : width_(painter.width()), rows_(static_cast<std::size_t>(painter.height())) {}
 
     // Pixels from..to of an image row, both included; other rows are ignored.
     void add(long long row, long long from, long long to);
     void paint(const SpanPainter& painter) const;
 
 private:
+    long long width_;
     std::vector<std::vector<std::pair<long long, long long>>> rows_;  // disjoint, unordered
 };
 

@@ -26,14 +26,14 @@ int TextPainter::lineHeight(int pointSize) {
 
 void TextPainter::draw(const SpanPainter& painter, long long left, long long anchorY, int pointSize,
                        std::string_view text) {
-    if (!glyphs_ || left >= SpanPainter::Width) return;
+    if (!glyphs_ || left >= painter.width()) return;
     const int em = emFor(pointSize);
     const FontFace::Metrics& m = glyphs_->metrics(em);
     const long long h = m.height();
     long long top = anchorY - h;
     // Glyphs reach at most an em or so beyond their line.
     const long long reach = 2LL * em;
-    while (top < SpanPainter::Height + reach) {
+    while (top < painter.height() + reach) {
         const std::size_t end = text.find('\n');
         if (top + h + reach >= 0) drawLine(painter, left, top + m.ascent, em, text.substr(0, end));
         if (end == std::string_view::npos) break;
@@ -45,7 +45,7 @@ void TextPainter::draw(const SpanPainter& painter, long long left, long long anc
 void TextPainter::drawLine(const SpanPainter& painter, long long left, long long baseline, int em,
                            std::string_view line) {
     long long pen64 = 0;
-    const long long rightmost = SpanPainter::Width + 2LL * em;
+    const long long rightmost = painter.width() + 2LL * em;
     for (const char ch : line) {
         const auto c = static_cast<unsigned char>(ch);
         if (isControl(c)) continue;

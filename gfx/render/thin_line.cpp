@@ -85,7 +85,7 @@ std::pair<long long, long long> visibleRange(long long u1, long long v1, long lo
 
 void drawThinLine(const SpanPainter& painter, long long x1, long long y1, long long x2,
                   long long y2) {
-    const long long W = SpanPainter::Width, H = SpanPainter::Height;
+    const long long W = painter.width(), H = painter.height();
     if (std::max(x1, x2) < 0 || std::min(x1, x2) >= W || std::max(y1, y2) < 0 ||
         std::min(y1, y2) >= H)
         return;

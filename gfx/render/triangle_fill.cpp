@@ -8,10 +8,9 @@ namespace gfx {
 
 void fillTriangle(const SpanPainter& painter, const double (&x)[3], const double (&y)[3]) {
     const double top = std::min({y[0], y[1], y[2]}), bottom = std::max({y[0], y[1], y[2]});
-    if (std::max({x[0], x[1], x[2]}) < 0 || std::min({x[0], x[1], x[2]}) > SpanPainter::Width)
-        return;
+    if (std::max({x[0], x[1], x[2]}) < 0 || std::min({x[0], x[1], x[2]}) > painter.width()) return;
     const long long firstRow = std::max(0LL, sampling::firstFrom(top));
-    const long long lastRow = std::min(SpanPainter::Height - 1, sampling::lastUpTo(bottom));
+    const long long lastRow = std::min(painter.height() - 1, sampling::lastUpTo(bottom));
     for (long long row = firstRow; row <= lastRow; ++row) {
         const double ys = sampling::sampleOf(row);
         // A triangle is convex: the row crosses it once, between its edges' crossings.

@@ -71,8 +71,8 @@ void WidePen::forEachRow(double x0, double y0, double x1, double y1, Take take) 
     const double r = radius_;
     const long long firstRow = std::max(0LL, sampling::firstFrom(std::min(y0, y1) - r));
     const long long lastRow =
-        std::min(SpanPainter::Height - 1, sampling::lastUpTo(std::max(y0, y1) + r));
-    if (std::max(x0, x1) + r < 0 || std::min(x0, x1) - r > SpanPainter::Width) return;
+        std::min(painter_.height() - 1, sampling::lastUpTo(std::max(y0, y1) + r));
+    if (std::max(x0, x1) + r < 0 || std::min(x0, x1) - r > painter_.width()) return;
     for (long long row = firstRow; row <= lastRow; ++row) {
         const Interval span = crossing(x0, y0, x1, y1, r, sampling::sampleOf(row));
         if (span.empty()) continue;
@@ -86,7 +86,7 @@ void WidePen::segment(double x0, double y0, double x1, double y1) const {
 }
 
 void WidePen::triangle(const double (&x)[3], const double (&y)[3]) const {
-    RowSpans spans;
+    RowSpans spans(painter_);
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
         forEachRow(x[i], y[i], x[j], y[j],
@@ -98,7 +98,7 @@ void WidePen::triangle(const double (&x)[3], const double (&y)[3]) const {
 void WidePen::ellipse(double cx, double cy, double a, double b) const {
     if (a == 0 && b == 0) return;
     constexpr double Quarter = std::numbers::pi / 2;
-    RowSpans spans;
+    RowSpans spans(painter_);
     for (int k = 0; k < 4; ++k) arc(spans, cx, cy, a, b, k * Quarter, (k + 1) * Quarter, 0);
     spans.paint(painter_);
 }
@@ -113,8 +113,8 @@ void WidePen::arc(RowSpans& spans, double cx, double cy, double a, double b, dou
     const double dt = t1 - t0;
     const double stray = std::max(a, b) * dt * dt / 8;
     const double reach = stray + radius_ + 1;
-    if (std::max(x0, x1) + reach < 0 || std::min(x0, x1) - reach > SpanPainter::Width ||
-        std::max(y0, y1) + reach < 0 || std::min(y0, y1) - reach > SpanPainter::Height)
+    if (std::max(x0, x1) + reach < 0 || std::min(x0, x1) - reach > painter_.width() ||
+        std::max(y0, y1) + reach < 0 || std::min(y0, y1) - reach > painter_.height())
         return;
     if (stray <= ArcTolerance || depth >= MaxArcDepth) {
         forEachRow(x0, y0, x1, y1,

@@ -16,9 +16,11 @@ EM_ASYNC_JS(void, town_mount_storage, (const char* folder), {
 });
 
 EM_JS(void, town_add_menu_item,
-      (const char* title, const char* text, int id, int checkable, int checked, int greyed), {
+      (const char* title, const char* text, int id, int shortcut, int checkable, int checked,
+       int greyed), {
     townPage.addMenuItem(UTF8ToString(title), text ? UTF8ToString(text) : null, id,
-                         checkable != 0, checked != 0, greyed != 0);
+                         shortcut ? String.fromCharCode(shortcut) : '', checkable != 0,
+                         checked != 0, greyed != 0);
 });
 
 EM_JS(void, town_open, (), { townPage.open(); });
@@ -54,6 +56,12 @@ EM_JS(void, town_append_text, (const char* line, int length), {
     townPage.appendText(HEAPU8.subarray(line, line + length));
 });
 
+EM_JS(void, town_text_line, (const char* line, int length), {
+    townPage.textLine(HEAPU8.slice(line, line + length));
+});
+
+EM_JS(void, town_text_lines_shown, (int capacity), { townPage.textLinesShown(capacity); });
+
 EM_JS(void, town_show_text_panel, (), { townPage.showTextPanel(); });
 
 // The reply comes back as a zero-terminated Latin-1 copy in the heap, freed by the
@@ -80,9 +88,9 @@ void mountStorage(const char* folder) {
     town_mount_storage(folder);
 }
 
-void addMenuItem(const char* title, const char* text, int id, bool checkable, bool checked,
-                 bool greyed) {
-    town_add_menu_item(title, text, id, checkable, checked, greyed);
+void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
+                 bool checked, bool greyed) {
+    town_add_menu_item(title, text, id, shortcut, checkable, checked, greyed);
 }
 
 void open() {
@@ -124,6 +132,12 @@ void setMenuCheck(int id, bool checked) {
 
 void appendText(const char* line, int length) {
     town_append_text(line, length);
+}
+
+void showTextLines(const std::vector<std::string>& lines, int capacity) {
+    for (const std::string& line : lines)
+        town_text_line(line.data(), static_cast<int>(line.size()));
+    town_text_lines_shown(capacity);
 }
 
 void showTextPanel() {

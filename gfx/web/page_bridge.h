@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace gfx::page {
 
@@ -12,10 +13,11 @@ namespace gfx::page {
 // the library makes to it; the program waits (suspended) until the file is in place.
 void mountStorage(const char* folder);
 
-// Adds one item of the "Run" menu (text null: a separator); the page builds its menu
-// bar from these, then open() shows the page and starts the 100 ms timer.
-void addMenuItem(const char* title, const char* text, int id, bool checkable, bool checked,
-                 bool greyed);
+// Adds one item of the "Run" menu (text null: a separator; shortcut: the letter of its
+// Ctrl shortcut, 0 for none); the page builds its menu bar and its shortcuts from these,
+// then open() shows the page and starts the 100 ms timer.
+void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
+                 bool checked, bool greyed);
 void open();
 
 // Takes the oldest event the page's handlers queued; false when there is none.
@@ -38,8 +40,11 @@ int takeSaveFailures();
 void present(const void* rgba, int width, int height);
 
 void setMenuCheck(int id, bool checked);
-// One line of the text panel, as bytes (Latin-1), without its terminating zero.
+// One line the library wrote, as bytes (Latin-1), without its terminating zero: the page
+// counts and digests every line (tests compare runs by them).
 void appendText(const char* line, int length);
+// The lines the text panel shows, oldest first, of at most capacity.
+void showTextLines(const std::vector<std::string>& lines, int capacity);
 void showTextPanel();
 
 // Shows the modal dialog and suspends until "Okay" is pressed; no value when the page

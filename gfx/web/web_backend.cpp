@@ -42,11 +42,15 @@ bool toMessage(int kind, int a, int b, Message& m) {
 
 }  // namespace
 
+WebBackend::~WebBackend() {
+    showText();  // the last lines, shown when the page reports the end
+}
+
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     for (const MenuItem& item : runMenuItems()) {
         const std::string label = menuLabel(item);
-        page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id,
+        page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id, item.shortcut,
                           item.checkable, item.checked, item.greyed);
     }
     page::open();
@@ -56,7 +60,10 @@ void WebBackend::poll() {
     // A pass that does not block (playback, a quick animation) must still let the
     // browser run often: it paints what was presented and delivers the keys that stop
     // playback or end the program.
-    if (page::sliceOver()) page::yieldToBrowser();
+    if (page::sliceOver()) {
+        showText();
+        page::yieldToBrowser();
+    }
     // A failed save is reported as the library reports a failed write, once each.
     for (int n = page::takeSaveFailures(); n > 0; --n) reportScriptWriteFailure();
     int kind = 0, a = 0, b = 0;
@@ -69,6 +76,7 @@ void WebBackend::waitForMessage(bool tickAwaited) {
     // A tick matters only to a periodic event that waits for it; any other wait is
     // for the user, and ticks meanwhile would only wake the page for nothing.
     while (!hasMessages()) {
+        showText();
         page::waitForEvent(tickAwaited);
         poll();
     }
@@ -76,6 +84,7 @@ void WebBackend::waitForMessage(bool tickAwaited) {
 
 void WebBackend::present(const PixelImage& image) {
     // The top 501 rows are the client area; the image's last rows are never shown.
+    showText();
     page::present(image.data(), ClientWidth, ClientHeight);
 }
 
@@ -86,6 +95,14 @@ void WebBackend::setMenuCheck(int id, bool checked) {
 void WebBackend::textAppended(const TextHistory& history) {
     const std::string& line = history.newest();
     page::appendText(line.data(), static_cast<int>(line.size()));
+    history_ = &history;
+}
+
+void WebBackend::showText() {
+    // The panel is drawn at the page's next turn; it gets the history once per turn.
+    if (!history_) return;
+    page::showTextLines(history_->lines(), TextHistory::Capacity);
+    history_ = nullptr;
 }
 
 void WebBackend::showTextWindow() {

@@ -26,6 +26,7 @@ namespace gfx {
 
 class WebBackend : public Backend {
 public:
+    ~WebBackend() override;
     void open(int showMode) override;
     // Hands the events the page queued to the FIFO, never waiting.
     void poll() override;
@@ -37,6 +38,12 @@ public:
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;
+
+private:
+    // Hands the page the library's history when lines came since it was last handed,
+    // before each turn of the page's (waiting, yielding, presenting, ending).
+    void showText();
+    const TextHistory* history_ = nullptr;  // set while the page's panel is behind it
 };
 
 }  // namespace gfx

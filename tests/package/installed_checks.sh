@@ -30,7 +30,7 @@ check_desktop_entry() {
     grep -qx 'Comment=.\+' "$entry" || fail "desktop entry: no Comment"
     local exec icon
     exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-    [ -x "$prefix/bin/$exec" ] || fail "desktop entry launches $exec, which is not installed"
+    [ -x "$prefix/games/$exec" ] || fail "desktop entry launches $exec, which is not installed"
     icon=$(sed -n 's/^Icon=//p' "$entry")
     [ "$icon" = "$APP_ID" ] || fail "desktop entry names icon '$icon'"
     local n
@@ -76,7 +76,7 @@ check_manual_pages() {
         [[ "$out" == "$page(6) "* ]] || fail "man page $page is not in section 6"
     done
     local help options option
-    help=$("$prefix/bin/town-replay" --help) || fail "installed town-replay --help failed"
+    help=$("$prefix/games/town-replay" --help) || fail "installed town-replay --help failed"
     options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
     [ -n "$options" ] || fail "town-replay --help lists no options"
     out=$(MANWIDTH=200 man -l "$prefix/share/man/man6/town-replay.6.gz" 2>/dev/null)
@@ -88,7 +88,7 @@ check_manual_pages() {
 
 # The installed town-replay runs the town and saves its picture.
 check_replay_runs() {
-    "$1/bin/town-replay" --seed 1 --ticks 5 --png "$WORK/replay.png" ||
+    "$1/games/town-replay" --seed 1 --ticks 5 --png "$WORK/replay.png" ||
         fail "installed town-replay failed"
     [ "$(identify -format %wx%h "$WORK/replay.png")" = 601x540 ] ||
         fail "installed town-replay wrote no 601 x 540 picture"

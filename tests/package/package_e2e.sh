@@ -42,13 +42,30 @@ for pkg in fonts-dejavu-core qt6-qpa-plugins; do
     [[ ", $DEPENDS," == *", $pkg,"* ]] || fail "Depends lacks $pkg"
 done
 
+# --- Debian's checker: not an error nor a warning (notes are shown, not fatal)
+lintian --pedantic --display-info "$DEB" >"$WORK/lintian.log" 2>&1 ||
+    fail "lintian failed: $(cat "$WORK/lintian.log")"
+grep -v '^running with root privileges' "$WORK/lintian.log" || true
+! grep -q '^[EW]: ' "$WORK/lintian.log" || fail "lintian reports errors or warnings"
+
 # --- contents: the manifest under /usr, stripped programs
 dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' |
     check_file_list "the package's files"
 dpkg-deb -x "$DEB" "$WORK/root"
 for program in town town-replay; do
-    [[ "$(file "$WORK/root/usr/bin/$program")" == *", stripped"* ]] || fail "$program is not stripped"
+    [[ "$(file "$WORK/root/usr/games/$program")" == *", stripped"* ]] || fail "$program is not stripped"
 done
+# The licences in Debian's machine-readable form, and the changelog as Debian keeps it.
+DOC=$WORK/root/usr/share/doc/fenns-town
+[ "$(sed -n 1p "$DOC/copyright")" = \
+    "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+    fail "the copyright file is not in the machine-readable format"
+for license in 'Expat' 'Expat or public-domain' 'BSD-3-Clause'; do
+    grep -qx "License: $license" "$DOC/copyright" || fail "the copyright file lacks License: $license"
+done
+[ "$(zcat "$DOC/changelog.gz" | sed -n 1p)" = "fenns-town ($VERSION) unstable; urgency=medium" ] ||
+    fail "the changelog does not start with this version: $(zcat "$DOC/changelog.gz" | sed -n 1p)"
+
 
 # --- install
 INSTALLED=""
@@ -66,7 +83,7 @@ fi
 check_installed "$ROOT/usr"
 
 # --- the installed program under Xvfb
-TOWN=$ROOT/usr/bin/town
+TOWN=$ROOT/usr/games/town
 start_x
 start_town
 TEXT=$(xdotool search --name "^DROVA Text$" | sed -n 1p)

@@ -37,8 +37,32 @@ check "a PNG onto a full disk" 2 "town-replay: cannot write full.png.tmp: File t
     bash -c 'trap "" XFSZ; ulimit -f 8; exec "$0" --seed 1 --ticks 5 --png full.png' "$REPLAY"
 leftovers=$(ls -A | grep -c 'full' || true)
 [ "$leftovers" = 0 ] || { echo "FAIL: a full disk left $(ls -A | grep full)"; failures=$((failures + 1)); }
-check "a clean run" 0 "" "$REPLAY" --seed 3 --ticks 20 --png out.png
+# The GIF fails as the PNG does, and a run that fails it stops at once.
+check "unwritable gif" 2 "town-replay: cannot write /nonexistent/dir/x.gif: No such file or directory" \
+    "$REPLAY" --ticks 1 --gif /nonexistent/dir/x.gif
+check "a GIF onto a device" 2 "town-replay: /dev/full is not a regular file" \
+    "$REPLAY" --seed 1 --ticks 5 --gif /dev/full
+check "a GIF onto a full disk" 2 "town-replay: cannot write full.gif.tmp: File too large" \
+    bash -c 'trap "" XFSZ; ulimit -f 8; exec "$0" --seed 1 --ticks 36000 --gif full.gif' "$REPLAY"
+check "a GIF that starts after the run" 2 \
+    "town-replay: no frame for late.gif: the run ended after 5 periodic events" \
+    "$REPLAY" --seed 1 --ticks 5 --gif-from 6 --gif late.gif
+check "--gif-from without --gif" 2 "town-replay: --gif-from needs --gif" "$REPLAY" --gif-from 3
+# Killed half way (as Ctrl+C would end it): the unfinished GIF goes with the run.
+"$REPLAY" --seed 1 --ticks 100000 --gif cut.gif &
+pid=$!
+for _ in $(seq 100); do [ -e cut.gif.tmp ] && break; sleep 0.1; done
+kill -TERM "$pid"
+wait "$pid"
+status=$?
+[ "$status" = 143 ] || { echo "FAIL: a killed run ended with status $status"; failures=$((failures + 1)); }
+leftovers=$(ls -A | grep -c 'full\|late\|cut' || true)
+[ "$leftovers" = 0 ] || { echo "FAIL: a failed GIF left $(ls -A | grep 'full\|late\|cut')"; failures=$((failures + 1)); }
+check "a clean run" 0 "" "$REPLAY" --seed 3 --ticks 20 --png out.png --gif out.gif
 [ -s out.png ] || { echo "FAIL: no PNG written"; failures=$((failures + 1)); }
+# Without --gif-from every periodic event gives a frame.
+frames=$(identify out.gif 2>/dev/null | wc -l)
+[ "$frames" = 20 ] || { echo "FAIL: 20 ticks gave $frames GIF frames"; failures=$((failures + 1)); }
 "$REPLAY" --help | grep -q "^Usage: town-replay" || { echo "FAIL: --help"; failures=$((failures + 1)); }
 
 # The same seed and events give the same frames; another seed does not.
@@ -54,5 +78,5 @@ printf 'DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(4);\n' > run.scr
 grep -q 'Mode: Heavy Traffic' s.log || { echo "FAIL: the script's click was not replayed"; failures=$((failures + 1)); }
 grep -q '^EOF encountered in script file run.scr$' s.log || { echo "FAIL: no end-of-script line"; failures=$((failures + 1)); }
 
-echo "$((16 - failures)) passed, $failures failed"
+echo "$((25 - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -7,7 +7,8 @@ import { EventQueue } from '../../gfx/web/page/event_queue.js';
 import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/keys.js';
 import { parseMenuText } from '../../gfx/web/page/menu_text.js';
 import { KeyCode, Message } from '../../gfx/web/page/messages.js';
-import { TextLines, latin1, toLatin1 } from '../../gfx/web/page/text_lines.js';
+import { TextPanel } from '../../gfx/web/page/panel.js';
+import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/text_lines.js';
 import { RecorderLock } from '../../gfx/web/page/recorder_lock.js';
 import { MemoryStore, openScriptStore } from '../../gfx/web/page/script_store.js';
 import {
@@ -109,14 +110,16 @@ describe('keys', () => {
     assert.equal(typedByte(key('Dead', 'Quote')), null);
   });
 
-  it('takes over exactly the eight Ctrl shortcuts', () => {
+  it('takes over exactly the Ctrl shortcuts it is given', () => {
+    const letters = new Set(['A', 'H', 'F', 'L', 'R', 'P', 'O', 'Q']);
     const taken = [...'ABCDEFGHIJKLMNOPQRSTUVWXYZ'].filter((l) =>
-      isShortcut(key(l.toLowerCase(), `Key${l}`, { ctrlKey: true })),
+      isShortcut(key(l.toLowerCase(), `Key${l}`, { ctrlKey: true }), letters),
     );
     assert.deepEqual(taken, ['A', 'F', 'H', 'L', 'O', 'P', 'Q', 'R']);
-    assert.equal(isShortcut(key('h', 'KeyH')), false);
-    assert.equal(isShortcut(key('h', 'KeyH', { ctrlKey: true, altKey: true })), false);
-    assert.equal(isShortcut(key('Control', 'ControlLeft', { ctrlKey: true })), false);
+    assert.equal(isShortcut(key('h', 'KeyH'), letters), false);
+    assert.equal(isShortcut(key('h', 'KeyH', { ctrlKey: true, altKey: true }), letters), false);
+    assert.equal(isShortcut(key('Control', 'ControlLeft', { ctrlKey: true }), letters), false);
+    assert.equal(isShortcut(key('a', 'KeyA', { ctrlKey: true }), new Set()), false);
   });
 });
 
@@ -146,21 +149,17 @@ describe('menu texts', () => {
 const bytes = (s) => toLatin1(s);
 
 describe('text panel lines', () => {
-  it('keeps the last 25 lines, oldest first, each without its last line end', () => {
+  it('counts every line and shows each without its last line end', () => {
     const t = new TextLines();
-    for (let i = 1; i <= 30; ++i) t.add(bytes(`line ${i}\n`));
-    const shown = t.lines();
-    assert.equal(shown.length, 25);
-    assert.equal(shown[0], 'line 6');
-    assert.equal(shown[24], 'line 30');
+    for (let i = 1; i <= 30; ++i) assert.equal(t.add(bytes(`line ${i}\n`)), `line ${i}`);
     assert.equal(t.count, 30);
   });
 
   it('drops only the last of two line ends', () => {
     const t = new TextLines();
-    t.add(bytes('two ends\n\n'));
-    t.add(bytes('none'));
-    assert.deepEqual(t.lines(), ['two ends\n', 'none']);
+    assert.equal(t.add(bytes('two ends\n\n')), 'two ends\n');
+    assert.equal(t.add(bytes('none')), 'none');
+    assert.equal(shownLine(bytes('x\n')), 'x');
   });
 
   it('reads and writes Latin-1, not UTF-8', () => {
@@ -274,5 +273,23 @@ describe('recorder lock', () => {
     const lock = new RecorderLock(null);
     assert.equal(await lock.request(), true);
     assert.equal(lock.state, 'held');
+  });
+});
+
+describe('text panel', () => {
+  it('shows the history the program hands over, padded to its capacity, at a flush', () => {
+    const linesElement = { textContent: '' };
+    const panel = new TextPanel(linesElement, { hidden: true });
+    panel.add(bytes('counted, not shown\n'));
+    panel.flush();
+    assert.equal(linesElement.textContent, '');
+    panel.takeLine(bytes('a\n'));
+    panel.takeLine(bytes('b'));
+    panel.linesTaken(4);
+    assert.equal(linesElement.textContent, '', 'drawn at the flush only');
+    panel.flush();
+    assert.equal(linesElement.textContent, '\n\na\nb');
+    assert.deepEqual(panel.lines(), ['a', 'b']);
+    assert.equal(panel.count, 1);
   });
 });

@@ -77,6 +77,8 @@ export class Bridge {
       if (id === MenuId.RecordScript) scriptFile.recordingChanged(checked);
     };
     this.appendText = (bytes) => panel.add(bytes);
+    this.textLine = (bytes) => panel.takeLine(bytes);
+    this.textLinesShown = (capacity) => panel.linesTaken(capacity);
     this.showTextPanel = () => panel.show();
     this.runDialog = async (promptBytes) => {
       const reply = await dialog.run(promptBytes);

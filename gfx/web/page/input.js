@@ -2,7 +2,7 @@
 // an open dialog take their keys first.
 // May not: call into the program or act on a key itself; it only queues.
 import { isShortcut, keyDownMessages, keyUpMessages } from './keys.js';
-import { Message } from './messages.js';
+import { KeyCode, Message } from './messages.js';
 
 export function routeInput({ queue, canvas, menu, dialog, ending }) {
   canvas.element.addEventListener('mousedown', (event) => {
@@ -16,7 +16,7 @@ export function routeInput({ queue, canvas, menu, dialog, ending }) {
   document.addEventListener('keydown', (event) => {
     if (dialog.isOpen || ending.ended) return;
     if (menu.keyDown(event)) return;
-    if (isShortcut(event)) event.preventDefault();
+    if (isShortcut(event, menu.shortcutLetters)) event.preventDefault();
     for (const m of keyDownMessages(event)) queue.push(...m);
   });
 
@@ -26,5 +26,5 @@ export function routeInput({ queue, canvas, menu, dialog, ending }) {
   });
 
   // A Ctrl released while another window has the focus is never seen.
-  window.addEventListener('blur', () => queue.push(Message.KeyUp, 0x11));
+  window.addEventListener('blur', () => queue.push(Message.KeyUp, KeyCode.Control));
 }

@@ -3,10 +3,6 @@
 // May not: touch the page or act on a key; it only translates.
 import { KeyCode, Message } from './messages.js';
 
-// The Ctrl shortcuts of the "Run" menu; the browser's own meaning of them (select all,
-// history, find, address bar, reload, print, open) is prevented.
-export const shortcutLetters = new Set(['A', 'H', 'F', 'L', 'R', 'P', 'O', 'Q']);
-
 // Keys that type a control character, as a desktop window system gives them.
 const typedControls = { Enter: 13, Backspace: 8, Tab: 9, Escape: 27 };
 
@@ -38,9 +34,11 @@ export function keyUpMessages(event) {
   return [[Message.KeyUp, keyCodeOf(event), 0]];
 }
 
-// True for the Ctrl shortcuts whose browser meaning the page takes over.
-export function isShortcut(event) {
+// True for the Ctrl shortcuts of the "Run" menu (letters: the menu's, as the program gave
+// them), whose browser meaning (select all, history, find, address bar, reload, print,
+// open) the page takes over.
+export function isShortcut(event, letters) {
   if (!event.ctrlKey || event.altKey || event.metaKey) return false;
   const code = keyCodeOf(event);
-  return code !== KeyCode.Other && shortcutLetters.has(String.fromCharCode(code));
+  return code !== KeyCode.Other && letters.has(String.fromCharCode(code));
 }

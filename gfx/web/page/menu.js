@@ -24,6 +24,7 @@ export class RunMenu {
   #onClose;
   #items = new Map(); // id -> element, the items that can be chosen
   #key = ''; // the access key of the menu title
+  shortcutLetters = new Set(); // the letters of the items' Ctrl shortcuts, as the program gave them
   #disabled = false;
 
   // onChoose(id): an item was chosen; onClose(): the menu closed, the focus goes back.
@@ -39,7 +40,7 @@ export class RunMenu {
   }
 
   // One item (itemText null: a separator); the first names the menu's title too.
-  addItem(title, itemText, id, checkable, checked, greyed) {
+  addItem(title, itemText, id, shortcutLetter, checkable, checked, greyed) {
     if (!this.#button.childNodes.length) {
       const parsed = parseMenuText(title);
       this.#button.append(accessKeyLabel(parsed));
@@ -64,6 +65,7 @@ export class RunMenu {
         li.tabIndex = -1;
         li.dataset.id = String(id);
         li.dataset.key = parsed.key.toUpperCase();
+        if (shortcutLetter) this.shortcutLetters.add(shortcutLetter);
         li.addEventListener('click', () => this.#choose(li));
         this.#items.set(id, li);
       }

@@ -1,8 +1,8 @@
-// The "DROVA Text" panel's lines: the last 25 lines the library wrote, newest last,
-// each without its last line end. For tests and measurements the page also keeps a
-// count and a running digest of every line written since start.
-// May not: touch the page; the panel module shows the lines.
-export const PanelLines = 25;
+// The lines the library writes as the "DROVA Text" panel shows them: each without its
+// last line end. For tests and measurements the page also keeps a count and a running
+// digest of every line written since start; which lines the panel holds, the library
+// says (its history).
+// May not: touch the page, or keep lines; the panel module shows them.
 
 // Bytes of a Latin-1 text as a string.
 export function latin1(bytes) {
@@ -23,8 +23,13 @@ export function toLatin1(text) {
   return Uint8Array.from(out);
 }
 
+// A line as the library formatted it (bytes, Latin-1) as the panel shows it.
+export function shownLine(bytes) {
+  const text = latin1(bytes);
+  return text.endsWith('\n') ? text.slice(0, -1) : text; // only the last line end
+}
+
 export class TextLines {
-  #lines = [];
   count = 0;
   digest = 0x811c9dc5; // FNV-1a over every byte of every line, lines ended by 0
 
@@ -34,14 +39,6 @@ export class TextLines {
     for (let i = 0; i < bytes.length; ++i) h = Math.imul(h ^ bytes[i], 0x01000193) >>> 0;
     this.digest = Math.imul(h, 0x01000193) >>> 0;
     ++this.count;
-    let text = latin1(bytes);
-    if (text.endsWith('\n')) text = text.slice(0, -1); // only the last line end
-    this.#lines.push(text);
-    if (this.#lines.length > PanelLines) this.#lines.shift();
-    return text;
-  }
-
-  lines() {
-    return [...this.#lines];
+    return shownLine(bytes);
   }
 }
