@@ -15,7 +15,7 @@ export class TextPanel {
   onLine = null; // when set, called with every line the panel is given
 
   constructor(linesElement, windowElement) {
-    this.#block = linesElement.appendChild(document.createElement('div'));
+    this.#block = linesElement.appendChild(linesElement.ownerDocument.createElement('div'));
     this.#windowElement = windowElement;
   }
 
@@ -52,7 +52,7 @@ export class TextPanel {
     }
     for (const e of shown.slice(0, first)) e.remove();
     for (const line of lines.slice(shown.length - first)) {
-      const div = document.createElement('div');
+      const div = this.#block.ownerDocument.createElement('div');
       div.textContent = line;
       this.#block.append(div);
     }
