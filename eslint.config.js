@@ -7,7 +7,8 @@ const browser = Object.fromEntries(
     'window', 'document', 'location', 'performance', 'console', 'localStorage', 'matchMedia',
     'setTimeout', 'clearTimeout', 'setInterval', 'clearInterval', 'queueMicrotask',
     'MessageChannel', 'BroadcastChannel', 'Blob', 'URL', 'URLSearchParams', 'ImageData',
-    'DOMException',
+    'DOMException', 'addEventListener', 'getComputedStyle', 'Event', 'navigator', 'btoa',
+    'atob', 'CompressionStream', 'DecompressionStream',
   ].map((name) => [name, 'readonly']),
 );
 

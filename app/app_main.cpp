@@ -1,18 +1,18 @@
 // appMain: start-up, the event loop and shutdown.
-#include <cstdlib>
 
 #include "app/helicopter.h"
 #include "app/main_loop.h"
 #include "app/town_layout.h"
 #include "gfx/gfx.h"
 #include "gfx/palette.h"
+#include "traffic/random_sequence.h"
 
 int appMain() {
     Display display;
     // The first flight is launched before seeding, on the generator's unseeded sequence.
     Helicopter helicopter;
     launchHelicopter(helicopter.x, helicopter.y, helicopter.colour);
-    std::srand(static_cast<unsigned>(gfxCalendarTime()));
+    seedRandom(static_cast<unsigned>(gfxCalendarTime()));
     display.clear(palette::White);
     display.setAnimation(AnimationMode::Animate);
     Town town;

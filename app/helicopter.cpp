@@ -1,9 +1,8 @@
 #include "app/helicopter.h"
 
-#include <cstdlib>
-
 #include "gfx/display.h"
 #include "gfx/palette.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 
@@ -36,18 +35,18 @@ void drawHelicopter(Display& display, int x, int y, int colour) {
     display.drawOval(x - 6, y + 10, x + 6, y - 10, colour, 0);
     display.drawOval(x - 2, y - 5, x + 1, y - 27, colour, 0);
     display.drawLine(x - 3, y - 22, x + 1, y - 22, colour, 4);
-    const RotorPose& pose = rotorPoses[std::rand() % 3];
+    const RotorPose& pose = rotorPoses[nextRandom() % 3];
     for (int i = 0; i < pose.count; ++i) {
         const RotorLine& l = pose.lines[i];
         display.drawLine(x + l.x1, y + l.y1, x + l.x2, y + l.y2, Gray20, RotorWidth);
     }
-    display.drawCircle(x - 1, y - 25, 1, std::rand() % 2 == 0 ? Yellow : Red);
+    display.drawCircle(x - 1, y - 25, 1, nextRandom() % 2 == 0 ? Yellow : Red);
 }
 
 void launchHelicopter(int& x, int& y, int& colour) {
-    x = std::rand() % 541 - 270;
+    x = nextRandom() % 541 - 270;
     y = -170;
-    colour = std::rand() % 20 + 2;
+    colour = nextRandom() % 20 + 2;
     // Never red or navy blue: both become cyan, which therefore comes up three times as often.
     if (colour == Red || colour == NavyBlue) colour = Cyan;
 }

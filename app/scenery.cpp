@@ -1,11 +1,11 @@
 #include "app/scenery.h"
 
-#include <cstdlib>
 #include <span>
 
 #include "app/helicopter.h"
 #include "gfx/display.h"
 #include "gfx/palette.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 
@@ -127,13 +127,13 @@ constexpr Shape lotAndRemainingBuildings[] = {
 };
 
 void drawBanner(Display& display) {
-    const int k = std::rand() % 2 + 1;
+    const int k = nextRandom() % 2 + 1;
     display.drawText(52, -97, "Go Tarvins", k == 1 ? Purple : Yellow, 10);
 }
 
 // The four corner lights of the helipad blink in two crossed pairs.
 void drawPadLights(Display& display) {
-    const int k = std::rand() % 2 + 1;
+    const int k = nextRandom() % 2 + 1;
     const int a = k == 1 ? Blue : Red;
     const int b = k == 1 ? Red : Yellow;
     display.drawCircle(190, 67, 1, a);

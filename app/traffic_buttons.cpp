@@ -1,9 +1,8 @@
 #include "app/traffic_buttons.h"
 
-#include <cstdlib>
-
 #include "gfx/display.h"
 #include "gfx/palette.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ void highlightTrafficButton(Display& display, int mode) {
     display.drawRectangle(b + 97, -222, b + 194, -242, White, 2);
     display.drawRectangle(b + 97, -222, b + 192, -240, Gray20, 2);
     // A fresh colour on every repaint: the selected label flickers.
-    display.drawText(labelX[mode], LabelY, labels[mode], std::rand() % 24, LabelSize);
+    display.drawText(labelX[mode], LabelY, labels[mode], nextRandom() % 24, LabelSize);
 }
 
 int selectTrafficMode(Display& display, int x, int y) {

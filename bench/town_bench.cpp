@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 
@@ -16,6 +15,7 @@
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ public:
     explicit BenchTown(int ticks) {
         gfx::resetLibraryWith<gfx::HeadlessBackend>().setKeepLines(false);
         display = std::make_unique<Display>();
-        std::srand(1);
+        seedRandom(1);
         buildTown(town);
         advance(ticks);
     }

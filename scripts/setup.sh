@@ -4,11 +4,12 @@
 # Usage: setup.sh [web]   (web: only what the web edition needs to build and serve)
 set -euo pipefail
 
-# The web edition: emscripten (its optimiser needs node's acorn), a web server, and
+# The web edition: emscripten (its optimiser needs node's acorn), a web server, the
+# font subsetter (fonttools) and the SVG rasteriser for the site's font and icons, and
 # Chromium with node and npm for the browser tests.
 web_packages=(
   cmake ninja-build python3
-  emscripten node-acorn fonts-dejavu-core libstb-dev
+  emscripten node-acorn fonts-dejavu-core libstb-dev fonttools librsvg2-bin
 )
 web_test_packages=(chromium)
 

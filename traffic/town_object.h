@@ -1,7 +1,7 @@
 // The root of everything the town holds and of every vehicle.
 #pragma once
 
-#include <cstdlib>
+#include "traffic/random_sequence.h"
 
 class Display;
 
@@ -13,7 +13,7 @@ public:
     virtual void update(int& tick, int trafficMode) = 0;
 
     // lo..hi, both ends included, from the program's one generator.
-    static int randomInRange(int lo, int hi) { return lo + std::rand() % (hi - lo + 1); }
+    static int randomInRange(int lo, int hi) { return lo + nextRandom() % (hi - lo + 1); }
 };
 
 // The pieces of road: lanes and intersections.

@@ -6,6 +6,7 @@
 
 #include "app/main_loop.h"
 #include "tests/support/headless_session.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST(FramePixels, SceneryColoursLandWhereTheTablesPutThem) {
     Display display;
     Town town;
     MainLoop loop(display, town, Helicopter{-50, -100, 7, 0});
-    std::srand(3);
+    seedRandom(3);
     display.clear(1);
     loop.repaint();
     const gfx::PixelImage& image = session.backend().image();

@@ -11,6 +11,7 @@
 
 #include "tests/app/log_lines.h"
 #include "tests/support/headless_session.h"
+#include "traffic/random_sequence.h"
 
 using namespace loglines;
 using ::testing::ElementsAreArray;
@@ -25,7 +26,7 @@ TEST(Helicopter, DrawsBodyTailRotorPoseAndTailLightFromTheGenerator) {
         EXPECT_THAT(d.takeLog(),
                     ElementsAreArray(helicopter("turquoise", -40, 120, r[0] % 3, r[1] % 2 == 0)))
             << "seed " << seed;
-        EXPECT_EQ(std::rand(), r[2]) << "two draws per helicopter, seed " << seed;
+        EXPECT_EQ(nextRandom(), r[2]) << "two draws per helicopter, seed " << seed;
         posesSeen.insert(r[0] % 3);
         tailsSeen.insert(r[1] % 2 == 0);
     }
@@ -49,7 +50,7 @@ TEST(Helicopter, LaunchDrawsXThenColourAndStartsAtTheBottom) {
 // Colours 2 and 9 fold into 7, so 7 has three of the twenty chances and every other
 // colour of 3..21 one.
 TEST(Helicopter, LaunchNeverRedOrNavyAndCyanThreeTimesAsOften) {
-    std::srand(2024);
+    seedRandom(2024);
     constexpr int Launches = 60000;
     std::array<int, 24> counts{};
     int minX = 1000, maxX = -1000;
@@ -113,7 +114,7 @@ TEST(Helicopter, MovesOnlyStrictlyInsideTheArea) {
 }
 
 TEST(Helicopter, WaitsOutsideUntilATickThatIsAMultipleOf300) {
-    std::srand(77);
+    seedRandom(77);
     int x = 40, y = 283, f = 5, colour = 12;
     for (int tick = 301; tick < 600; ++tick) {
         moveHelicopter(x, y, f, colour, tick);
@@ -133,7 +134,7 @@ TEST(Helicopter, WaitsOutsideUntilATickThatIsAMultipleOf300) {
 
 // Over many flights the helicopter climbs out, waits, and restarts with one more flight.
 TEST(Helicopter, EveryFlightLeavesAndIsRelaunchedOnce) {
-    std::srand(31);
+    seedRandom(31);
     int x, y, colour, f = 0;
     launchHelicopter(x, y, colour);
     int relaunches = 0;

@@ -1,21 +1,21 @@
 // Expected drawing-log lines of the scenery's random parts.
 #pragma once
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "tests/support/log_lines.h"
+#include "traffic/random_sequence.h"
 
 namespace loglines {
 
 // The next n values of the generator after seeding it with seed; it is left seeded
 // with seed again, so the code under test sees the same values.
 inline std::vector<int> upcomingRands(unsigned seed, int n) {
-    std::srand(seed);
+    seedRandom(seed);
     std::vector<int> values(n);
-    for (int& v : values) v = std::rand();
-    std::srand(seed);
+    for (int& v : values) v = nextRandom();
+    seedRandom(seed);
     return values;
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "gfx/core/message.h"
 #include "tests/app/log_lines.h"
 #include "tests/support/headless_session.h"
+#include "traffic/random_sequence.h"
 
 using ::testing::ElementsAreArray;
 using Lines = std::vector<std::string>;
@@ -39,11 +39,11 @@ TEST(MainLoopRepaint, PaintsEverythingInItsFixedOrder) {
     town.add(&marker);
     MainLoop loop(d.display, town, Helicopter{-30, 60, 7, 0});
 
-    std::srand(11);
+    seedRandom(11);
     loop.repaint();
     const Lines painted = d.takeLog();
 
-    std::srand(11);
+    seedRandom(11);
     drawLawns(d.display);
     drawPark(d.display);
     drawLandmarks(d.display);
@@ -96,7 +96,7 @@ TEST(AppMain, LaunchesTheFirstFlightBeforeSeeding) {
     session.backend().post(gfx::Message::quit());
 
     auto launchAfter = [](unsigned seed) {
-        std::srand(seed);
+        seedRandom(seed);
         int x, y, colour;
         launchHelicopter(x, y, colour);
         return std::make_pair(x, colour);
@@ -104,7 +104,7 @@ TEST(AppMain, LaunchesTheFirstFlightBeforeSeeding) {
     const auto unseeded = launchAfter(7);
     ASSERT_NE(unseeded, launchAfter(1000)) << "the two orders must be told apart";
 
-    std::srand(7);
+    seedRandom(7);
     EXPECT_EQ(appMain(), 0);
     const Lines log = session.takeLog();
 

@@ -9,6 +9,7 @@
 
 #include "tests/app/log_lines.h"
 #include "tests/support/headless_session.h"
+#include "traffic/random_sequence.h"
 
 using namespace loglines;
 using ::testing::ElementsAreArray;
@@ -126,7 +127,7 @@ TEST(Scenery, LandmarksPaintEveryRowWithTheirRandomColoursInOrder) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         const std::vector<int> r = upcomingRands(seed, 5);
         drawLandmarks(d.display);
-        const int afterwards = std::rand();
+        const int afterwards = nextRandom();
 
         Lines expected = peachBuildingsAndStadium();
         const char* banner = r[0] % 2 + 1 == 1 ? "purple" : "yellow";

@@ -4,10 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "gfx/render/colour_table.h"
 #include "tests/support/headless_session.h"
+#include "traffic/random_sequence.h"
 
 using ::testing::ElementsAre;
 
@@ -31,9 +30,9 @@ TEST(TrafficButtons, TwoGrayButtonsWithBlackLabels) {
 TEST(TrafficButtons, HighlightFramesTheButtonAndRecoloursItsLabel) {
     for (int mode : {0, 1}) {
         LoggedDisplay d;
-        std::srand(77);
-        const int colour = std::rand() % 24;
-        std::srand(77);
+        seedRandom(77);
+        const int colour = nextRandom() % 24;
+        seedRandom(77);
         highlightTrafficButton(d.display, mode);
         const int b = 100 * mode;
         auto box = [&](const char* c, int l, int t, int r, int bo) {
@@ -51,7 +50,7 @@ TEST(TrafficButtons, HighlightFramesTheButtonAndRecoloursItsLabel) {
 
 TEST(TrafficButtons, HighlightColourFlickersThroughThePalette) {
     LoggedDisplay d;
-    std::srand(5);
+    seedRandom(5);
     std::set<std::string> seen;
     for (int i = 0; i < 2000; ++i) {
         highlightTrafficButton(d.display, 1);

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <vector>
 
 #include "tests/vehicles/point_printing.h"
 #include "traffic/intersection.h"
 #include "traffic/lane.h"
+#include "traffic/random_sequence.h"
 #include "traffic/town.h"
 
 namespace {
@@ -106,7 +106,7 @@ const std::set<int> entryLanes = {4,  8,  16, 20, 21, 25, 28, 30, 32,
 class BuiltTown : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::srand(1);
+        seedRandom(1);
         buildTown(town);
         town.forEach([this](TownObject* o) { objects.push_back(o); });
     }

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "app/town_layout.h"
 #include "tests/support/headless_session.h"
 #include "traffic/intersection.h"
 #include "traffic/lane.h"
+#include "traffic/random_sequence.h"
 #include "traffic/town.h"
 
 namespace {
@@ -29,7 +29,7 @@ bool squaresConsistent(const Town& town) {
 TEST(TownRun, HeavyTrafficForAHundredThousandTicks) {
     HeadlessSession session;
     Display display;
-    std::srand(1);
+    seedRandom(1);
     Town town;
     buildTown(town);
 

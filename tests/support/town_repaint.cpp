@@ -1,6 +1,5 @@
 #include "tests/support/town_repaint.h"
 
-#include <cstdlib>
 #include <memory>
 
 #include "app/main_loop.h"
@@ -9,6 +8,7 @@
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/headless/headless_backend.h"
+#include "traffic/random_sequence.h"
 
 namespace {
 constexpr int Heavy = 0;
@@ -19,7 +19,7 @@ TownRepaint captureTownRepaint(int heavyTicks) {
     TownRepaint out;
     {
         Display display;
-        std::srand(1);
+        seedRandom(1);
         Town town;
         buildTown(town);
         for (int tick = 1; tick <= heavyTicks; ++tick) town.update(tick, Heavy);

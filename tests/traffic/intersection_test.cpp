@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <typeinfo>
@@ -14,6 +13,7 @@
 #include "tests/support/log_lines.h"
 #include "tests/traffic/tracked_vehicle.h"
 #include "tests/vehicles/point_printing.h"
+#include "traffic/random_sequence.h"
 #include "vehicles/vehicle_kinds.h"
 
 namespace {
@@ -28,7 +28,7 @@ Point offsetFrom(Point p, Direction side, int distance) {
 class Crossroads : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::srand(1);
+        seedRandom(1);
         for (Direction d = North; d <= West; ++d)
             neighbours[d] = std::make_unique<Intersection>(offsetFrom(Point(0, 0), d, 200));
     }
@@ -121,14 +121,14 @@ TEST_F(Crossroads, LanesBetweenNeighboursHeadAwayFromTheirStart) {
 TEST_F(Crossroads, InnerIntersectionNeverSpawns) {
     connectAll();
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        std::srand(seed);
+        seedRandom(seed);
         step(0, seed % 2);  // tick 0 is a multiple of every period
     }
     EXPECT_EQ(outgoingCount(), 0);
 }
 
 TEST(IntersectionSpawning, EdgeSpawnsOntoTheLaneLeavingItsSide) {
-    std::srand(1);
+    seedRandom(1);
     for (Direction d = North; d <= West; ++d) {
         Intersection edge(Point(0, 0));
         Intersection next(offsetFrom(Point(0, 0), d, 200));
@@ -158,12 +158,12 @@ TEST_F(Crossroads, NoSpawnWithoutAnIncomingLaneOnThatSide) {
 }
 
 TEST_F(Crossroads, EveryCallDrawsItsOwnPeriod) {
-    std::srand(9);
-    for (int i = 0; i < 4; ++i) std::rand();
-    const int fifth = std::rand();
-    std::srand(9);
+    seedRandom(9);
+    for (int i = 0; i < 4; ++i) nextRandom();
+    const int fifth = nextRandom();
+    seedRandom(9);
     step(1);  // four sides, no lanes: four periods drawn, nothing else
-    EXPECT_EQ(std::rand(), fifth);
+    EXPECT_EQ(nextRandom(), fifth);
 }
 
 TEST_F(Crossroads, PeriodIs300To400WhenHeavyAnd300To700Otherwise) {
@@ -173,16 +173,16 @@ TEST_F(Crossroads, PeriodIs300To400WhenHeavyAnd300To700Otherwise) {
     Lane& out = lanes[South][Outgoing];
     int spawned = 0;
     for (unsigned seed = 1; seed <= 30; ++seed) {
-        std::srand(seed);
-        const int r = std::rand();
+        seedRandom(seed);
+        const int r = nextRandom();
         const int heavy = 300 + r % 101;
         const int light = 300 + r % 401;
         for (int mode : {0, 1, -1, 2}) {
             const int period = mode == 0 ? heavy : light;
-            std::srand(seed);
+            seedRandom(seed);
             centre.spawnVehicle(period + 1, South, mode, in);
             EXPECT_EQ(out.count(), spawned) << seed << " " << mode;
-            std::srand(seed);
+            seedRandom(seed);
             centre.spawnVehicle(2 * period, South, mode, in);
             EXPECT_EQ(out.count(), ++spawned) << seed << " " << mode;
         }
@@ -192,10 +192,10 @@ TEST_F(Crossroads, PeriodIs300To400WhenHeavyAnd300To700Otherwise) {
 TEST_F(Crossroads, SpawnedKindFollowsTheDrawAfterThePeriod) {
     connect(West, Incoming);
     connect(West, Outgoing);
-    std::srand(4);
-    std::rand();
-    const int kind = 1 + std::rand() % 30;
-    std::srand(4);
+    seedRandom(4);
+    nextRandom();
+    const int kind = 1 + nextRandom() % 30;
+    seedRandom(4);
     centre.spawnVehicle(0, West, 0, &lanes[West][Incoming]);
     ASSERT_EQ(lanes[West][Outgoing].count(), 1);
     const std::unique_ptr<Vehicle> sameKind = makeVehicle(kind);
@@ -335,7 +335,7 @@ TEST_F(Crossroads, TheLightHoldsEachAxis) {
 }
 
 TEST(IntersectionLight, NorthSouthWaitsThroughItsStopWindow) {
-    std::srand(1);
+    seedRandom(1);
     int deletions = 0;
     Intersection i(Point(0, 0));
     Lane in, out, westOut;

@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "tests/support/log_lines.h"
 #include "tests/traffic/tracked_vehicle.h"
 #include "tests/vehicles/point_printing.h"
+#include "traffic/random_sequence.h"
 #include "vehicles/emergency_vehicles.h"
 
 namespace {
@@ -28,7 +28,7 @@ void tick(Lane& lane, int t = 1) {
 class NorthLane : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::srand(1);
+        seedRandom(1);
         setEnds(lane, Point(20, 20), Point(0, 300));
     }
     TrackedVehicle* add(Point at, Point target = farAway) {
@@ -65,7 +65,7 @@ TEST(LaneGeometry, HeadingFollowsTheCornerThatStarts) {
 }
 
 TEST(LaneGeometry, EntryPointAndEndZoneForEachHeading) {
-    std::srand(1);
+    seedRandom(1);
     struct Case {
         Point start, finish, entry, lastOutside, firstInside;
     };

@@ -1,12 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "tests/support/headless_session.h"
 #include "tests/support/log_lines.h"
+#include "traffic/random_sequence.h"
 #include "vehicles/buses.h"
 #include "vehicles/cars.h"
 #include "vehicles/emergency_vehicles.h"
@@ -178,7 +178,7 @@ void checkEveryHeading(V& v, RowsOf rowsOf) {
 
 TEST(VehicleDrawing, CarsFollowTheirTablesForEveryHeading) {
     for (unsigned seed = 1; seed <= 8; ++seed) {  // several body colours
-        std::srand(seed);
+        seedRandom(seed);
         Car car;
         checkEveryHeading(car, [](const Car& c) { return carRows(c.bodyColour()); });
         Motorcycle motorcycle;
@@ -190,7 +190,7 @@ TEST(VehicleDrawing, CarsFollowTheirTablesForEveryHeading) {
 }
 
 TEST(VehicleDrawing, EmergencyKindsFollowTheirTablesWithTheirCurrentLights) {
-    std::srand(1);
+    seedRandom(1);
     Ambulance ambulance;
     FireTruck fire;
     PoliceCar police;
@@ -208,7 +208,7 @@ TEST(VehicleDrawing, EmergencyKindsFollowTheirTablesWithTheirCurrentLights) {
 
 TEST(VehicleDrawing, BusesFollowTheirTablesForEveryHeading) {
     for (unsigned seed = 1; seed <= 8; ++seed) {
-        std::srand(seed);
+        seedRandom(seed);
         MetroBus metro;
         checkEveryHeading(metro, [](const MetroBus& m) { return metroBusRows(m.bodyColour()); });
     }
@@ -219,7 +219,7 @@ TEST(VehicleDrawing, BusesFollowTheirTablesForEveryHeading) {
 // The worked examples, written out by hand.
 TEST(VehicleDrawing, WorkedExamplesAtTheOrigin) {
     LoggedDisplay d;
-    std::srand(1);
+    seedRandom(1);
     Car car;
     car.setHeading(East);
     car.setTarget(Point(0, 0));
@@ -277,7 +277,7 @@ TEST(VehicleDrawing, WorkedExamplesAtTheOrigin) {
 
 TEST(VehicleDrawing, MarkersStayAtTheTargetWhereverTheVehicleIs) {
     LoggedDisplay d;
-    std::srand(4);
+    seedRandom(4);
     SchoolBus bus;
     bus.setTarget(Point(120, -33));
     for (Point at : {Point(0, 0), Point(-200, 150), Point(90, 9)}) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <memory>
 #include <typeinfo>
 
 #include "tests/vehicles/point_printing.h"
+#include "traffic/random_sequence.h"
 #include "vehicles/buses.h"
 #include "vehicles/cars.h"
 #include "vehicles/emergency_vehicles.h"
@@ -15,8 +15,8 @@
 namespace {
 // The values the one generator will give next, read off a copy of the seeded sequence.
 struct Draws {
-    explicit Draws(unsigned seed) { std::srand(seed); }
-    int next(int lo, int hi) { return lo + std::rand() % (hi - lo + 1); }
+    explicit Draws(unsigned seed) { seedRandom(seed); }
+    int next(int lo, int hi) { return lo + nextRandom() % (hi - lo + 1); }
     // x before y, in two statements: the order of arguments is not fixed.
     Point target() {
         const int x = next(-240, 240);
@@ -39,9 +39,9 @@ TEST(VehicleConstruction, TargetXThenYThenColourFromTheGenerator) {
         const Point yellowTarget = draws.target();
         const Point metroTarget = draws.target();
         const ColorIndex metroColour = metroColours[draws.next(1, 4) - 1];
-        const int after = std::rand();
+        const int after = nextRandom();
 
-        std::srand(seed);
+        seedRandom(seed);
         Car car;
         Motorcycle motorcycle;
         YellowCar yellow;
@@ -53,7 +53,7 @@ TEST(VehicleConstruction, TargetXThenYThenColourFromTheGenerator) {
         EXPECT_EQ(yellow.target(), yellowTarget);
         EXPECT_EQ(metro.target(), metroTarget);
         EXPECT_EQ(metro.bodyColour(), metroColour);
-        EXPECT_EQ(std::rand(), after) << "the kinds drew a different number of values";
+        EXPECT_EQ(nextRandom(), after) << "the kinds drew a different number of values";
         EXPECT_EQ(car.position(), Point(0, 0));
     }
 }
@@ -62,9 +62,9 @@ TEST(VehicleConstruction, KindsWithoutColourDrawOnlyTheTarget) {
     Draws draws(5);
     draws.next(0, 1);
     draws.next(0, 1);
-    const int third = std::rand();
+    const int third = nextRandom();
     for (int kind = 0; kind < 5; ++kind) {
-        std::srand(5);
+        seedRandom(5);
         std::unique_ptr<Vehicle> v;
         switch (kind) {
             case 0:
@@ -83,12 +83,12 @@ TEST(VehicleConstruction, KindsWithoutColourDrawOnlyTheTarget) {
                 v = std::make_unique<SchoolBus>();
                 break;
         }
-        EXPECT_EQ(std::rand(), third) << "kind " << kind;
+        EXPECT_EQ(nextRandom(), third) << "kind " << kind;
     }
 }
 
 TEST(VehicleConstruction, TargetCoversItsWholeRangeAndNoMore) {
-    std::srand(3);
+    seedRandom(3);
     int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
     for (int i = 0; i < 30000; ++i) {
         const Point t = YellowCar().target();
@@ -104,7 +104,7 @@ TEST(VehicleConstruction, TargetCoversItsWholeRangeAndNoMore) {
 }
 
 TEST(VehicleBase, MovesAlongItsHeading) {
-    std::srand(1);
+    seedRandom(1);
     YellowCar v;
     v.setPosition(Point(10, 20));
     v.setHeading(East);
@@ -122,7 +122,7 @@ TEST(VehicleBase, MovesAlongItsHeading) {
 }
 
 TEST(VehicleBase, GettersReturnCopies) {
-    std::srand(1);
+    seedRandom(1);
     YellowCar v;
     v.setPosition(Point(4, 5));
     v.setTarget(Point(-7, 8));
@@ -135,7 +135,7 @@ TEST(VehicleBase, GettersReturnCopies) {
 }
 
 TEST(VehicleBase, DistanceToAndSaturation) {
-    std::srand(1);
+    seedRandom(1);
     YellowCar v;
     v.setPosition(Point(-20, 30));
     EXPECT_EQ(v.distanceTo(Point(-17, 34)), 5);
@@ -146,7 +146,7 @@ TEST(VehicleBase, DistanceToAndSaturation) {
 }
 
 TEST(VehicleBase, BaseUpdateChangesNothing) {
-    std::srand(1);
+    seedRandom(1);
     Car car;
     car.setPosition(Point(3, 4));
     car.setHeading(East);
@@ -177,7 +177,7 @@ TEST(EmergencyFlashing, FirstMatchingDivisorWins) {
         {-14, 2, 1, 1, 2},
     };
     for (const Row& r : rows) {
-        std::srand(1);
+        seedRandom(1);
         Ambulance ambulance;
         FireTruck fire;
         PoliceCar police;
@@ -194,7 +194,7 @@ TEST(EmergencyFlashing, FirstMatchingDivisorWins) {
 }
 
 TEST(EmergencyFlashing, ColoursHoldBetweenMatchingTicks) {
-    std::srand(1);
+    seedRandom(1);
     Ambulance ambulance;
     FireTruck fire;
     PoliceCar police;
@@ -215,7 +215,7 @@ TEST(EmergencyFlashing, ColoursHoldBetweenMatchingTicks) {
 }
 
 TEST(VehicleKinds, NumberOneToThirtyPicksTheKind) {
-    std::srand(1);
+    seedRandom(1);
     for (int k = 0; k <= 31; ++k) {
         const std::unique_ptr<Vehicle> v = makeVehicle(k);
         const std::type_info& kind = typeid(*v);

@@ -9,14 +9,15 @@ const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
-// python3's own web server on a port the system picks; resolves to its address.
-export async function startServer() {
-  if (!existsSync(resolve(siteDir, 'town.js'))) {
-    throw new Error(`${siteDir} holds no built page: run cmake --build --preset web`);
+// python3's own web server on a port the system picks, serving the built page (or
+// another folder); resolves to its address.
+export async function startServer(dir = siteDir) {
+  if (!existsSync(resolve(dir, 'town.js'))) {
+    throw new Error(`${dir} holds no built page: run cmake --build --preset web`);
   }
   const server = spawn(
     'python3',
-    ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', siteDir, '0'],
+    ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', dir, '0'],
     { stdio: ['ignore', 'pipe', 'ignore'] },
   );
   // Also when the test run ends early or is stopped: the server never outlives it.

@@ -51,7 +51,8 @@ async function framesStayFor(page, ms) {
 describe('the page', () => {
   it('loads without errors and shows the town, the menu and the text panel', async () => {
     const { context, page } = await freshTown();
-    assert.equal(await page.title(), 'DROVA Graphics');
+    assert.equal(await page.title(), "Fenn's Town");
+    assert.equal(await page.locator('#graphics-title').textContent(), 'DROVA Graphics');
     const size = await page.evaluate(() => {
       const c = document.getElementById('canvas');
       return [c.width, c.height, getComputedStyle(c).imageRendering];
@@ -174,8 +175,11 @@ describe('input', () => {
     const shown = await lines(page);
     assert.ok(shown.every((l) => logLine.test(l)), shown.join('\n'));
     assert.equal(await page.evaluate(() => window.town.menuChecked(4)), true);
-    const panel = await page.locator('#text-lines').textContent();
-    assert.equal(panel.split('\n').length, 25);
+    const [panel, kept] = await page.evaluate(() => [
+      [...document.querySelectorAll('#text-lines > div > div')].map((e) => e.textContent),
+      window.town.lines(),
+    ]);
+    assert.deepEqual(panel, kept, 'the panel shows the 25 lines, one element each');
     await page.keyboard.press('Control+l');
     await page.waitForFunction(() => !window.town.menuChecked(4));
     const count = await page.evaluate(() => window.town.logCount);

@@ -277,19 +277,55 @@ describe('recorder lock', () => {
 });
 
 describe('text panel', () => {
-  it('shows the history the program hands over, padded to its capacity, at a flush', () => {
-    const linesElement = { textContent: '' };
+  // Just enough of an element for the panel: children, append, remove, text.
+  function fakeElement(doc) {
+    const e = {
+      children: [],
+      textContent: '',
+      ownerDocument: doc,
+      appendChild(child) {
+        child.parent = e;
+        e.children.push(child);
+        return child;
+      },
+      append(child) {
+        e.appendChild(child);
+      },
+      remove() {
+        e.parent.children.splice(e.parent.children.indexOf(e), 1);
+      },
+    };
+    return e;
+  }
+
+  it('shows the history the program hands over at a flush, adding only the lines that came', () => {
+    const doc = { createElement: () => fakeElement(doc) };
+    const linesElement = fakeElement(doc);
     const panel = new TextPanel(linesElement, { hidden: true });
+    const shown = () => linesElement.children[0].children.map((e) => e.textContent);
+    const history = (...lines) => {
+      for (const l of lines) panel.takeLine(bytes(l));
+      panel.linesTaken(4);
+    };
     panel.add(bytes('counted, not shown\n'));
     panel.flush();
-    assert.equal(linesElement.textContent, '');
-    panel.takeLine(bytes('a\n'));
-    panel.takeLine(bytes('b'));
-    panel.linesTaken(4);
-    assert.equal(linesElement.textContent, '', 'drawn at the flush only');
+    assert.deepEqual(shown(), []);
+    history('a\n', 'b');
+    assert.deepEqual(shown(), [], 'drawn at the flush only');
     panel.flush();
-    assert.equal(linesElement.textContent, '\n\na\nb');
+    assert.deepEqual(shown(), ['a', 'b']);
     assert.deepEqual(panel.lines(), ['a', 'b']);
     assert.equal(panel.count, 1);
+
+    // The history moves on: the oldest line goes, the new ones are appended to the kept.
+    const b = linesElement.children[0].children[1];
+    history('b', 'c', 'd', 'b');
+    panel.flush();
+    assert.deepEqual(shown(), ['b', 'c', 'd', 'b']);
+    assert.equal(linesElement.children[0].children[0], b, 'the kept line is the same element');
+    // A history with nothing in common replaces every line.
+    history('x', 'y');
+    panel.flush();
+    assert.deepEqual(shown(), ['x', 'y']);
   });
 });

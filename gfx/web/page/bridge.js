@@ -32,15 +32,20 @@ export class Bridge {
   #resumedAt = 0;
   #running = false; // the program is loaded and has not ended
 
-  constructor({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending }) {
+  // sharedRun: { seed, script } of a link the page was opened with, or null; runShare
+  // is told the seed the program takes.
+  constructor({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending, sharedRun, runShare }) {
     this.mountStorage = async (folder, fs) => {
       await scriptFile.mount(fs, folder);
+      if (sharedRun) scriptFile.hold(sharedRun.script);
       this.#resumed();
     };
     this.addMenuItem = (...item) => menu.addItem(...item);
     this.open = () => {
       this.#running = true;
       for (const id of testMenuCommands()) queue.push(Message.Command, id);
+      // A shared run plays from the first wait on, as town-replay plays a script.
+      if (sharedRun) queue.push(Message.Command, MenuId.PlaybackScript);
       timer.run(true);
       canvas.focus();
     };
@@ -80,7 +85,8 @@ export class Bridge {
       this.#resumed();
       return reply;
     };
-    this.calendarTime = () => testSeed() ?? Math.floor(Date.now() / 1000);
+    this.calendarTime = () =>
+      runShare.started(sharedRun?.seed ?? testSeed() ?? Math.floor(Date.now() / 1000));
     this.programEnded = (status) => {
       this.#running = false;
       if (!ending.show(status)) return;

@@ -4,6 +4,7 @@
 export class Canvas {
   #element;
   #context;
+  #watchedRatio = null; // the resolution whose change refits
   frames = 0; // images presented since the page opened
 
   constructor(element) {
@@ -17,16 +18,45 @@ export class Canvas {
     return this.#element;
   }
 
-  // Whole device pixels per canvas pixel, refitted when the resolution changes.
+  // Whole device pixels per canvas pixel: as many as the screen's ratio gives, fewer
+  // where the window is too narrow for them, one at least (a window narrower than the
+  // canvas at one device pixel per pixel shrinks it to its width). Refitted when the
+  // window's width or the resolution changes.
   fit() {
     const c = this.#element;
     const ratio = window.devicePixelRatio || 1;
-    const scale = Math.max(1, Math.round(ratio)) / ratio;
-    c.style.width = `${c.width * scale}px`;
+    const room = this.#room();
+    const most = Math.max(1, Math.round(ratio));
+    const fitting = Math.floor((room * ratio) / c.width);
+    const width = fitting >= 1 ? (c.width * Math.min(most, fitting)) / ratio : room;
+    const scale = width / c.width;
+    c.style.width = `${width}px`;
     c.style.height = `${c.height * scale}px`;
-    matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', () => this.fit(), {
-      once: true,
-    });
+    document.documentElement.classList.add('canvas-fitted');
+    if (this.#watchedRatio === null) addEventListener('resize', () => this.fit());
+    if (this.#watchedRatio !== ratio) {
+      this.#watchedRatio = ratio;
+      matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', () => this.fit(), {
+        once: true,
+      });
+    }
+  }
+
+  // The CSS pixels the canvas may take across: the window's width less what stands
+  // beside the canvas (the page's padding, the frame).
+  #room() {
+    const c = this.#element;
+    const beside = c.closest('#graphics') ?? c.parentElement;
+    const page = getComputedStyle(document.body);
+    const frame = getComputedStyle(beside);
+    const px = (v) => parseFloat(v) || 0;
+    return (
+      document.documentElement.clientWidth -
+      px(page.paddingLeft) -
+      px(page.paddingRight) -
+      px(frame.borderLeftWidth) -
+      px(frame.borderRightWidth)
+    );
   }
 
   // The canvas pixel under a mouse event, as [x, y].
@@ -46,7 +76,8 @@ export class Canvas {
     ++this.frames;
   }
 
+  // Without scrolling: at load the menu bar stays in view on a short window.
   focus() {
-    this.#element.focus();
+    this.#element.focus({ preventScroll: true });
   }
 }

@@ -1,5 +1,6 @@
-// The page of the web edition: it gives the program (the emscripten module loaded
-// last) its window system. This entry only makes the parts and wires them; DOM
+// The page of the web edition: it gives the program (the emscripten module, which
+// start.js loads beside it) its window system. This module only makes the parts and
+// wires them, then lets the program run; DOM
 // handlers and the 100 ms timer only queue events, the program takes them while it
 // runs and waits on the queue while it is suspended.
 // May not: hold logic of its own beyond wiring the modules to the page's elements.
@@ -12,13 +13,16 @@ import { routeInput } from './input.js';
 import { Message } from './messages.js';
 import { RunMenu } from './menu.js';
 import { TextPanel } from './panel.js';
-import { loadProgram } from './program_loader.js';
+import { pageReady } from './program_loader.js';
 import { RecorderLock } from './recorder_lock.js';
+import { RunShare } from './run_share.js';
 import { ScriptFile } from './script_file.js';
 import { ScriptTransfer } from './script_transfer.js';
+import { runFromFragment } from './share_link.js';
 import { StorageStatus } from './storage_status.js';
-import { exposeTestHooks, testProgram } from './test_hooks.js';
+import { exposeTestHooks } from './test_hooks.js';
 import { TickTimer } from './timer.js';
+import { registerServiceWorker } from './worker_registration.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -37,9 +41,36 @@ const scriptFile = new ScriptFile({
   onFailure: () => bridge.saveFailed(),
 });
 const transfer = new ScriptTransfer(scriptFile, (text) => status.say(text));
+const runShare = new RunShare({
+  button: $('share'),
+  seedElement: $('seed'),
+  say: (text) => status.say(text),
+  scriptFile,
+});
+// A link to a shared run: read before the program starts, which takes its seed.
+let sharedRun = await runFromFragment(location.hash);
+if (sharedRun?.problem) {
+  status.say(`${sharedRun.problem} The town runs as without it; nothing was stored.`);
+  sharedRun = null;
+} else if (sharedRun) {
+  status.say(
+    `Playing a shared run from seed ${sharedRun.seed}. Your stored DROVA.SCR stays as it was until you record or upload.`,
+  );
+}
 const dialog = new InputDialog($('gets'));
 const ending = new Ending($('ended'));
-const bridge = new Bridge({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending });
+const bridge = new Bridge({
+  queue,
+  timer,
+  canvas,
+  panel,
+  menu,
+  scriptFile,
+  dialog,
+  ending,
+  sharedRun,
+  runShare,
+});
 window.townPage = bridge;
 
 routeInput({ queue, canvas, menu, dialog, ending });
@@ -60,4 +91,6 @@ document.addEventListener('visibilitychange', () => {
 canvas.fit();
 
 exposeTestHooks({ canvas, timer, panel, menu, bridge, ending });
-loadProgram(testProgram(), { onExit: (status) => bridge.programEnded(status) });
+pageReady();
+// The files are kept for an offline start once the page has loaded, not before.
+addEventListener('load', () => registerServiceWorker(), { once: true });

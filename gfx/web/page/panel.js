@@ -1,4 +1,6 @@
-// The "DROVA Text" panel: the lines of the library's history, the newest at the bottom.
+// The "DROVA Text" panel: the lines of the library's history, the newest at the bottom,
+// one element each in a log region: lines that came are appended and the oldest taken
+// away, so a screen reader says the new lines, not the panel again.
 // May not: show a line the library did not write, or keep lines of its own; it draws at
 // most once per wait or image, never once per line.
 import { TextLines, shownLine } from './text_lines.js';
@@ -7,14 +9,13 @@ export class TextPanel {
   #text = new TextLines();
   #lines = []; // the history the library handed over last
   #incoming = [];
-  #capacity = 0;
-  #linesElement;
+  #block; // the lines, one element each, in the log region
   #windowElement;
   #dirty = false;
   onLine = null; // when set, called with every line the panel is given
 
   constructor(linesElement, windowElement) {
-    this.#linesElement = linesElement;
+    this.#block = linesElement.appendChild(linesElement.ownerDocument.createElement('div'));
     this.#windowElement = windowElement;
   }
 
@@ -24,14 +25,14 @@ export class TextPanel {
     this.onLine?.(line);
   }
 
-  // The library's history, one line at a time oldest first, then its capacity.
+  // The library's history, one line at a time oldest first, then its capacity (the
+  // panel shows what it is given; the log region scrolls).
   takeLine(bytes) {
     this.#incoming.push(shownLine(bytes));
   }
-  linesTaken(capacity) {
+  linesTaken() {
     this.#lines = this.#incoming;
     this.#incoming = [];
-    this.#capacity = capacity;
     this.#dirty = true;
   }
 
@@ -39,8 +40,22 @@ export class TextPanel {
     if (!this.#dirty) return;
     this.#dirty = false;
     const lines = this.#lines;
-    const padding = '\n'.repeat(Math.max(0, this.#capacity - lines.length));
-    this.#linesElement.textContent = padding + lines.join('\n');
+    const shown = [...this.#block.children];
+    // The longest run of shown lines, at their end, that the history now begins with.
+    let first = 0;
+    while (
+      first < shown.length &&
+      !(shown.length - first <= lines.length &&
+        shown.slice(first).every((e, i) => e.textContent === lines[i]))
+    ) {
+      ++first;
+    }
+    for (const e of shown.slice(0, first)) e.remove();
+    for (const line of lines.slice(shown.length - first)) {
+      const div = this.#block.ownerDocument.createElement('div');
+      div.textContent = line;
+      this.#block.append(div);
+    }
   }
 
   show() {

@@ -25,6 +25,7 @@ export class ScriptFile {
   #saveQueued = false;
   #saving = Promise.resolve();
   #failed = false;
+  #held = false; // the copy is a shared run's script, for this visit only
   #lastSave = null; // { bytes, savedAt } of this tab's newest save
   #internal = false; // the page's own writes pass unwatched
 
@@ -69,6 +70,13 @@ export class ScriptFile {
       this.#channel = new BroadcastChannel(`fenns-town ${ScriptName}`);
       this.#channel.onmessage = () => this.refresh();
     }
+  }
+
+  // A script for this visit only (a shared run): the library reads it, the store
+  // keeps the visitor's own until the library writes the file or a script is uploaded.
+  hold(bytes) {
+    this.#held = true;
+    this.#replaceCopy(bytes);
   }
 
   // The library switched recording on or off (its menu check).
@@ -132,7 +140,7 @@ export class ScriptFile {
   // The newest stored script, or this tab's copy when the store cannot give it or
   // this tab's last save failed.
   async newest() {
-    if (this.#failed) return this.#copy();
+    if (this.#failed || this.#held) return this.#copy();
     try {
       const stored = await this.#store.load();
       if (stored) return stored.bytes;
@@ -144,9 +152,11 @@ export class ScriptFile {
 
   // Another tab stored a script: the library reads it from now on. The copy a
   // playback has open stays as it was; a tab that writes, or whose last save failed,
-  // keeps its own.
+  // keeps its own, as does a tab that holds a shared run's script.
   async refresh() {
-    if (!this.#store?.durable || this.#writer || this.#uploading || this.#failed) return;
+    if (!this.#store?.durable || this.#writer || this.#uploading || this.#failed || this.#held) {
+      return;
+    }
     try {
       const stored = await this.#store.load();
       if (!this.#writer && !this.#uploading && !this.#failed) this.#replaceCopy(stored?.bytes);
@@ -167,6 +177,7 @@ export class ScriptFile {
     try {
       await this.#saving;
       await this.#store.save(bytes);
+      this.#held = false;
       this.#replaceCopy(bytes);
       this.#channel?.postMessage('stored');
       return 'stored';
@@ -221,6 +232,7 @@ export class ScriptFile {
       }
       if (this.#lock.state === 'free') this.#lock.request();
       this.#writer = open(path, flags, ...rest);
+      this.#held = false;
       this.#saveSoon();
       return this.#writer;
     };

@@ -1,0 +1,7 @@
+// The page's entry: the program starts loading at once, beside the page's own modules
+// (page.js and what it imports), and runs once they are wired.
+import { loadProgram } from './program_loader.js';
+import { testProgram } from './test_hooks.js';
+
+loadProgram(testProgram(), { onExit: (status) => window.townPage.programEnded(status) });
+import('./page.js');
