@@ -3,6 +3,7 @@ import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { dirname, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
@@ -157,4 +158,19 @@ export function watchLongTasks(page) {
       for (const e of list.getEntries()) window.longTasks.push(e.duration);
     }).observe({ type: 'longtask' });
   });
+}
+
+// The built site on a server of its own and one browser, for the tests of one file:
+// started before them, ended after them. Read `server` and `browser` inside a test.
+export function siteAndBrowser() {
+  const site = {};
+  before(async () => {
+    site.server = await startServer();
+    site.browser = await launchBrowser();
+  });
+  after(async () => {
+    await site.browser?.close();
+    site.server?.stop();
+  });
+  return site;
 }

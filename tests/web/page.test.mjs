@@ -1,18 +1,17 @@
 // The web edition in a real headless Chromium: the page served on 127.0.0.1, keys and
 // clicks given through the browser's input, the canvas read at known world points.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 
 import {
   clickWorld,
   collectLines,
   coloursIn,
   frames,
-  launchBrowser,
   lines,
   openTown,
   selectedButton,
-  startServer,
+  siteAndBrowser,
   untilHalted,
   uploadScript,
   waitForLine,
@@ -20,25 +19,15 @@ import {
   worldPixel,
 } from './harness.mjs';
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.stop();
-});
+const site = siteAndBrowser();
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const logLine = /^[a-z0-9% ]+ (rectangle|oval|line|triangle|text|circle) /;
 
 // A fresh browser profile: its own IndexedDB, so no script from another test.
 async function freshTown(query = '', options = {}) {
-  const context = await browser.newContext();
-  const page = await openTown(context, `${server.url}index.html${query}`, options);
+  const context = await site.browser.newContext();
+  const page = await openTown(context, `${site.server.url}index.html${query}`, options);
   return { context, page };
 }
 
@@ -82,8 +71,8 @@ describe('the page', () => {
       [1.5, 2],
       [3, 3],
     ]) {
-      const context = await browser.newContext({ deviceScaleFactor: ratio });
-      const page = await openTown(context, `${server.url}index.html`);
+      const context = await site.browser.newContext({ deviceScaleFactor: ratio });
+      const page = await openTown(context, `${site.server.url}index.html`);
       const box = await page.locator('#canvas').boundingBox();
       assert.ok(Math.abs(box.width * ratio - 601 * devicePixels) < 0.01, `width at ${ratio}`);
       assert.ok(Math.abs(box.height * ratio - 501 * devicePixels) < 0.01, `height at ${ratio}`);
@@ -357,14 +346,14 @@ describe('scripts', () => {
   });
 
   it('a seeded run with the same script gives the same drawing log twice', async () => {
-    const context = await browser.newContext();
-    const setup = await openTown(context, `${server.url}index.html`);
+    const context = await site.browser.newContext();
+    const setup = await openTown(context, `${site.server.url}index.html`);
     const script = 'DROVA_PERIODIC(40);\nDROVA_MOUSE(150, -230);\nDROVA_PERIODIC(40);\n';
     await uploadScript(setup, script);
     await setup.close();
     const run = async (seed) => {
       // The drawing log on and the script playing from the first wait on.
-      const page = await openTown(context, `${server.url}index.html?seed=${seed}&menu=4,6`);
+      const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=4,6`);
       await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
       const log = await page.evaluate(() => [window.town.logCount, window.town.logDigest]);
       await page.close();

@@ -1,37 +1,26 @@
 // Playback in the browser: the page paints and takes keys while a script plays, no task
 // of the page runs long, and playback keeps its pace.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 
 import {
   collectLines,
-  launchBrowser,
   openTown,
-  startServer,
+  siteAndBrowser,
   untilHalted,
   uploadScript,
   waitForSeenLine,
   watchLongTasks,
 } from './harness.mjs';
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.stop();
-});
+const site = siteAndBrowser();
 
 const eof = /^EOF encountered in script file DROVA\.SCR$/;
 
 // A halted town with the script stored, its lines collected.
 async function townWithScript(script) {
-  const context = await browser.newContext();
-  const page = await openTown(context, `${server.url}index.html`);
+  const context = await site.browser.newContext();
+  const page = await openTown(context, `${site.server.url}index.html`);
   await uploadScript(page, script);
   await page.keyboard.press('Control+h');
   await untilHalted(page);

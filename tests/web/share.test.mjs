@@ -3,33 +3,15 @@
 // cut off, unfolding past the bound) refused without storing anything.
 import assert from 'node:assert/strict';
 import { deflateSync } from 'node:zlib';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 
 import { MaxLinkScriptChars, MaxSharedScriptBytes } from '../../gfx/web/page/share_link.js';
-import { launchBrowser, openTown, startServer, waitForLine } from './harness.mjs';
+import { openTown, siteAndBrowser, uploadScript, waitForLine } from './harness.mjs';
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.stop();
-});
+const site = siteAndBrowser();
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const Eof = /^EOF encountered in script file DROVA\.SCR$/;
-
-async function uploadScript(page, text) {
-  await page
-    .locator('#upload-file')
-    .setInputFiles({ name: 'run.scr', mimeType: 'text/plain', buffer: Buffer.from(text, 'latin1') });
-  await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
-}
 
 // The stored DROVA.SCR as text, or null, read from the page's IndexedDB record.
 function storedScript(page) {
@@ -59,23 +41,23 @@ describe('sharing a run', () => {
   it('a shared link plays the same drawing log in a fresh browser and leaves its script alone', async () => {
     const script = 'DROVA_PERIODIC(25);\nDROVA_MOUSE(150, -230);\nDROVA_PERIODIC(30);\n';
     const seed = 424242;
-    const origin = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
-    const setup = await openTown(origin, `${server.url}index.html`);
+    const origin = await site.browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
+    const setup = await openTown(origin, `${site.server.url}index.html`);
     await uploadScript(setup, script);
     await setup.close();
-    const page = await openTown(origin, `${server.url}index.html?seed=${seed}&menu=4,6`);
+    const page = await openTown(origin, `${site.server.url}index.html?seed=${seed}&menu=4,6`);
     await waitForLine(page, Eof, 30000);
     const log = await page.evaluate(() => [window.town.logCount, window.town.logDigest]);
     assert.equal(await page.locator('#seed').textContent(), `Seed ${seed}`);
     await page.locator('#share').click();
     await page.waitForFunction(() => /in the clipboard/.test(document.getElementById('storage-status').textContent));
     const link = await page.evaluate(() => navigator.clipboard.readText());
-    assert.match(link, new RegExp(`^${server.url}index\\.html#seed=${seed}&script=[A-Za-z0-9_-]+$`));
+    assert.match(link, new RegExp(`^${site.server.url}index\\.html#seed=${seed}&script=[A-Za-z0-9_-]+$`));
     await origin.close();
 
     // A visitor with a script of their own opens the link (with the log on, as above).
-    const visitor = await browser.newContext();
-    const own = await openTown(visitor, `${server.url}index.html`);
+    const visitor = await site.browser.newContext();
+    const own = await openTown(visitor, `${site.server.url}index.html`);
     await uploadScript(own, 'DROVA_PERIODIC(3);\n');
     await own.close();
     const shared = await openTown(visitor, link.replace('index.html#', 'index.html?menu=4#'));
@@ -118,8 +100,8 @@ describe('sharing a run', () => {
   });
 
   it('says why when there is nothing to share, or too much', async () => {
-    const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
-    const page = await openTown(context, `${server.url}index.html`);
+    const context = await site.browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
+    const page = await openTown(context, `${site.server.url}index.html`);
     assert.match(await page.locator('#seed').textContent(), /^Seed \d+$/);
     await page.evaluate(() => navigator.clipboard.writeText('before'));
     await page.locator('#share').click();
@@ -145,12 +127,12 @@ describe('sharing a run', () => {
 
 describe('a clipboard the page may not write', () => {
   it('shows the link to copy by hand', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     // As a browser that refuses the page its clipboard.
     await context.addInitScript(() => {
       navigator.clipboard.writeText = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
     });
-    const page = await openTown(context, `${server.url}index.html?seed=5`);
+    const page = await openTown(context, `${site.server.url}index.html?seed=5`);
     await uploadScript(page, 'DROVA_PERIODIC(4);\n');
     await page.locator('#share').click();
     await page.waitForFunction(() => /copy it from here/.test(document.getElementById('storage-status').textContent));
@@ -176,12 +158,12 @@ describe('links from anyone', () => {
 
   it('each broken link says so, runs the town as without it and stores nothing', async () => {
     assert.ok(bomb.length < 4000, `the bomb is small: ${bomb.length}`);
-    const context = await browser.newContext();
-    const setup = await openTown(context, `${server.url}index.html`);
+    const context = await site.browser.newContext();
+    const setup = await openTown(context, `${site.server.url}index.html`);
     await uploadScript(setup, 'DROVA_PERIODIC(3);\n');
     await setup.close();
     for (const [name, fragment, message] of cases) {
-      const page = await openTown(context, `${server.url}index.html?seed=99#${fragment}`);
+      const page = await openTown(context, `${site.server.url}index.html?seed=99#${fragment}`);
       const said = await status(page);
       assert.match(said, /This link holds no run that can be played/, name);
       assert.match(said, message, name);
@@ -194,8 +176,8 @@ describe('links from anyone', () => {
       await page.close();
     }
     // Without a stored script, a broken link stores none.
-    const fresh = await browser.newContext();
-    const page = await openTown(fresh, `${server.url}index.html#seed=7&script=${good.slice(0, 8)}`);
+    const fresh = await site.browser.newContext();
+    const page = await openTown(fresh, `${site.server.url}index.html#seed=7&script=${good.slice(0, 8)}`);
     assert.match(await status(page), /holds no run/);
     assert.equal(await storedScript(page), null);
     await fresh.close();

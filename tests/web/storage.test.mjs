@@ -2,39 +2,28 @@
 // tabs while recording, storage that is missing, refuses or is full, two tabs of the
 // page, and files that are no scripts.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 
 import {
   chooseUpload,
   clickWorld,
   collectLines,
-  launchBrowser,
   openTown,
   selectedButton,
-  startServer,
+  siteAndBrowser,
   storageStatus,
   untilHalted,
   uploadScript,
   waitForSeenLine,
 } from './harness.mjs';
 
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.stop();
-});
+const site = siteAndBrowser();
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const cannotWrite = /^Cannot write script file DROVA\.SCR$/;
 const eof = /^EOF encountered in script file DROVA\.SCR$/;
 
-const town = (context) => openTown(context, `${server.url}index.html`);
+const town = (context) => openTown(context, `${site.server.url}index.html`);
 
 // The stored script as "Download DROVA.SCR" gives it, as lines; null when there is none.
 async function downloaded(page) {
@@ -70,7 +59,7 @@ const periodic = (line) => /^DROVA_PERIODIC\([1-9]\d*\);$/.test(line);
 
 describe('a recording survives the end of the page', () => {
   it('a reload keeps the periodic run being counted', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await town(context);
     await startRecording(page);
     await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 5);
@@ -82,7 +71,7 @@ describe('a recording survives the end of the page', () => {
   });
 
   it('a page that becomes hidden stores the periodic run it is counting', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await town(context);
     await startRecording(page);
     const frames = await page.evaluate(() => window.town.frames);
@@ -100,7 +89,7 @@ describe('a recording survives the end of the page', () => {
 
   it('a reload or a closed tab right after a click keeps the click and the ticks before it', async () => {
     for (const end of ['reload', 'close']) {
-      const context = await browser.newContext();
+      const context = await site.browser.newContext();
       const page = await town(context);
       await startRecording(page);
       await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 3);
@@ -119,7 +108,7 @@ describe('a recording survives the end of the page', () => {
 
 // A browser profile whose page finds its storage as init makes it.
 async function faultyTown(init) {
-  const context = await browser.newContext();
+  const context = await site.browser.newContext();
   await context.addInitScript(init);
   const page = await town(context);
   await collectLines(page);
@@ -209,14 +198,14 @@ describe('no failure of the storage passes in silence', () => {
         const blank = await context.newPage();
         const cdp = await context.newCDPSession(blank);
         await cdp.send('Storage.overrideQuotaForOrigin', {
-          origin: new URL(server.url).origin,
+          origin: new URL(site.server.url).origin,
           quotaSize: 64 * 1024,
         });
       },
     ],
   ]) {
     it(`with ${what} each failed save gives the library's line once, and no upload says "uploaded"`, async () => {
-      const context = await browser.newContext();
+      const context = await site.browser.newContext();
       await setUp(context);
       const page = await town(context);
       await collectLines(page);
@@ -244,7 +233,7 @@ describe('no failure of the storage passes in silence', () => {
 
 describe('two tabs of the page', () => {
   it('a tab that never recorded deletes nothing when it quits, and plays what the other recorded', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const reader = await town(context);
     const writer = await town(context);
     await recordClick(writer);
@@ -261,7 +250,7 @@ describe('two tabs of the page', () => {
   });
 
   it('one recorder at a time: the second gets the desktop line and the first keeps its recording', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const first = await town(context);
     const second = await town(context);
     const third = await town(context);
@@ -305,7 +294,7 @@ async function recordsAlone(page) {
 
 describe('uploads', () => {
   it('refuses a file over 16 MiB and any upload while recording, changing nothing', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await town(context);
     await uploadScript(page, 'DROVA_PERIODIC(7);\n');
     await chooseUpload(page, Buffer.alloc(16 * 1024 * 1024 + 1, 'DROVA_PERIODIC(1);\n'));
@@ -323,7 +312,7 @@ describe('uploads', () => {
   });
 
   it('says when the first line is no script line, and stores the file all the same', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await town(context);
     await chooseUpload(page, Buffer.from('\n\nhello town\nDROVA_PERIODIC(2);\n'));
     await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
@@ -335,7 +324,7 @@ describe('uploads', () => {
 
 describe('scripts of the earlier page', () => {
   it('a script stored by the page before it kept one record is found and kept', async () => {
-    const context = await browser.newContext();
+    const context = await site.browser.newContext();
     const page = await town(context);
     // The layout emscripten's IDBFS gave the working folder "/town".
     await page.evaluate(
