@@ -120,6 +120,8 @@ void showIfDirty() {
 
 // One pump pass: at most one message. When the caller allows it and nothing is
 // pending, the pass blocks (after showing a dirty image) instead of spinning.
+// Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of
+// the back end's wait may suspend the program.
 void pumpPass(bool mayBlock) {
     Message m;
     bool got = currentBackend->take(m);
@@ -161,6 +163,8 @@ void armPeriodic() {
 
 }  // namespace
 
+// Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of
+// poll() may suspend the program.
 bool Backend::take(Message& message) {
     if (queue_.empty()) poll();
     if (queue_.empty()) return false;

@@ -39,6 +39,8 @@ void gfx::writeTextLine(std::string_view line) {
     if (Backend* b = backend()) b->textAppended(history);
 }
 
+// Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of the
+// back end's dialog may suspend the program.
 int gfxGets(const char* prompt, char* reply) {
     std::string shown(prompt);
     shown.resize(PromptWidth, ' ');  // cut or padded to exactly 79 characters

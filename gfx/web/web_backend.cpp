@@ -56,6 +56,13 @@ void WebBackend::open(int) {
     page::open();
 }
 
+// A suspending call (the page's wait, its yield, its dialog) may only be made where
+// every frame on the stack is instrumented by Asyncify. The program is linked with
+// -sASYNCIFY_IGNORE_INDIRECT, so a virtual call is never such a frame unless its caller
+// is named in -sASYNCIFY_ADD (gfx/web/CMakeLists.txt): the functions below that suspend
+// therefore make no virtual call, and each is reached only through a named caller.
+
+// Reached through Backend::take, which is named, so it may suspend.
 void WebBackend::poll() {
     // A pass that does not block (playback, a quick animation) must still let the
     // browser run often: it paints what was presented and delivers the keys that stop
@@ -64,6 +71,10 @@ void WebBackend::poll() {
         showText();
         page::yieldToBrowser();
     }
+    takePageEvents();
+}
+
+void WebBackend::takePageEvents() {
     // A failed save is reported as the library reports a failed write, once each.
     for (int n = page::takeSaveFailures(); n > 0; --n) reportScriptWriteFailure();
     int kind = 0, a = 0, b = 0;
@@ -72,13 +83,16 @@ void WebBackend::poll() {
         if (toMessage(kind, a, b, m)) post(m);
 }
 
+// Reached through pumpPass, which is named. It suspends in the page's wait, so it
+// takes the events itself: poll() would be a virtual call that suspends whenever the
+// wait outlasted a slice, and this frame would not know that it is unwinding.
 void WebBackend::waitForMessage(bool tickAwaited) {
     // A tick matters only to a periodic event that waits for it; any other wait is
     // for the user, and ticks meanwhile would only wake the page for nothing.
     while (!hasMessages()) {
         showText();
         page::waitForEvent(tickAwaited);
-        poll();
+        takePageEvents();
     }
 }
 

@@ -40,6 +40,8 @@ public:
     std::time_t calendarTime() override;
 
 private:
+    // Hands the events the page queued to the FIFO; never suspends.
+    void takePageEvents();
     // Hands the page the library's history when lines came since it was last handed,
     // before each turn of the page's (waiting, yielding, presenting, ending).
     void showText();
