@@ -4,7 +4,7 @@
 // May not: call into the program while it runs; the page's handlers only queue, and
 // saveRecording is made only while the program is suspended.
 import { MenuId, Message } from './messages.js';
-import { testMenuCommands, testSeed } from './test_hooks.js';
+import { testBusy, testMenuCommands, testSeed } from './test_hooks.js';
 
 // How long the program may run before the browser gets its turn: a tenth of the 50 ms
 // of a long task, with room for the frame being drawn when it is over and for the
@@ -57,7 +57,7 @@ export class Bridge {
       await queue.wait(wakeOnTimer);
       this.#resumed();
     };
-    this.sliceOver = () => performance.now() - this.#resumedAt > SliceMs;
+    this.sliceOver = testBusy() ? () => true : () => performance.now() - this.#resumedAt > SliceMs;
     this.yieldToBrowser = async () => {
       panel.flush();
       await nextTask();
@@ -87,14 +87,18 @@ export class Bridge {
     };
     this.calendarTime = () =>
       runShare.started(sharedRun?.seed ?? testSeed() ?? Math.floor(Date.now() / 1000));
-    this.programEnded = (status) => {
+    // The end, with its status; or a stop on an error (an abort, a failed assertion,
+    // no memory), which the page shows as plainly, keeping what was stored.
+    const end = (shown) => {
       this.#running = false;
-      if (!ending.show(status)) return;
+      if (!shown) return;
       timer.run(false);
       menu.disable();
       panel.flush();
       scriptFile.flush();
     };
+    this.programEnded = (status) => end(ending.show(status));
+    this.programStopped = (what) => end(ending.showStopped(what));
     // A failed save: the program reports it at its next pass, waiting or not.
     this.saveFailed = () => {
       ++this.#saveFailures;

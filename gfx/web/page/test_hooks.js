@@ -1,5 +1,5 @@
 // What only tests and measurements use: the query parameters that start the page in a
-// known state (menu=, program=, seed=) and the read-only view window.town.
+// known state (menu=, program=, seed=, busy) and the read-only view window.town.
 // May not: change what the program sees unless one of these parameters is given; the
 // program and the other modules never read window.town.
 const params = new URLSearchParams(location.search);
@@ -22,6 +22,12 @@ export function testProgram() {
 export function testSeed() {
   const seed = params.get('seed');
   return seed !== null && /^\d+$/.test(seed) ? Number(seed) : null;
+}
+
+// ?busy hands the browser its turn at every pass of the program, as a machine too busy
+// to run a slice within its time would: what depends on that timing happens every time.
+export function testBusy() {
+  return params.has('busy');
 }
 
 // Publishes the page's state as window.town; every field reads a module's own state.
