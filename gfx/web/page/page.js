@@ -92,5 +92,7 @@ canvas.fit();
 
 exposeTestHooks({ canvas, timer, panel, menu, bridge, ending });
 pageReady();
-// The files are kept for an offline start once the page has loaded, not before.
-addEventListener('load', () => registerServiceWorker(), { once: true });
+// The files are kept for an offline start once the page has loaded, not before; the
+// load may well be over by now (this module awaited the share link and the wiring).
+if (document.readyState === 'complete') registerServiceWorker();
+else addEventListener('load', () => registerServiceWorker(), { once: true });
