@@ -3,5 +3,9 @@
 import { loadProgram } from './program_loader.js';
 import { testProgram } from './test_hooks.js';
 
-loadProgram(testProgram(), { onExit: (status) => window.townPage.programEnded(status) });
-import('./page.js');
+const wired = import('./page.js');
+loadProgram(testProgram(), {
+  onExit: (status) => window.townPage.programEnded(status),
+  // Also an error before the page is wired (the font not loaded) is shown once it is.
+  onStop: (what) => wired.then(() => window.townPage.programStopped(what)),
+});

@@ -1,0 +1,17 @@
+// A program that stops on an error, as a failed assertion does: it draws, takes the
+// first click or key, and aborts. The page must say so where the user looks.
+#include <cstdlib>
+
+#include "gfx/display.h"
+
+int appMain() {
+    Display display;
+    display.clear(1);
+    display.drawText(-200, 0, "Click or press a key to stop on an error", 0, 12);
+    int x = 0, y = 0;
+    char key = 0;
+    for (;;) {
+        const EventKind kind = display.awaitEvent(x, y, key);
+        if (kind == EventKind::Mouse || kind == EventKind::Keyboard) std::abort();
+    }
+}
