@@ -60,6 +60,7 @@ bool readableFile(const std::string& path, std::string& why) {
 // An interrupted run (Ctrl+C, a kill) takes its unfinished GIF with it; the signal
 // then ends the process as it would have.
 char unfinishedGif[4096];
+constexpr int Interrupts[] = {SIGINT, SIGTERM, SIGHUP};
 
 void dropUnfinishedGif(int signal) {
     unlink(unfinishedGif);
@@ -70,8 +71,33 @@ void dropUnfinishedGif(int signal) {
 void dropOnInterrupt(const std::string& temporaryPath) {
     if (temporaryPath.size() >= sizeof unfinishedGif) return;
     std::memcpy(unfinishedGif, temporaryPath.c_str(), temporaryPath.size() + 1);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, dropUnfinishedGif);
+    for (int signal : Interrupts) std::signal(signal, dropUnfinishedGif);
 }
+
+// Holds back the interrupts while files are probed and created; a signal that came
+// meanwhile is delivered when they are let through again (at the latest on return).
+class InterruptsHeld {
+public:
+    InterruptsHeld() {
+        sigemptyset(&held_);
+        for (int signal : Interrupts) sigaddset(&held_, signal);
+        sigprocmask(SIG_BLOCK, &held_, &previous_);
+    }
+    ~InterruptsHeld() { release(); }
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+    void release() {
+        if (released_) return;
+        released_ = true;
+        sigprocmask(SIG_SETMASK, &previous_, nullptr);
+    }
+
+private:
+    sigset_t held_{};
+    sigset_t previous_{};
+    bool released_ = false;
+};
 
 }  // namespace
 
@@ -83,6 +109,9 @@ int main(int argc, char** argv) {
         std::fputs(replayUsage().c_str(), stdout);
         return 0;
     }
+    // Until the handler that removes the unfinished GIF is in place, an interrupt waits:
+    // the probes below and the temporary file are never left behind by a kill.
+    InterruptsHeld held;
     if (!options->png.empty() && !writable(options->png, error))
         return fail("cannot write " + options->png + ": " + error);
     if (!options->gif.empty() && !writable(options->gif, error))
@@ -92,6 +121,7 @@ int main(int argc, char** argv) {
     std::optional<GifWriter> gif;
     if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
     if (gif) dropOnInterrupt(gif->temporaryPath());
+    held.release();
 
     gfx::HeadlessBackend& backend = gfx::resetLibraryWith<gfx::HeadlessBackend>();
     backend.setKeepLines(false);
