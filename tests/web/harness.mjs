@@ -46,14 +46,48 @@ export function launchBrowser() {
   });
 }
 
-// A page of the town with everything it says on the console collected as problems
-// when they are errors.
-export async function openTown(context, url, { frames = 3 } = {}) {
+// A page with everything it says on the console collected as problems when they are
+// errors. Its waits name those problems when they time out, so that a page that
+// stopped on an error says why; and they refuse an async condition, whose promise
+// playwright would take as true at once.
+export async function watchedPage(context) {
   const page = await context.newPage();
   const problems = [];
   page.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
   page.on('pageerror', (e) => problems.push(e.message));
   page.problems = problems;
+  const waitForFunction = page.waitForFunction.bind(page);
+  page.waitForFunction = async (condition, ...rest) => {
+    if (condition?.constructor?.name === 'AsyncFunction')
+      throw new Error('waitForFunction takes a promise as true at once: give it a plain function');
+    try {
+      return await waitForFunction(condition, ...rest);
+    } catch (error) {
+      if (problems.length) error.message += `\nThe page's console errors: ${problems.join(' | ')}`;
+      throw error;
+    }
+  };
+  return page;
+}
+
+// Waits until an async condition evaluated in the page resolves to a true value,
+// asking again every 100 ms; resolves to that value.
+export async function waitForAsync(page, condition, arg, timeout = 10000) {
+  const deadline = Date.now() + timeout;
+  for (;;) {
+    const value = await page.evaluate(condition, arg);
+    if (value) return value;
+    if (Date.now() > deadline) {
+      const problems = page.problems?.length ? ` The page's console errors: ${page.problems.join(' | ')}` : '';
+      throw new Error(`Timeout ${timeout} ms exceeded waiting for ${condition}.${problems}`);
+    }
+    await new Promise((r) => setTimeout(r, 100));
+  }
+}
+
+// A page of the town, waited for until it has shown its first frames.
+export async function openTown(context, url, { frames = 3 } = {}) {
+  const page = await watchedPage(context);
   await page.goto(url);
   // The first frames are the cleared image; the town comes with the first event.
   await page.waitForFunction((n) => window.town?.frames >= n, frames);

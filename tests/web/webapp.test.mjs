@@ -15,6 +15,7 @@ import {
   siteAndBrowser,
   siteDir,
   startServer,
+  waitForAsync,
   waitForLine,
   worldPixel,
 } from './harness.mjs';
@@ -101,6 +102,21 @@ describe('a first visit', () => {
 });
 
 describe('offline', () => {
+  it('every first visit installs the offline copy, which controls the reload', async () => {
+    // The page registers its worker after it has wired itself, and the load may be
+    // over by then; ten visits in a row, some from a link, which takes longer.
+    for (let visit = 0; visit < 10; ++visit) {
+      const context = await site.browser.newContext();
+      const fragment = visit % 2 ? `#seed=${visit}` : '';
+      const page = await openTown(context, `${site.server.url}index.html${fragment}`, { frames: 1 });
+      await waitForAsync(page, async () => (await navigator.serviceWorker.getRegistration())?.active);
+      await page.reload();
+      await page.waitForFunction(() => window.town?.frames >= 1);
+      assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), `visit ${visit}`);
+      await context.close();
+    }
+  });
+
   it('after one visit the page starts with the network off', async () => {
     const context = await site.browser.newContext();
     const page = await openTown(context, `${site.server.url}index.html`);
@@ -142,13 +158,14 @@ describe('offline', () => {
       await page.reload();
       await page.waitForFunction(() => window.town?.frames >= 3);
       assert.equal(await page.locator('body').getAttribute('data-build'), 'new', 'online: the new page');
-      await page.waitForFunction(
+      await waitForAsync(
+        page,
         async (old) => {
           const names = await caches.keys();
           return names.length === 1 && names[0] !== old;
         },
         first.names[0],
-        { timeout: 20000 },
+        20000,
       );
       await context.setOffline(true);
       await page.reload();
@@ -268,7 +285,7 @@ describe('screen sizes', () => {
       const at = [box.x + (300 + 150 + 0.5) * scale, box.y + (250 + 230 + 0.5) * scale];
       if (ratio > 1) await page.touchscreen.tap(...at);
       else await page.mouse.click(...at);
-      await page.waitForFunction(async () => {
+      await page.waitForFunction(() => {
         const d = document.getElementById('canvas').getContext('2d').getImageData(395, 480, 1, 1).data;
         return d[0] === 0x80 && d[1] === 0x80 && d[2] === 0x80;
       });
