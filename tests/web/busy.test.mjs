@@ -1,0 +1,79 @@
+// The page on a machine too busy to run a slice within its time (?busy: the browser
+// gets its turn at every pass of the program), and a program that stops on an error.
+// A wait that could not survive a turn of the browser stops the page at once here.
+import assert from 'node:assert/strict';
+import { describe, it } from 'node:test';
+
+import { MenuId } from '../../gfx/web/page/messages.js';
+import {
+  clickWorld,
+  collectLines,
+  frames,
+  openTown,
+  selectedButton,
+  siteAndBrowser,
+  untilHalted,
+  waitForSeenLine,
+} from './harness.mjs';
+
+const site = siteAndBrowser();
+
+const checked = (page, id) => page.evaluate((n) => window.town.menuChecked(n), id);
+const untilFramesPast = async (page, more) =>
+  page.waitForFunction((n) => window.town.frames >= n, (await frames(page)) + more);
+
+describe('a busy machine', () => {
+  it('animates, halts, takes clicks and keys, records, plays back and quits; two tabs as one', async () => {
+    const context = await site.browser.newContext();
+    const page = await openTown(context, `${site.server.url}index.html?busy&seed=3`);
+    await untilFramesPast(page, 10);
+    await clickWorld(page, 150, -230);
+    await untilFramesPast(page, 2);
+    assert.equal(await selectedButton(page), 'heavy');
+
+    // A recording of a few ticks, then halted and played back to its end.
+    await collectLines(page);
+    await page.keyboard.press('Control+r');
+    await page.waitForFunction((id) => window.town.menuChecked(id), MenuId.RecordScript);
+    await untilFramesPast(page, 10);
+    await page.keyboard.press('Control+r');
+    await page.waitForFunction((id) => !window.town.menuChecked(id), MenuId.RecordScript);
+    await page.keyboard.press('Control+h');
+    await untilHalted(page);
+    await page.keyboard.press('Control+p');
+    await waitForSeenLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
+    assert.equal(await checked(page, MenuId.PlaybackScript), false);
+
+    // A second tab of the same profile runs beside it; both animate.
+    const second = await openTown(context, `${site.server.url}index.html?busy`);
+    await page.keyboard.press('Control+a');
+    await Promise.all([untilFramesPast(page, 10), untilFramesPast(second, 10)]);
+
+    await page.keyboard.press('Control+q');
+    await page.waitForFunction(() => window.town.ended);
+    assert.equal(await page.evaluate(() => window.town.status), 0);
+    assert.deepEqual(page.problems, []);
+    assert.deepEqual(second.problems, []);
+    await context.close();
+  });
+});
+
+describe('an error', () => {
+  it('a program that stops on an error says so in the end box, and starts again', async () => {
+    const context = await site.browser.newContext();
+    const page = await openTown(context, `${site.server.url}index.html?program=stops_on_error`, {
+      frames: 1,
+    });
+    await clickWorld(page, 0, 0);
+    await page.waitForFunction(() => window.town.ended);
+    assert.equal(await page.locator('#ended').isVisible(), true);
+    assert.match(
+      await page.locator('#ended-text').textContent(),
+      /^The program stopped: .+\. Start again to run it anew/,
+    );
+    assert.equal(await page.evaluate(() => window.town.ticking), false, 'the timer stopped');
+    await page.locator('#restart').click();
+    await page.waitForFunction(() => window.town?.frames >= 1 && !window.town.ended);
+    await context.close();
+  });
+});
