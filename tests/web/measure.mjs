@@ -1,7 +1,7 @@
 // Measures the web edition in Chromium: the page's transfer size, the CPU of the
 // page's renderer process animating at start-up and halted (from /proc), and the
 // repaint of a town of about 1,300 vehicles, and a playback of 3,000 scripted ticks
-// (its time and the page's longest task). Run it after scripts/web.sh --build:
+// (its time and the page's longest task), and how soon keys act while a script plays. Run it after scripts/web.sh --build:
 //   node tests/web/measure.mjs [seconds]      everything
 //   node tests/web/measure.mjs playback       the playback alone
 import { readFileSync, readdirSync } from 'node:fs';
@@ -106,8 +106,55 @@ async function measurePlayback() {
   await context.close();
 }
 
+// The milliseconds from a key to the change it makes, both timed in the page: the key
+// when its keydown reaches the page, the change when the page's DOM shows it.
+async function msFromKeyTo(page, key, test) {
+  await page.evaluate((source) => {
+    const done = new Function(`return (${source})();`);
+    window.keyAt = null;
+    window.changeAt = null;
+    document.addEventListener('keydown', () => (window.keyAt ??= performance.now()), {
+      capture: true,
+      once: true,
+    });
+    new MutationObserver((_, observer) => {
+      if (window.keyAt === null || !done()) return;
+      window.changeAt = performance.now();
+      observer.disconnect();
+    }).observe(document.body, { attributes: true, subtree: true });
+  }, test.toString());
+  await page.keyboard.press(key);
+  await page.waitForFunction(() => window.changeAt !== null);
+  return page.evaluate(() => window.changeAt - window.keyAt);
+}
+
+// While a long script plays: how soon Ctrl+P stops it, and Ctrl+Q ends the program.
+async function measureKeys() {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(`${server.url}index.html?seed=1`);
+  await page.waitForFunction(() => window.town?.frames >= 3);
+  await page.locator('#upload-file').setInputFiles({
+    name: 'run.scr',
+    mimeType: 'text/plain',
+    buffer: Buffer.from('DROVA_PERIODIC(30000);\n'),
+  });
+  await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
+  const play = async () => {
+    await page.keyboard.press('Control+p');
+    await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 200);
+  };
+  await play();
+  const stop = await msFromKeyTo(page, 'Control+p', () => !window.town.menuChecked(6));
+  await play();
+  const end = await msFromKeyTo(page, 'Control+q', () => window.town.ended);
+  console.log(`while a script plays: Ctrl+P stops it in ${stop.toFixed(1)} ms, Ctrl+Q ends the program in ${end.toFixed(1)} ms`);
+  await context.close();
+}
+
 try {
   await measurePlayback();
+  await measureKeys();
   if (!playbackOnly) await measureTheRest();
 } finally {
   await browser.close();

@@ -12,7 +12,7 @@ export function loadProgram(name, { onExit, onStop }) {
     console.error(`The program stopped: ${what}`);
     onStop(what);
   };
-  window.Module = { onExit, onAbort: (what) => stop(String(what)) };
+  window.Module = { onExit, onAbort: (what) => stop(String(what || 'abort() was called')) };
   const trap = (error) => {
     if (error instanceof WebAssembly.RuntimeError) stop(error.message);
   };
