@@ -24,14 +24,4 @@ cmake --build --preset fuzz
 ctest --preset fuzz
 
 bash scripts/web.sh --build
-# A test file with a failure runs once more, alone, and the retry is said: now and then
-# a page in headless Chromium stalls (a first frame or the end that never comes; left open).
-web_log=$(mktemp)
-trap 'rm -f "$web_log"' EXIT
-if ! node --test tests/web/ | tee "$web_log"; then
-  mapfile -t failed < <(grep -oE "location: '[^']*/tests/web/[^/':]+\.mjs" "$web_log" |
-    sed -E "s#.*/(tests/web/[^/]+)#\1#" | sort -u)
-  [ ${#failed[@]} -gt 0 ] || failed=(tests/web/)
-  echo "Browser tests failed above; running once more: ${failed[*]}"
-  node --test "${failed[@]}"
-fi
+node --test tests/web/
