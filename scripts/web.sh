@@ -19,7 +19,7 @@ cmake --preset web >/dev/null
 site=build/web/site
 
 if [ "${1:-}" = --build ]; then
-  cmake --build --preset web --target all second_display repaint_bench stops_on_error
+  cmake --build --preset web --target all second_display repaint_bench stops_on_error town_checked
   exit 0
 fi
 

@@ -1,6 +1,7 @@
 // The page on a machine too busy to run a slice within its time (?busy: the browser
 // gets its turn at every pass of the program), and a program that stops on an error.
-// A wait that could not survive a turn of the browser stops the page at once here.
+// A wait that could not survive a turn of the browser stops the page at once here; the
+// town runs with emscripten's run-time checks, which name such a state with its stack.
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 
@@ -25,7 +26,7 @@ const untilFramesPast = async (page, more) =>
 describe('a busy machine', () => {
   it('animates, halts, takes clicks and keys, records, plays back and quits; two tabs as one', async () => {
     const context = await site.browser.newContext();
-    const page = await openTown(context, `${site.server.url}index.html?busy&seed=3`);
+    const page = await openTown(context, `${site.server.url}index.html?program=town_checked&busy&seed=3`);
     await untilFramesPast(page, 10);
     await clickWorld(page, 150, -230);
     await untilFramesPast(page, 2);
@@ -45,7 +46,7 @@ describe('a busy machine', () => {
     assert.equal(await checked(page, MenuId.PlaybackScript), false);
 
     // A second tab of the same profile runs beside it; both animate.
-    const second = await openTown(context, `${site.server.url}index.html?busy`);
+    const second = await openTown(context, `${site.server.url}index.html?program=town_checked&busy`);
     await page.keyboard.press('Control+a');
     await Promise.all([untilFramesPast(page, 10), untilFramesPast(second, 10)]);
 
