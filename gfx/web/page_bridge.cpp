@@ -23,7 +23,7 @@ EM_JS(void, town_add_menu_item,
                          checked != 0, greyed != 0);
 });
 
-EM_JS(void, town_open, (), { townPage.open(); });
+EM_JS(void, town_open, (int historyCapacity), { townPage.open(historyCapacity); });
 
 EM_JS(int, town_take_event, (int* out), {
     var e = townPage.takeEvent();
@@ -56,14 +56,6 @@ EM_JS(void, town_append_text, (const char* line, int length), {
     townPage.appendText(HEAPU8.subarray(line, line + length));
 });
 
-EM_JS(void, town_text_line, (const char* line, int length), {
-    townPage.textLine(HEAPU8.slice(line, line + length));
-});
-
-EM_JS(void, town_text_lines_shown, (int capacity), { townPage.textLinesShown(capacity); });
-
-EM_JS(void, town_show_text_panel, (), { townPage.showTextPanel(); });
-
 // The reply comes back as a zero-terminated Latin-1 copy in the heap, freed by the
 // caller; null when no dialog can be shown.
 EM_ASYNC_JS(char*, town_run_dialog, (const char* prompt, int length), {
@@ -93,8 +85,8 @@ void addMenuItem(const char* title, const char* text, int id, char shortcut, boo
     town_add_menu_item(title, text, id, shortcut, checkable, checked, greyed);
 }
 
-void open() {
-    town_open();
+void open(int historyCapacity) {
+    town_open(historyCapacity);
 }
 
 bool takeEvent(int& kind, int& a, int& b) {
@@ -132,16 +124,6 @@ void setMenuCheck(int id, bool checked) {
 
 void appendText(const char* line, int length) {
     town_append_text(line, length);
-}
-
-void showTextLines(const std::vector<std::string>& lines, int capacity) {
-    for (const std::string& line : lines)
-        town_text_line(line.data(), static_cast<int>(line.size()));
-    town_text_lines_shown(capacity);
-}
-
-void showTextPanel() {
-    town_show_text_panel();
 }
 
 std::optional<std::string> runDialog(const std::string& prompt) {

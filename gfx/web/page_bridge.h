@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace gfx::page {
 
@@ -15,10 +14,11 @@ void mountStorage(const char* folder);
 
 // Adds one item of the "Run" menu (text null: a separator; shortcut: the letter of its
 // Ctrl shortcut, 0 for none); the page builds its menu bar and its shortcuts from these,
-// then open() shows the page and starts the 100 ms timer.
+// then open() shows the page and starts the 100 ms timer. The text panel keeps as many
+// lines as the library's history (historyCapacity).
 void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
                  bool checked, bool greyed);
-void open();
+void open(int historyCapacity);
 
 // Takes the oldest event the page's handlers queued; false when there is none.
 // kind is a MessageKind, a and b its values.
@@ -40,12 +40,9 @@ int takeSaveFailures();
 void present(const void* rgba, int width, int height);
 
 void setMenuCheck(int id, bool checked);
-// One line the library wrote, as bytes (Latin-1), without its terminating zero: the page
-// counts and digests every line (tests compare runs by them).
+// One line the library wrote, as bytes (Latin-1), without its terminating zero: the
+// panel shows it, and the page counts and digests every line (tests compare runs by them).
 void appendText(const char* line, int length);
-// The lines the text panel shows, oldest first, of at most capacity.
-void showTextLines(const std::vector<std::string>& lines, int capacity);
-void showTextPanel();
 
 // Shows the modal dialog and suspends until "Okay" is pressed; no value when the page
 // cannot show a dialog.

@@ -42,10 +42,6 @@ bool toMessage(int kind, int a, int b, Message& m) {
 
 }  // namespace
 
-WebBackend::~WebBackend() {
-    showText();  // the last lines, shown when the page reports the end
-}
-
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     for (const MenuItem& item : runMenuItems()) {
@@ -53,7 +49,7 @@ void WebBackend::open(int) {
         page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id, item.shortcut,
                           item.checkable, item.checked, item.greyed);
     }
-    page::open();
+    page::open(TextHistory::Capacity);
 }
 
 // A suspending call (the page's wait, its yield, its dialog) may only be made where
@@ -67,10 +63,7 @@ void WebBackend::poll() {
     // A pass that does not block (playback, a quick animation) must still let the
     // browser run often: it paints what was presented and delivers the keys that stop
     // playback or end the program.
-    if (page::sliceOver()) {
-        showText();
-        page::yieldToBrowser();
-    }
+    if (page::sliceOver()) page::yieldToBrowser();
     takePageEvents();
 }
 
@@ -90,7 +83,6 @@ void WebBackend::waitForMessage(bool tickAwaited) {
     // A tick matters only to a periodic event that waits for it; any other wait is
     // for the user, and ticks meanwhile would only wake the page for nothing.
     while (!hasMessages()) {
-        showText();
         page::waitForEvent(tickAwaited);
         takePageEvents();
     }
@@ -98,7 +90,6 @@ void WebBackend::waitForMessage(bool tickAwaited) {
 
 void WebBackend::present(const PixelImage& image) {
     // The top 501 rows are the client area; the image's last rows are never shown.
-    showText();
     page::present(image.data(), ClientWidth, ClientHeight);
 }
 
@@ -108,19 +99,12 @@ void WebBackend::setMenuCheck(int id, bool checked) {
 
 void WebBackend::textAppended(const TextHistory& history) {
     const std::string& line = history.newest();
+    // The panel keeps the newest lines itself and draws them at the page's next turn.
     page::appendText(line.data(), static_cast<int>(line.size()));
-    history_ = &history;
-}
-
-void WebBackend::showText() {
-    // The panel is drawn at the page's next turn; it gets the history once per turn.
-    if (!history_) return;
-    page::showTextLines(history_->lines(), TextHistory::Capacity);
-    history_ = nullptr;
 }
 
 void WebBackend::showTextWindow() {
-    page::showTextPanel();
+    // The panel is part of the page and always shown: nothing to do.
 }
 
 bool WebBackend::runInputDialog(const std::string& prompt, std::string& reply) {

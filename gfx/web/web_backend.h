@@ -26,7 +26,6 @@ namespace gfx {
 
 class WebBackend : public Backend {
 public:
-    ~WebBackend() override;
     void open(int showMode) override;
     // Hands the events the page queued to the FIFO, never waiting.
     void poll() override;
@@ -42,10 +41,6 @@ public:
 private:
     // Hands the events the page queued to the FIFO; never suspends.
     void takePageEvents();
-    // Hands the page the library's history when lines came since it was last handed,
-    // before each turn of the page's (waiting, yielding, presenting, ending).
-    void showText();
-    const TextHistory* history_ = nullptr;  // set while the page's panel is behind it
 };
 
 }  // namespace gfx

@@ -298,34 +298,30 @@ describe('text panel', () => {
     return e;
   }
 
-  it('shows the history the program hands over at a flush, adding only the lines that came', () => {
+  it('shows the lines as they come at a flush, keeping as many as the history holds', () => {
     const doc = { createElement: () => fakeElement(doc) };
     const linesElement = fakeElement(doc);
-    const panel = new TextPanel(linesElement, { hidden: true });
+    const panel = new TextPanel(linesElement);
+    panel.keep(4);
     const shown = () => linesElement.children[0].children.map((e) => e.textContent);
-    const history = (...lines) => {
-      for (const l of lines) panel.takeLine(bytes(l));
-      panel.linesTaken(4);
-    };
-    panel.add(bytes('counted, not shown\n'));
-    panel.flush();
-    assert.deepEqual(shown(), []);
-    history('a\n', 'b');
+    const add = (...lines) => lines.forEach((l) => panel.add(bytes(l)));
+    add('a\n', 'b');
     assert.deepEqual(shown(), [], 'drawn at the flush only');
+    assert.deepEqual(panel.lines(), ['a', 'b']);
     panel.flush();
     assert.deepEqual(shown(), ['a', 'b']);
-    assert.deepEqual(panel.lines(), ['a', 'b']);
-    assert.equal(panel.count, 1);
+    assert.equal(panel.count, 2);
 
-    // The history moves on: the oldest line goes, the new ones are appended to the kept.
+    // More lines than it keeps: the oldest go, the kept ones stay the same elements.
     const b = linesElement.children[0].children[1];
-    history('b', 'c', 'd', 'b');
+    add('c', 'd', 'b');
     panel.flush();
     assert.deepEqual(shown(), ['b', 'c', 'd', 'b']);
     assert.equal(linesElement.children[0].children[0], b, 'the kept line is the same element');
-    // A history with nothing in common replaces every line.
-    history('x', 'y');
+    // A flood between two flushes leaves only the newest, each counted.
+    add(...Array.from({ length: 10 }, (_, i) => `x${i}`));
     panel.flush();
-    assert.deepEqual(shown(), ['x', 'y']);
+    assert.deepEqual(shown(), ['x6', 'x7', 'x8', 'x9']);
+    assert.equal(panel.count, 15);
   });
 });

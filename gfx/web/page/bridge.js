@@ -41,8 +41,9 @@ export class Bridge {
       this.#resumed();
     };
     this.addMenuItem = (...item) => menu.addItem(...item);
-    this.open = () => {
+    this.open = (historyCapacity) => {
       this.#running = true;
+      panel.keep(historyCapacity);
       for (const id of testMenuCommands()) queue.push(Message.Command, id);
       // A shared run plays from the first wait on, as town-replay plays a script.
       if (sharedRun) queue.push(Message.Command, MenuId.PlaybackScript);
@@ -77,9 +78,6 @@ export class Bridge {
       if (id === MenuId.RecordScript) scriptFile.recordingChanged(checked);
     };
     this.appendText = (bytes) => panel.add(bytes);
-    this.textLine = (bytes) => panel.takeLine(bytes);
-    this.textLinesShown = (capacity) => panel.linesTaken(capacity);
-    this.showTextPanel = () => panel.show();
     this.runDialog = async (promptBytes) => {
       const reply = await dialog.run(promptBytes);
       this.#resumed();

@@ -29,7 +29,7 @@ const $ = (id) => document.getElementById(id);
 const queue = new EventQueue();
 const timer = new TickTimer(queue);
 const canvas = new Canvas($('canvas'));
-const panel = new TextPanel($('text-lines'), $('text-window'));
+const panel = new TextPanel($('text-lines'));
 const menu = new RunMenu($('run-button'), $('run-menu'), {
   onChoose: (id) => queue.push(Message.Command, id),
   onClose: () => canvas.focus(),

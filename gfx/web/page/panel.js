@@ -1,65 +1,46 @@
-// The "DROVA Text" panel: the lines of the library's history, the newest at the bottom,
-// one element each in a log region: lines that came are appended and the oldest taken
-// away, so a screen reader says the new lines, not the panel again.
-// May not: show a line the library did not write, or keep lines of its own; it draws at
-// most once per wait or image, never once per line.
-import { TextLines, shownLine } from './text_lines.js';
+// The "DROVA Text" panel: the newest lines the library wrote, at most as many as its
+// history holds, the newest at the bottom, one element each in a log region. Lines are
+// appended as they come and the oldest taken away, so a screen reader says the new
+// lines, not the panel again.
+// May not: show a line the library did not write; it draws at most once per wait or
+// image, never once per line.
+import { TextLines } from './text_lines.js';
 
 export class TextPanel {
   #text = new TextLines();
-  #lines = []; // the history the library handed over last
-  #incoming = [];
+  #capacity = Infinity; // the library's history, which the program gives at its start
+  #lines = []; // the newest lines, at most #capacity
+  #added = 0; // lines added since the last flush
   #block; // the lines, one element each, in the log region
-  #windowElement;
-  #dirty = false;
   onLine = null; // when set, called with every line the panel is given
 
-  constructor(linesElement, windowElement) {
+  constructor(linesElement) {
     this.#block = linesElement.appendChild(linesElement.ownerDocument.createElement('div'));
-    this.#windowElement = windowElement;
+  }
+
+  keep(capacity) {
+    this.#capacity = capacity;
   }
 
   // bytes: one line as the library formatted it (Latin-1); counted and digested.
   add(bytes) {
     const line = this.#text.add(bytes);
+    this.#lines.push(line);
+    if (this.#lines.length > this.#capacity) this.#lines.shift();
+    ++this.#added;
     this.onLine?.(line);
   }
 
-  // The library's history, one line at a time oldest first, then its capacity (the
-  // panel shows what it is given; the log region scrolls).
-  takeLine(bytes) {
-    this.#incoming.push(shownLine(bytes));
-  }
-  linesTaken() {
-    this.#lines = this.#incoming;
-    this.#incoming = [];
-    this.#dirty = true;
-  }
-
   flush() {
-    if (!this.#dirty) return;
-    this.#dirty = false;
-    const lines = this.#lines;
-    const shown = [...this.#block.children];
-    // The longest run of shown lines, at their end, that the history now begins with.
-    let first = 0;
-    while (
-      first < shown.length &&
-      !(shown.length - first <= lines.length &&
-        shown.slice(first).every((e, i) => e.textContent === lines[i]))
-    ) {
-      ++first;
-    }
-    for (const e of shown.slice(0, first)) e.remove();
-    for (const line of lines.slice(shown.length - first)) {
+    if (!this.#added) return;
+    const fresh = this.#lines.slice(-this.#added);
+    this.#added = 0;
+    for (const line of fresh) {
       const div = this.#block.ownerDocument.createElement('div');
       div.textContent = line;
       this.#block.append(div);
     }
-  }
-
-  show() {
-    this.#windowElement.hidden = false;
+    while (this.#block.children.length > this.#lines.length) this.#block.children[0].remove();
   }
 
   lines() {
