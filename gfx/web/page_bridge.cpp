@@ -15,22 +15,26 @@ EM_ASYNC_JS(void, town_mount_storage, (const char* folder), {
     await townPage.mountStorage(UTF8ToString(folder), FS);
 });
 
+EM_JS(void, town_define_wire, (const char* json), {
+    townPage.defineWire(JSON.parse(UTF8ToString(json)));
+});
+
 EM_JS(void, town_add_menu_item,
       (const char* title, const char* text, int id, int shortcut, int checkable, int checked,
        int greyed), {
     townPage.addMenuItem(UTF8ToString(title), text ? UTF8ToString(text) : null, id,
-                         shortcut ? String.fromCharCode(shortcut) : '', checkable != 0,
+                         shortcut ? String.fromCharCode(shortcut) : "", checkable != 0,
                          checked != 0, greyed != 0);
 });
 
 EM_JS(void, town_open, (int historyCapacity), { townPage.open(historyCapacity); });
 
+// The fields in the order of takeEvent's array below; a field the kind has not is 0.
 EM_JS(int, town_take_event, (int* out), {
     var e = townPage.takeEvent();
     if (!e) return 0;
-    HEAP32[out >> 2] = e[0];
-    HEAP32[(out >> 2) + 1] = e[1];
-    HEAP32[(out >> 2) + 2] = e[2];
+    var fields = ['kind', 'x', 'y', 'width', 'height', 'keyCode', 'character', 'commandId'];
+    for (var i = 0; i < fields.length; ++i) HEAP32[(out >> 2) + i] = e[fields[i]] | 0;
     return 1;
 });
 
@@ -80,6 +84,10 @@ void mountStorage(const char* folder) {
     town_mount_storage(folder);
 }
 
+void defineWire(const std::string& json) {
+    town_define_wire(json.c_str());
+}
+
 void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
                  bool checked, bool greyed) {
     town_add_menu_item(title, text, id, shortcut, checkable, checked, greyed);
@@ -89,13 +97,21 @@ void open(int historyCapacity) {
     town_open(historyCapacity);
 }
 
-bool takeEvent(int& kind, int& a, int& b) {
-    int out[3] = {0, 0, 0};
-    if (!town_take_event(out)) return false;
-    kind = out[0];
-    a = out[1];
-    b = out[2];
-    return true;
+bool takeEvent(Message& message) {
+    for (;;) {
+        int f[8] = {};
+        if (!town_take_event(f)) return false;
+        if (f[0] < 0 || f[0] > static_cast<int>(MessageKind::Quit)) continue;
+        message = {.kind = static_cast<MessageKind>(f[0]),
+                   .x = f[1],
+                   .y = f[2],
+                   .width = f[3],
+                   .height = f[4],
+                   .keyCode = f[5],
+                   .character = f[6],
+                   .commandId = f[7]};
+        return true;
+    }
 }
 
 void waitForEvent(bool wakeOnTimer) {

@@ -6,11 +6,17 @@
 #include <optional>
 #include <string>
 
+#include "gfx/core/message.h"
+
 namespace gfx::page {
 
 // Makes folder, puts the stored script file there and has the page store every write
 // the library makes to it; the program waits (suspended) until the file is in place.
 void mountStorage(const char* folder);
+
+// Hands the page the numbers it shares with the library, by name, as a JSON object
+// { "Message": {...}, "KeyCode": {...}, "MenuId": {...} }; first of all.
+void defineWire(const std::string& json);
 
 // Adds one item of the "Run" menu (text null: a separator; shortcut: the letter of its
 // Ctrl shortcut, 0 for none); the page builds its menu bar and its shortcuts from these,
@@ -20,9 +26,9 @@ void addMenuItem(const char* title, const char* text, int id, char shortcut, boo
                  bool checked, bool greyed);
 void open(int historyCapacity);
 
-// Takes the oldest event the page's handlers queued; false when there is none.
-// kind is a MessageKind, a and b its values.
-bool takeEvent(int& kind, int& a, int& b);
+// Takes the oldest event the page's handlers queued, its fields named as the message's;
+// false when there is none. An event of a kind the library does not know is dropped.
+bool takeEvent(Message& message);
 // Suspends the program until the page queues an event. A timer tick wakes it only
 // when wakeOnTimer is set; otherwise ticks stay queued until another event comes.
 void waitForEvent(bool wakeOnTimer);

@@ -1,5 +1,9 @@
 #include "gfx/web/web_backend.h"
 
+#include <initializer_list>
+#include <string>
+#include <utility>
+
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
 #include "gfx/web/page_bridge.h"
@@ -8,42 +12,41 @@ namespace gfx {
 
 namespace {
 
-// The page speaks in the numbers of MessageKind and two numbers a and b (a click's or a
-// size's two, or the one key code, character or command); anything else is dropped.
-bool toMessage(int kind, int a, int b, Message& m) {
-    switch (static_cast<MessageKind>(kind)) {
-        case MessageKind::Timer:
-            m = Message::timer();
-            return true;
-        case MessageKind::LeftClick:
-            m = Message::leftClick(a, b);
-            return true;
-        case MessageKind::KeyDown:
-            m = Message::keyDown(a);
-            return true;
-        case MessageKind::KeyUp:
-            m = Message::keyUp(a);
-            return true;
-        case MessageKind::Character:
-            m = Message::typed(a);
-            return true;
-        case MessageKind::Command:
-            m = Message::command(a);
-            return true;
-        case MessageKind::Size:
-            m = Message::size(a, b);
-            return true;
-        case MessageKind::Quit:
-            m = Message::quit();
-            return true;
-    }
-    return false;
+// The numbers the page needs, by name, from the library's own definitions: the page
+// holds none of its own (page/messages.js).
+std::string wireJson() {
+    std::string json;
+    auto group = [&json](const char* name, std::initializer_list<std::pair<const char*, int>> values) {
+        json += json.empty() ? "{" : ",";
+        json += std::string("\"") + name + "\":{";
+        const char* comma = "";
+        for (const auto& [key, value] : values) {
+            json += std::string(comma) + "\"" + key + "\":" + std::to_string(value);
+            comma = ",";
+        }
+        json += "}";
+    };
+    auto kind = [](MessageKind k) { return static_cast<int>(k); };
+    group("Message", {{"Timer", kind(MessageKind::Timer)},
+                      {"LeftClick", kind(MessageKind::LeftClick)},
+                      {"KeyDown", kind(MessageKind::KeyDown)},
+                      {"KeyUp", kind(MessageKind::KeyUp)},
+                      {"Character", kind(MessageKind::Character)},
+                      {"Command", kind(MessageKind::Command)},
+                      {"Size", kind(MessageKind::Size)},
+                      {"Quit", kind(MessageKind::Quit)}});
+    group("KeyCode", {{"Control", KeyCode::Control}, {"Other", KeyCode::Other}});
+    group("MenuId", {{"Logging", MenuId::Logging},
+                     {"RecordScript", MenuId::RecordScript},
+                     {"PlaybackScript", MenuId::PlaybackScript}});
+    return json + "}";
 }
 
 }  // namespace
 
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
+    page::defineWire(wireJson());
     for (const MenuItem& item : runMenuItems()) {
         const std::string label = menuLabel(item);
         page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id, item.shortcut,
@@ -70,10 +73,8 @@ void WebBackend::poll() {
 void WebBackend::takePageEvents() {
     // A failed save is reported as the library reports a failed write, once each.
     for (int n = page::takeSaveFailures(); n > 0; --n) reportScriptWriteFailure();
-    int kind = 0, a = 0, b = 0;
     Message m;
-    while (page::takeEvent(kind, a, b))
-        if (toMessage(kind, a, b, m)) post(m);
+    while (page::takeEvent(m)) post(m);
 }
 
 // Reached through pumpPass, which is named. It suspends in the page's wait, so it

@@ -5,7 +5,6 @@
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 
-import { MenuId } from '../../gfx/web/page/messages.js';
 import {
   clickWorld,
   collectLines,
@@ -19,7 +18,6 @@ import {
 
 const site = siteAndBrowser();
 
-const checked = (page, id) => page.evaluate((n) => window.town.menuChecked(n), id);
 const untilFramesPast = async (page, more) =>
   page.waitForFunction((n) => window.town.frames >= n, (await frames(page)) + more);
 
@@ -35,15 +33,15 @@ describe('a busy machine', () => {
     // A recording of a few ticks, then halted and played back to its end.
     await collectLines(page);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction((id) => window.town.menuChecked(id), MenuId.RecordScript);
+    await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
     await untilFramesPast(page, 10);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction((id) => !window.town.menuChecked(id), MenuId.RecordScript);
+    await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
     await page.keyboard.press('Control+h');
     await untilHalted(page);
     await page.keyboard.press('Control+p');
     await waitForSeenLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
-    assert.equal(await checked(page, MenuId.PlaybackScript), false);
+    assert.equal(await page.evaluate(() => window.town.menuChecked('PlaybackScript')), false);
 
     // A second tab of the same profile runs beside it; both animate.
     const second = await openTown(context, `${site.server.url}index.html?program=town_checked&busy`);

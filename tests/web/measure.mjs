@@ -145,7 +145,7 @@ async function measureKeys() {
     await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 200);
   };
   await play();
-  const stop = await msFromKeyTo(page, 'Control+p', () => !window.town.menuChecked(6));
+  const stop = await msFromKeyTo(page, 'Control+p', () => !window.town.menuChecked('PlaybackScript'));
   await play();
   const end = await msFromKeyTo(page, 'Control+q', () => window.town.ended);
   console.log(`while a script plays: Ctrl+P stops it in ${stop.toFixed(1)} ms, Ctrl+Q ends the program in ${end.toFixed(1)} ms`);

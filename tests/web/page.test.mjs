@@ -163,14 +163,14 @@ describe('input', () => {
     await page.waitForFunction(() => window.town.lines().length === 25);
     const shown = await lines(page);
     assert.ok(shown.every((l) => logLine.test(l)), shown.join('\n'));
-    assert.equal(await page.evaluate(() => window.town.menuChecked(4)), true);
+    assert.equal(await page.evaluate(() => window.town.menuChecked('Logging')), true);
     const [panel, kept] = await page.evaluate(() => [
       [...document.querySelectorAll('#text-lines > div > div')].map((e) => e.textContent),
       window.town.lines(),
     ]);
     assert.deepEqual(panel, kept, 'the panel shows the 25 lines, one element each');
     await page.keyboard.press('Control+l');
-    await page.waitForFunction(() => !window.town.menuChecked(4));
+    await page.waitForFunction(() => !window.town.menuChecked('Logging'));
     const count = await page.evaluate(() => window.town.logCount);
     await sleep(500);
     assert.equal(await page.evaluate(() => window.town.logCount), count, 'logging is off');
@@ -236,7 +236,7 @@ describe('input', () => {
     await page.keyboard.press('Alt+R');
     assert.equal(await open(), false, 'a second Alt+R closes the menu');
     await sleep(300);
-    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), false, 'and records nothing');
+    assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), false, 'and records nothing');
     await page.keyboard.press('Alt+R');
     await page.keyboard.press('Escape');
     assert.equal(await open(), false);
@@ -246,7 +246,7 @@ describe('input', () => {
     await page.keyboard.press('Tab');
     assert.equal(await open(), false, 'Tab leaves the menu');
     assert.notEqual(await focused(), 'run-button');
-    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), false);
+    assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), false);
     await context.close();
   });
 });
@@ -274,7 +274,7 @@ describe('scripts', () => {
     await page.keyboard.press('Control+h');
     await untilHalted(page);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => window.town.menuChecked(5));
+    await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
     await oneFrame();
     await clickWorld(page, 150, -230);
     await page.keyboard.press('k');
@@ -287,7 +287,7 @@ describe('scripts', () => {
     await page.keyboard.press('Control+k'); // with Ctrl held, nothing is typed
     await oneFrame();
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => !window.town.menuChecked(5));
+    await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
     const { name, bytes } = await downloadScript(page);
     assert.equal(name, 'DROVA.SCR');
     assert.deepEqual(bytes.toString('latin1').split('\n'), [
@@ -308,14 +308,14 @@ describe('scripts', () => {
     await clickWorld(page, 150, -230);
     await sleep(300);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => !window.town.menuChecked(5));
+    await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
     await page.reload();
     await page.waitForFunction(() => window.town?.frames >= 3);
     assert.equal(await selectedButton(page), 'light');
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/);
     assert.equal(await selectedButton(page), 'heavy');
-    assert.equal(await page.evaluate(() => window.town.menuChecked(6)), false);
+    assert.equal(await page.evaluate(() => window.town.menuChecked('PlaybackScript')), false);
     assert.deepEqual(page.problems, []);
     await context.close();
   });
@@ -353,7 +353,7 @@ describe('scripts', () => {
     await setup.close();
     const run = async (seed) => {
       // The drawing log on and the script playing from the first wait on.
-      const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=4,6`);
+      const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=Logging,PlaybackScript`);
       await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
       const log = await page.evaluate(() => [window.town.logCount, window.town.logDigest]);
       await page.close();

@@ -6,7 +6,7 @@ import { describe, it } from 'node:test';
 import { EventQueue } from '../../gfx/web/page/event_queue.js';
 import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/keys.js';
 import { parseMenuText } from '../../gfx/web/page/menu_text.js';
-import { KeyCode, Message } from '../../gfx/web/page/messages.js';
+import { KeyCode, Message, defineWire } from '../../gfx/web/page/messages.js';
 import { TextPanel } from '../../gfx/web/page/panel.js';
 import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/text_lines.js';
 import { RecorderLock } from '../../gfx/web/page/recorder_lock.js';
@@ -17,32 +17,53 @@ import {
   uploadRefusal,
 } from '../../gfx/web/page/script_transfer.js';
 
+// The numbers the program hands over, in the library's order.
+const wire = {
+  Message: { Timer: 0, LeftClick: 1, KeyDown: 2, KeyUp: 3, Character: 4, Command: 5, Size: 6, Quit: 7 },
+  KeyCode: { Control: 0x11, Other: 0xff },
+  MenuId: { Logging: 4, RecordScript: 5, PlaybackScript: 6 },
+};
+defineWire(wire);
+
+describe('the wire', () => {
+  it('takes every number the page uses from the program, and refuses a program that lacks one', () => {
+    assert.deepEqual(Message, wire.Message);
+    const { RecordScript, ...withoutRecord } = wire.MenuId;
+    assert.equal(RecordScript, 5);
+    assert.throws(
+      () => defineWire({ ...wire, MenuId: withoutRecord, KeyCode: { Control: '17' } }),
+      /no number for KeyCode\.Control, KeyCode\.Other, MenuId\.RecordScript$/,
+    );
+    assert.deepEqual(Message, wire.Message, 'a refused wire changes nothing');
+  });
+});
+
 const settled = (promise) =>
   Promise.race([promise.then(() => true), new Promise((r) => setTimeout(() => r(false), 20))]);
 
 describe('event queue', () => {
   it('gives events back in the order they came, with their values', () => {
     const q = new EventQueue();
-    q.push(Message.LeftClick, 10, 20);
-    q.push(Message.LeftClick, 11, 21);
-    q.push(Message.Character, 97);
-    assert.deepEqual(q.take(), [Message.LeftClick, 10, 20]);
-    assert.deepEqual(q.take(), [Message.LeftClick, 11, 21]);
-    assert.deepEqual(q.take(), [Message.Character, 97, 0]);
+    q.push({ kind: Message.LeftClick, x: 10, y: 20 });
+    q.push({ kind: Message.LeftClick, x: 11, y: 21 });
+    q.push({ kind: Message.Character, character: 97 });
+    assert.deepEqual(q.take(), { kind: Message.LeftClick, x: 10, y: 20 });
+    assert.deepEqual(q.take(), { kind: Message.LeftClick, x: 11, y: 21 });
+    assert.deepEqual(q.take(), { kind: Message.Character, character: 97 });
     assert.equal(q.take(), null);
   });
 
   it('keeps one tick for any number that arrive before it is taken', () => {
     const q = new EventQueue();
-    q.push(Message.Timer);
-    q.push(Message.Timer);
-    q.push(Message.KeyDown, KeyCode.Control);
-    q.push(Message.Timer);
+    q.push({ kind: Message.Timer });
+    q.push({ kind: Message.Timer });
+    q.push({ kind: Message.KeyDown, keyCode: KeyCode.Control });
+    q.push({ kind: Message.Timer });
     assert.equal(q.length, 2);
-    assert.equal(q.take()[0], Message.Timer);
-    q.push(Message.Timer); // taken, so a new tick queues again
+    assert.equal(q.take().kind, Message.Timer);
+    q.push({ kind: Message.Timer }); // taken, so a new tick queues again
     assert.deepEqual(
-      [q.take(), q.take()].map((e) => e[0]),
+      [q.take(), q.take()].map((e) => e.kind),
       [Message.KeyDown, Message.Timer],
     );
   });
@@ -50,10 +71,10 @@ describe('event queue', () => {
   it('wakes a wait for the user on input but not on ticks', async () => {
     const q = new EventQueue();
     const wait = q.wait(false);
-    q.push(Message.Timer);
+    q.push({ kind: Message.Timer });
     assert.equal(await settled(wait), false);
     assert.ok(q.waiting);
-    q.push(Message.Command, 2);
+    q.push({ kind: Message.Command, commandId: 2 });
     assert.equal(await settled(wait), true);
     assert.equal(q.length, 2); // the tick stayed queued
   });
@@ -62,14 +83,14 @@ describe('event queue', () => {
     const q = new EventQueue();
     const wait = q.wait(true);
     assert.equal(await settled(wait), false);
-    q.push(Message.Timer);
+    q.push({ kind: Message.Timer });
     assert.equal(await settled(wait), true);
     assert.equal(q.waiting, false);
   });
 
   it('does not wait when a waking event is already queued', async () => {
     const q = new EventQueue();
-    q.push(Message.Timer);
+    q.push({ kind: Message.Timer });
     assert.equal(await settled(q.wait(true)), true);
     assert.equal(await settled(q.wait(false)), false);
   });
@@ -79,22 +100,22 @@ const key = (key, code, extra = {}) => ({ key, code, ctrlKey: false, altKey: fal
 
 describe('keys', () => {
   it('gives Control, letters and digits their key codes, and other keys one code', () => {
-    assert.deepEqual(keyUpMessages(key('Control', 'ControlLeft')), [[Message.KeyUp, 0x11, 0]]);
-    assert.deepEqual(keyUpMessages(key('h', 'KeyH')), [[Message.KeyUp, 72, 0]]);
-    assert.deepEqual(keyUpMessages(key('H', 'KeyH')), [[Message.KeyUp, 72, 0]]);
-    assert.deepEqual(keyUpMessages(key('7', 'Digit7')), [[Message.KeyUp, 55, 0]]);
-    assert.deepEqual(keyUpMessages(key('Shift', 'ShiftLeft')), [[Message.KeyUp, 0xff, 0]]);
+    assert.deepEqual(keyUpMessages(key('Control', 'ControlLeft')), [{ kind: Message.KeyUp, keyCode: 0x11 }]);
+    assert.deepEqual(keyUpMessages(key('h', 'KeyH')), [{ kind: Message.KeyUp, keyCode: 72 }]);
+    assert.deepEqual(keyUpMessages(key('H', 'KeyH')), [{ kind: Message.KeyUp, keyCode: 72 }]);
+    assert.deepEqual(keyUpMessages(key('7', 'Digit7')), [{ kind: Message.KeyUp, keyCode: 55 }]);
+    assert.deepEqual(keyUpMessages(key('Shift', 'ShiftLeft')), [{ kind: Message.KeyUp, keyCode: 0xff }]);
     // The key's place decides, not what a layout types on it.
-    assert.deepEqual(keyUpMessages(key('q', 'KeyA')), [[Message.KeyUp, 65, 0]]);
+    assert.deepEqual(keyUpMessages(key('q', 'KeyA')), [{ kind: Message.KeyUp, keyCode: 65 }]);
   });
 
   it('sends the key down before the character it types', () => {
     assert.deepEqual(keyDownMessages(key('k', 'KeyK')), [
-      [Message.KeyDown, 75, 0],
-      [Message.Character, 107, 0],
+      { kind: Message.KeyDown, keyCode: 75 },
+      { kind: Message.Character, character: 107 },
     ]);
-    assert.deepEqual(keyDownMessages(key('Control', 'ControlLeft')), [[Message.KeyDown, 0x11, 0]]);
-    assert.deepEqual(keyDownMessages(key('ArrowLeft', 'ArrowLeft')), [[Message.KeyDown, 0xff, 0]]);
+    assert.deepEqual(keyDownMessages(key('Control', 'ControlLeft')), [{ kind: Message.KeyDown, keyCode: 0x11 }]);
+    assert.deepEqual(keyDownMessages(key('ArrowLeft', 'ArrowLeft')), [{ kind: Message.KeyDown, keyCode: 0xff }]);
   });
 
   it('types Latin-1 bytes and the control characters of Enter, Backspace, Tab, Escape', () => {

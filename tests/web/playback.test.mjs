@@ -62,7 +62,7 @@ describe('playback', () => {
     await page.keyboard.press('Control+p');
     await page.waitForFunction(() => window.town.frames > 200);
     await page.keyboard.press('Control+p');
-    await page.waitForFunction(() => !window.town.menuChecked(6));
+    await page.waitForFunction(() => !window.town.menuChecked('PlaybackScript'));
     await untilHalted(page);
     const stoppedAt = await page.evaluate(() => window.town.frames);
     await new Promise((r) => setTimeout(r, 300));
@@ -78,9 +78,9 @@ describe('playback', () => {
     await page.waitForFunction(() => window.town.frames > 100);
     await page.locator('#run-button').click();
     await page.locator('#run-menu li', { hasText: 'Playback Script' }).click();
-    await page.waitForFunction(() => !window.town.menuChecked(6));
+    await page.waitForFunction(() => !window.town.menuChecked('PlaybackScript'));
     await page.keyboard.press('Control+p');
-    await page.waitForFunction(() => window.town.menuChecked(6));
+    await page.waitForFunction(() => window.town.menuChecked('PlaybackScript'));
     await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 50);
     await page.keyboard.press('Control+q');
     await page.waitForFunction(() => window.town.ended);

@@ -45,7 +45,7 @@ describe('sharing a run', () => {
     const setup = await openTown(origin, `${site.server.url}index.html`);
     await uploadScript(setup, script);
     await setup.close();
-    const page = await openTown(origin, `${site.server.url}index.html?seed=${seed}&menu=4,6`);
+    const page = await openTown(origin, `${site.server.url}index.html?seed=${seed}&menu=Logging,PlaybackScript`);
     await waitForLine(page, Eof, 30000);
     const log = await page.evaluate(() => [window.town.logCount, window.town.logDigest]);
     assert.equal(await page.locator('#seed').textContent(), `Seed ${seed}`);
@@ -60,7 +60,7 @@ describe('sharing a run', () => {
     const own = await openTown(visitor, `${site.server.url}index.html`);
     await uploadScript(own, 'DROVA_PERIODIC(3);\n');
     await own.close();
-    const shared = await openTown(visitor, link.replace('index.html#', 'index.html?menu=4#'));
+    const shared = await openTown(visitor, link.replace('index.html#', 'index.html?menu=Logging#'));
     await waitForLine(shared, Eof, 30000);
     assert.deepEqual(await shared.evaluate(() => [window.town.logCount, window.town.logDigest]), log);
     assert.equal(await shared.locator('#seed').textContent(), `Seed ${seed}`);
@@ -79,7 +79,7 @@ describe('sharing a run', () => {
     await shared.keyboard.press('Control+r');
     await sleep(300);
     await shared.keyboard.press('Control+r');
-    await shared.waitForFunction(() => !window.town.menuChecked(5));
+    await shared.waitForFunction(() => !window.town.menuChecked('RecordScript'));
     await shared.waitForFunction(
       (held) =>
         new Promise((resolve) => {
@@ -170,7 +170,7 @@ describe('links from anyone', () => {
       assert.match(said, /The town runs as without it; nothing was stored\./, name);
       assert.equal(await page.locator('#seed').textContent(), 'Seed 99', `${name}: the seed without the link`);
       await page.waitForFunction(() => window.town.ticking && window.town.frames >= 5);
-      assert.equal(await page.evaluate(() => window.town.menuChecked(6)), false, `${name}: nothing plays`);
+      assert.equal(await page.evaluate(() => window.town.menuChecked('PlaybackScript')), false, `${name}: nothing plays`);
       assert.equal(await storedScript(page), 'DROVA_PERIODIC(3);\n', `${name}: the stored script stays`);
       assert.deepEqual(page.problems, [], name);
       await page.close();

@@ -47,12 +47,12 @@ async function storedIn(context) {
 
 async function startRecording(page) {
   await page.keyboard.press('Control+r');
-  await page.waitForFunction(() => window.town.menuChecked(5));
+  await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
 }
 
 async function stopRecording(page) {
   await page.keyboard.press('Control+r');
-  await page.waitForFunction(() => !window.town.menuChecked(5));
+  await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
 }
 
 const periodic = (line) => /^DROVA_PERIODIC\([1-9]\d*\);$/.test(line);
@@ -83,7 +83,7 @@ describe('a recording survives the end of the page', () => {
     await sleep(300);
     const lines = await storedIn(context);
     assert.ok(lines && periodic(lines[0]), `stored while still recording: ${lines}`);
-    assert.equal(await page.evaluate(() => window.town.menuChecked(5)), true, 'still recording');
+    assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), true, 'still recording');
     await context.close();
   });
 

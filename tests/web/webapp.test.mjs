@@ -188,7 +188,7 @@ describe('accessibility', () => {
 
   it('axe finds nothing with the menu closed, open, and after Quit', async () => {
     const context = await site.browser.newContext();
-    const page = await openTown(context, `${site.server.url}index.html?menu=4`);
+    const page = await openTown(context, `${site.server.url}index.html?menu=Logging`);
     await waitForLine(page, /./);
     assert.deepEqual(await violations(page), [], 'menu closed');
     await page.locator('#run-button').click();
@@ -211,7 +211,7 @@ describe('accessibility', () => {
 
   it('the focused canvas shows a ring, and the panel is a log of its lines', async () => {
     const context = await site.browser.newContext();
-    const page = await openTown(context, `${site.server.url}index.html?menu=4`);
+    const page = await openTown(context, `${site.server.url}index.html?menu=Logging`);
     await waitForLine(page, /./);
     const ring = await page.evaluate(() => {
       const c = document.getElementById('canvas');
@@ -264,7 +264,7 @@ describe('screen sizes', () => {
         isMobile: ratio > 1,
         hasTouch: ratio > 1,
       });
-      const page = await openTown(context, `${site.server.url}index.html?menu=4`);
+      const page = await openTown(context, `${site.server.url}index.html?menu=Logging`);
       await waitForLine(page, /./);
       await page.waitForFunction(() => window.town.frames >= 5);
       const l = await layout(page);
@@ -297,7 +297,7 @@ describe('screen sizes', () => {
 
   it('long panel lines wrap inside the panel', async () => {
     const context = await site.browser.newContext({ viewport: { width: 375, height: 667 }, deviceScaleFactor: 2 });
-    const page = await openTown(context, `${site.server.url}index.html?menu=4`);
+    const page = await openTown(context, `${site.server.url}index.html?menu=Logging`);
     await waitForLine(page, /./);
     const fit = await page.evaluate(() => {
       const panel = document.getElementById('text-lines');
@@ -381,7 +381,7 @@ describe('the same town as the desktop', () => {
       await setup.close();
       // The drawing log on and the script played from the first wait on, as town-replay
       // plays it with --log.
-      const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=4,6`);
+      const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=Logging,PlaybackScript`);
       await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
       await page.waitForFunction(() => !window.town.ticking);
       // town-replay quits when nothing is left to happen, and the quit repaints once more.

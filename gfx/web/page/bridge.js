@@ -3,7 +3,7 @@
 // request is handed to the module of its concern.
 // May not: call into the program while it runs; the page's handlers only queue, and
 // saveRecording is made only while the program is suspended.
-import { MenuId, Message } from './messages.js';
+import { MenuId, Message, defineWire } from './messages.js';
 import { testBusy, testMenuCommands, testSeed } from './test_hooks.js';
 
 // How long the program may run before the browser gets its turn: a tenth of the 50 ms
@@ -40,13 +40,15 @@ export class Bridge {
       if (sharedRun) scriptFile.hold(sharedRun.script);
       this.#resumed();
     };
+    this.defineWire = (wire) => defineWire(wire);
     this.addMenuItem = (...item) => menu.addItem(...item);
     this.open = (historyCapacity) => {
       this.#running = true;
       panel.keep(historyCapacity);
-      for (const id of testMenuCommands()) queue.push(Message.Command, id);
+      const command = (id) => queue.push({ kind: Message.Command, commandId: id });
+      testMenuCommands().forEach(command);
       // A shared run plays from the first wait on, as town-replay plays a script.
-      if (sharedRun) queue.push(Message.Command, MenuId.PlaybackScript);
+      if (sharedRun) command(MenuId.PlaybackScript);
       timer.run(true);
       canvas.focus();
     };

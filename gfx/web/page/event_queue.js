@@ -9,14 +9,17 @@ export class EventQueue {
   #waiter = null; // { resolve, wakeOnTimer } while the program is suspended
   #timerQueued = false;
 
-  // Queues one event. Ticks are coalesced, as a window system's timer messages are:
-  // one queued tick stands for any number of them.
-  push(kind, a = 0, b = 0) {
+  // Queues one event: { kind } and the fields of its kind, named as the library's
+  // message names them (x, y; keyCode; character; commandId; width, height). Ticks
+  // are coalesced, as a window system's timer messages are: one queued tick stands
+  // for any number of them.
+  push(event) {
+    const { kind } = event;
     if (kind === Message.Timer) {
       if (this.#timerQueued) return;
       this.#timerQueued = true;
     }
-    this.#events.push([kind, a, b]);
+    this.#events.push(event);
     if (this.#waiter && (kind !== Message.Timer || this.#waiter.wakeOnTimer)) {
       const { resolve } = this.#waiter;
       this.#waiter = null;
@@ -33,11 +36,11 @@ export class EventQueue {
     resolve();
   }
 
-  // The oldest queued event as [kind, a, b], or null.
+  // The oldest queued event, or null.
   take() {
     const e = this.#events.shift();
     if (!e) return null;
-    if (e[0] === Message.Timer) this.#timerQueued = false;
+    if (e.kind === Message.Timer) this.#timerQueued = false;
     return e;
   }
 
@@ -52,7 +55,7 @@ export class EventQueue {
   // Resolves once an event that may wake the program is queued: any event but a tick,
   // and a tick too when wakeOnTimer is set. Resolves at once when one is queued already.
   wait(wakeOnTimer) {
-    const wakes = this.#events.some((e) => e[0] !== Message.Timer || wakeOnTimer);
+    const wakes = this.#events.some((e) => e.kind !== Message.Timer || wakeOnTimer);
     if (wakes) return Promise.resolve();
     return new Promise((resolve) => {
       this.#waiter = { resolve, wakeOnTimer };

@@ -6,6 +6,7 @@ import { KeyCode, Message } from './messages.js';
 // Keys that type a control character, as a desktop window system gives them.
 const typedControls = { Enter: 13, Backspace: 8, Tab: 9, Escape: 27 };
 
+// Letters are their upper-case ASCII code, digits theirs, as on the desktop.
 export function keyCodeOf(event) {
   if (event.key === 'Control') return KeyCode.Control;
   const m = /^(?:Key([A-Z])|Digit([0-9]))$/.exec(event.code || '');
@@ -24,14 +25,14 @@ export function typedByte(event) {
 
 // The messages of one keydown: the key down, then the character it types.
 export function keyDownMessages(event) {
-  const messages = [[Message.KeyDown, keyCodeOf(event), 0]];
+  const messages = [{ kind: Message.KeyDown, keyCode: keyCodeOf(event) }];
   const c = typedByte(event);
-  if (c !== null && event.key !== 'Control') messages.push([Message.Character, c, 0]);
+  if (c !== null && event.key !== 'Control') messages.push({ kind: Message.Character, character: c });
   return messages;
 }
 
 export function keyUpMessages(event) {
-  return [[Message.KeyUp, keyCodeOf(event), 0]];
+  return [{ kind: Message.KeyUp, keyCode: keyCodeOf(event) }];
 }
 
 // True for the Ctrl shortcuts of the "Run" menu (letters: the menu's, as the program gave

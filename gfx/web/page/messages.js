@@ -1,18 +1,31 @@
-// The numbers of the library's message kinds (gfx/core/message.h, MessageKind) and
-// key codes, as the page queues them for the program.
-// May not: hold anything but numbers the library defines.
-export const Message = Object.freeze({
-  Timer: 0,
-  LeftClick: 1,
-  KeyDown: 2,
-  KeyUp: 3,
-  Character: 4,
-  Command: 5,
-  Size: 6,
-  Quit: 7,
-});
+// The numbers the page shares with the program: the library's message kinds, its key
+// codes, and the ids of the menu items the page acts on itself. Their one source is
+// the library: the program hands them over by name when it opens its window
+// (defineWire), and the page's events carry them in named fields.
+// May not: hold a number of its own.
+export const Message = {};
+export const KeyCode = {};
+export const MenuId = {};
 
-export const KeyCode = Object.freeze({ Control: 0x11, Other: 0xff });
+// The names the page uses; a program that gives one of them no number disagrees with
+// the page, which then refuses to run rather than send wrong messages.
+const Needed = {
+  Message: ['Timer', 'LeftClick', 'KeyDown', 'KeyUp', 'Character', 'Command', 'Size', 'Quit'],
+  KeyCode: ['Control', 'Other'],
+  MenuId: ['Logging', 'RecordScript', 'PlaybackScript'],
+};
+const groups = { Message, KeyCode, MenuId };
+let defined = false;
 
-// The menu items whose check marks the page follows (gfx/core/menu_items.h, MenuId).
-export const MenuId = Object.freeze({ Logging: 4, RecordScript: 5, PlaybackScript: 6 });
+// wire: { Message: { Timer: 0, ... }, KeyCode: { ... }, MenuId: { ... } }.
+export function defineWire(wire) {
+  const missing = Object.entries(Needed).flatMap(([group, names]) =>
+    names.filter((n) => !Number.isInteger(wire?.[group]?.[n])).map((n) => `${group}.${n}`),
+  );
+  if (missing.length) throw new Error(`The program gives the page no number for ${missing.join(', ')}`);
+  for (const [group, numbers] of Object.entries(groups)) Object.assign(numbers, wire[group]);
+  defined = true;
+}
+
+// Until the program has opened its window, the page has nothing to send it.
+export const wireDefined = () => defined;

@@ -31,7 +31,7 @@ const timer = new TickTimer(queue);
 const canvas = new Canvas($('canvas'));
 const panel = new TextPanel($('text-lines'));
 const menu = new RunMenu($('run-button'), $('run-menu'), {
-  onChoose: (id) => queue.push(Message.Command, id),
+  onChoose: (id) => queue.push({ kind: Message.Command, commandId: id }),
   onClose: () => canvas.focus(),
 });
 const status = new StorageStatus($('storage-status'));

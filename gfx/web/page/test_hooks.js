@@ -1,15 +1,18 @@
 // What only tests and measurements use: the query parameters that start the page in a
 // known state (menu=, program=, seed=, busy) and the read-only view window.town.
+import { MenuId } from './messages.js';
+
 // May not: change what the program sees unless one of these parameters is given; the
 // program and the other modules never read window.town.
 const params = new URLSearchParams(location.search);
 
-// Menu commands given with ?menu=4,6 come before any tick.
+// Menu commands given by name with ?menu=Logging,PlaybackScript come before any tick;
+// the ids are the program's, known once it has opened its window.
 export function testMenuCommands() {
   return (params.get('menu') || '')
     .split(',')
-    .filter((id) => /^\d+$/.test(id))
-    .map(Number);
+    .filter((name) => Object.hasOwn(MenuId, name))
+    .map((name) => MenuId[name]);
 }
 
 // The program to load: ?program=NAME runs one of the test programs beside town.js.
@@ -59,6 +62,7 @@ export function exposeTestHooks({ canvas, timer, panel, menu, bridge, ending }) 
     set onLine(callback) {
       panel.onLine = callback;
     },
-    menuChecked: (id) => menu.isChecked(id),
+    // By the item's name: 'Logging', 'RecordScript' or 'PlaybackScript'.
+    menuChecked: (name) => menu.isChecked(MenuId[name]),
   };
 }

@@ -21,7 +21,7 @@ export class TickTimer {
   // timer would give it at most.
   run(on) {
     if (on && this.#interval === null) {
-      this.#interval = setInterval(() => this.#queue.push(Message.Timer), TimerPeriodMs);
+      this.#interval = setInterval(() => this.#queue.push({ kind: Message.Timer }), TimerPeriodMs);
     } else if (!on && this.#interval !== null) {
       clearInterval(this.#interval);
       this.#interval = null;
