@@ -65,7 +65,7 @@ describe('a first visit', () => {
     const names = requests.map(([n]) => n);
     const total = requests.reduce((s, [, n]) => s + n, 0);
     assert.ok(total <= FirstVisitBound, `${(total / 1024).toFixed(1)} KiB: ${JSON.stringify(requests)}`);
-    for (const needed of ['index.html', 'town.css', 'page.js', 'town.js', 'town.wasm', 'fonts/town-sans.ttf'])
+    for (const needed of ['index.html', 'town.css', 'town-page.js', 'town.js', 'town.wasm', 'fonts/town-sans.ttf'])
       assert.ok(names.includes(needed), `${needed} among ${names}`);
     const kept = keptFiles();
     for (const n of names) assert.ok(kept.includes(n), `${n} is a file of the build`);

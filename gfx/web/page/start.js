@@ -1,5 +1,5 @@
-// The page's entry: the program starts loading at once, beside the page's own modules
-// (page.js and what it imports), and runs once they are wired.
+// The page's entry (the site bundles it with every module it imports): the program
+// starts loading at once, and runs once the page's modules are wired (page.js).
 import { loadProgram } from './program_loader.js';
 import { testProgram } from './test_hooks.js';
 
