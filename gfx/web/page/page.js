@@ -17,6 +17,7 @@ import { pageReady } from './program_loader.js';
 import { RecorderLock } from './recorder_lock.js';
 import { RunShare } from './run_share.js';
 import { ScriptFile } from './script_file.js';
+import { ScriptName } from './script_store.js';
 import { ScriptTransfer } from './script_transfer.js';
 import { runFromFragment } from './share_link.js';
 import { StorageStatus } from './storage_status.js';
@@ -54,7 +55,7 @@ if (sharedRun?.problem) {
   sharedRun = null;
 } else if (sharedRun) {
   status.say(
-    `Playing a shared run from seed ${sharedRun.seed}. Your stored DROVA.SCR stays as it was until you record or upload.`,
+    `Playing a shared run from seed ${sharedRun.seed}. Your stored ${ScriptName} stays as it was until you record or upload.`,
   );
 }
 const dialog = new InputDialog($('gets'));

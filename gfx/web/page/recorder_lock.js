@@ -1,7 +1,9 @@
 // One writer of DROVA.SCR at a time among the tabs of this page, through the Web Locks
 // API: a tab that records, or stores an upload, holds the lock.
 // May not: wait for the lock; a tab that does not get it at once is refused.
-const LockName = 'fenns-town DROVA.SCR';
+import { ScriptName } from './script_store.js';
+
+const LockName = `fenns-town ${ScriptName}`;
 
 export class RecorderLock {
   #locks;

@@ -4,6 +4,8 @@
 // A link is input from anyone: every part is checked, and decompression stops at the
 // bound, so a link can neither hold nor unfold more than a script may have here.
 // May not: store or play anything; it only turns runs into links and links into runs.
+import { ScriptName } from './script_store.js';
+
 export const MaxSharedScriptBytes = 1024 * 1024; // the script, decompressed
 export const MaxLinkScriptChars = 64 * 1024; // its compressed form, as link text
 const MaxSeed = 0xffffffff; // the generator takes the seed as 32 bits
@@ -53,13 +55,13 @@ function fromBase64Url(text) {
 export async function runFragment(seed, script) {
   if (script.length > MaxSharedScriptBytes) {
     return {
-      refusal: `DROVA.SCR has ${script.length} bytes, more than the ${MaxSharedScriptBytes} a shared run may have`,
+      refusal: `${ScriptName} has ${script.length} bytes, more than the ${MaxSharedScriptBytes} a shared run may have`,
     };
   }
   const packed = toBase64Url(await collect(transform(script, new CompressionStream('deflate')), Infinity));
   if (packed.length > MaxLinkScriptChars) {
     return {
-      refusal: `DROVA.SCR compresses to ${packed.length} characters, more than the ${MaxLinkScriptChars} a link may hold`,
+      refusal: `${ScriptName} compresses to ${packed.length} characters, more than the ${MaxLinkScriptChars} a link may hold`,
     };
   }
   return { fragment: `#seed=${seed}&script=${packed}` };
