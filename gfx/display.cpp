@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gfx/core/client_area.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
 
-Display::Display() : width_(600), height_(500) {
+Display::Display() : width_(gfx::DrawingWidth), height_(gfx::DrawingHeight) {
     bool& made = gfx::state().window.displayMade;
     if (made) {
         char reply[256];

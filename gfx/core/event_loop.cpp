@@ -197,7 +197,7 @@ int gfxOpen(void*, void*, const char*, int showMode) {
     s.animation.animating = false;
     s.animation.framesRequested = 0;
     currentBackend->open(showMode);
-    setCentre(Backend::ClientWidth, Backend::ClientHeight);
+    setCentre(ClientWidth, ClientHeight);
     s.window.open = true;
     currentBackend->setMenuCheck(MenuId::Logging, s.log.loggingOn);
     return 1;

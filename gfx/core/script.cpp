@@ -19,8 +19,8 @@
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
+#include "gfx/files/safe_file.h"
 #include "gfx/gfx.h"
-#include "gfx/render/regular_file.h"
 
 namespace gfx {
 

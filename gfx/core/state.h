@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "gfx/core/client_area.h"
 #include "gfx/core/off_screen.h"
 #include "gfx/core/text_history.h"
 #include "gfx/event_kind.h"
@@ -18,8 +19,8 @@ struct WindowState {
     bool displayMade = false;              // a Display was constructed: a second one is refused
     bool open = false;                     // the graphics window exists
     std::unique_ptr<OffScreen> offScreen;  // made on first use
-    int centreX = 300;                     // the world origin in client pixels
-    int centreY = 250;
+    int centreX = OriginX;                 // the world origin in client pixels
+    int centreY = OriginY;
     bool imageDirty = true;  // the off-screen image holds drawing the window has not shown
 };
 
