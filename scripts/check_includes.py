@@ -14,12 +14,13 @@ from collections import Counter
 
 # (layer, the folders and files that make it up). Safe files serve the renderer's
 # pictures and the core's scripts alike. The library's own API (gfx.h, the kinds of
-# event) is what the core implements; the colour numbers belong with the colour table
+# event, the animation modes, the application's entry) is what the core implements; the colour numbers belong with the colour table
 # in the renderer.
 LAYERS = [
     ("gfx/files", ["gfx/files/"]),
     ("gfx/render", ["gfx/render/", "gfx/palette.h"]),
-    ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h"]),
+    ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h", "gfx/animation.h",
+                  "gfx/app_entry.h"]),
     ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/"]),
     ("gfx facade", ["gfx/display.h", "gfx/display.cpp"]),
     ("vehicles", ["vehicles/"]),

@@ -13,7 +13,6 @@
 
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
-#include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/files/safe_file.h"
 #include "gfx/gfx.h"
@@ -108,11 +107,8 @@ int main(int argc, char** argv) {
     }
 
     // Nothing left to happen (no animation, no script): the run is over.
-    const gfx::State& state = gfx::state();
-    backend.setIdleHandler([&state](gfx::HeadlessBackend& b) {
-        const bool idle = !state.animation.animating && state.animation.framesRequested == 0 &&
-                          !state.script.playingBack && !state.script.playOnePending;
-        if (idle) b.post(gfx::Message::quit());
+    backend.setIdleHandler([](gfx::HeadlessBackend& b) {
+        if (gfx::nothingScheduled()) b.post(gfx::Message::quit());
     });
 
     const bool progress = isatty(STDERR_FILENO);
@@ -122,7 +118,8 @@ int main(int argc, char** argv) {
     hooks.eventObserver = [&](EventKind kind) {
         if (kind != EventKind::Periodic) return;
         ++periodic;
-        if (periodic == limit) gfxSetAnimation(AnimationCode::Quit);  // the next event is the quit
+        if (periodic == limit)
+            gfxSetAnimation(animationCode(AnimationMode::Quit));  // the next event is the quit
         if (progress && periodic % 1000 == 0) {
             if (limit > 0)
                 std::fprintf(stderr, "\rtown-replay: tick %lld of %lld", periodic, limit);

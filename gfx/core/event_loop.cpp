@@ -203,6 +203,13 @@ int gfxOpen(void*, void*, const char*, int showMode) {
     return 1;
 }
 
+int gfxClaimDisplay() {
+    bool& made = state().window.displayMade;
+    if (made) return 0;
+    made = true;
+    return 1;
+}
+
 int gfxClose() {
     closeScript();
     return 1;
@@ -232,7 +239,7 @@ int gfxSetAnimation(int code) {
     return 1;
 }
 
-int gfxAwaitEvent(int& x, int& y, char& key) {
+EventKind gfxAwaitEvent(int& x, int& y, char& key) {
     State& s = state();
     InputState& in = s.input;
     in.pendingKind = EventKind::None;
@@ -258,7 +265,7 @@ int gfxAwaitEvent(int& x, int& y, char& key) {
     y = in.eventY;
     key = in.eventKey;
     if (toolHooks().eventObserver) toolHooks().eventObserver(kind);
-    return static_cast<int>(kind);
+    return kind;
 }
 
 long long gfxCalendarTime() {
