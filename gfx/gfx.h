@@ -18,6 +18,7 @@ struct GfxStartup {
 void gfxStoreStartup(const GfxStartup& startup);
 const GfxStartup& gfxStartup();
 
+// Opens the windows through the installed back end; 0 when none is installed.
 int gfxOpen(void* instance, void* previousInstance, const char* commandLine, int showMode);
 int gfxClose();
 EventKind gfxAwaitEvent(int& x, int& y, char& key);

@@ -193,6 +193,7 @@ const GfxStartup& gfxStartup() {
 }
 
 int gfxOpen(void*, void*, const char*, int showMode) {
+    if (!currentBackend) return 0;  // no window system to open
     State& s = state();
     s.animation.animating = false;
     s.animation.framesRequested = 0;

@@ -60,7 +60,6 @@ GraphicsWindow::GraphicsWindow(const MessageSink& post)
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       post_(post) {
     setWindowTitle(QStringLiteral("DROVA Graphics"));
-    setObjectName(QStringLiteral("DrawWndClass"));
     canvas_ = new Canvas(post, this);
     setCentralWidget(canvas_);
     buildMenu();
