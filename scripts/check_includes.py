@@ -21,14 +21,14 @@ LAYERS = [
     ("gfx/render", ["gfx/render/", "gfx/palette.h"]),
     ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h", "gfx/animation.h",
                   "gfx/app_entry.h"]),
-    ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/"]),
+    ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]),
     ("gfx facade", ["gfx/display.h", "gfx/display.cpp"]),
     ("vehicles", ["vehicles/"]),
     ("traffic", ["traffic/"]),
     ("app", ["app/"]),
 ]
 # Back ends sit side by side: none includes another.
-SIDE_BY_SIDE = ["gfx/qt/", "gfx/headless/", "gfx/web/"]
+SIDE_BY_SIDE = ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]
 # Every vehicle is a town object: the one include that points up, by the system's own
 # layout.
 ALLOWED = {("vehicles/vehicle.h", "traffic/town_object.h")}
