@@ -3,7 +3,7 @@
 #include "app/helicopter.h"
 #include "app/main_loop.h"
 #include "app/town_layout.h"
-#include "gfx/gfx.h"
+#include "gfx/display.h"
 #include "gfx/palette.h"
 #include "traffic/random_sequence.h"
 
@@ -12,7 +12,7 @@ int appMain() {
     // The first flight is launched before seeding, on the generator's unseeded sequence.
     Helicopter helicopter;
     launchHelicopter(helicopter.x, helicopter.y, helicopter.colour);
-    seedRandom(static_cast<unsigned>(gfxCalendarTime()));
+    seedRandom(static_cast<unsigned>(Display::calendarTime()));
     display.clear(palette::White);
     display.setAnimation(AnimationMode::Animate);
     Town town;

@@ -83,7 +83,7 @@ std::vector<Event> playBack(gfx::HeadlessBackend& b, std::size_t bound) {
     std::vector<Event> events;
     while (events.size() < bound) {
         Event e;
-        e.kind = static_cast<EventKind>(gfxAwaitEvent(e.x, e.y, e.key));
+        e.kind = gfxAwaitEvent(e.x, e.y, e.key);
         if (e.kind == EventKind::Quit) {
             check(!gfx::state().script.playingBack, "quit while the script still plays");
             check(!b.menuChecked(gfx::MenuId::PlaybackScript), "check mark left on");

@@ -3,12 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gfx/core/state.h"
+#include "gfx/core/client_area.h"
 #include "gfx/gfx.h"
 
-Display::Display() : width_(600), height_(500) {
-    bool& made = gfx::state().window.displayMade;
-    if (made) {
+Display::Display() : width_(gfx::DrawingWidth), height_(gfx::DrawingHeight) {
+    if (!gfxClaimDisplay()) {
         char reply[256];
         gfxGets("Error: Attempted to instantiate multiple DROVA displays", reply);
         // End at once, leaving the first display and its windows as they are; only
@@ -16,7 +15,6 @@ Display::Display() : width_(600), height_(500) {
         std::fflush(nullptr);
         std::_Exit(-1);
     }
-    made = true;
     const GfxStartup& s = gfxStartup();
     gfxOpen(s.instance, s.previousInstance, s.commandLine, s.showMode);
     gfxSetLogging(false);
@@ -39,27 +37,15 @@ void Display::clear(ColorIndex colour) {
 }
 
 EventKind Display::awaitEvent(int& x, int& y, char& key) {
-    switch (gfxAwaitEvent(x, y, key)) {
-        case 1:
-            return EventKind::Mouse;
-        case 2:
-            return EventKind::Keyboard;
-        case 3:
-            return EventKind::Periodic;
-        case 4:
-            return EventKind::Quit;
-        default:
-            return EventKind::None;
-    }
+    return gfxAwaitEvent(x, y, key);
 }
 
-static_assert(static_cast<int>(AnimationMode::Halt) == AnimationCode::Halt &&
-              static_cast<int>(AnimationMode::AdvanceFrame) == AnimationCode::OneFrame &&
-              static_cast<int>(AnimationMode::Animate) == AnimationCode::Animate);
-
 void Display::setAnimation(AnimationMode mode) {
-    // Quit maps to the library's own code for it; other values pass unchanged.
-    gfxSetAnimation(mode == AnimationMode::Quit ? AnimationCode::Quit : static_cast<int>(mode));
+    gfxSetAnimation(animationCode(mode));
+}
+
+long long Display::calendarTime() {
+    return gfxCalendarTime();
 }
 
 int Display::drawText(int x, int y, const char* text, ColorIndex colour, int pointSize) {

@@ -2,11 +2,10 @@
 // Coordinates come first, colour and width last; a width of 0 means filled.
 #pragma once
 
+#include "gfx/animation.h"
+#include "gfx/app_entry.h"
 #include "gfx/event_kind.h"
 #include "gfx/palette.h"
-
-// Values outside 0..3 may be passed; they reach the library unchanged.
-enum class AnimationMode : int { Halt = 0, AdvanceFrame = 1, Animate = 2, Quit = 3 };
 
 class Display {
 public:
@@ -29,6 +28,10 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
+
+    // The current calendar time in seconds, from the window system (fixed in headless
+    // runs): the seed of the random generator.
+    static long long calendarTime();
 
 private:
     int width_;

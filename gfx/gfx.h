@@ -4,6 +4,10 @@
 
 #include <string>
 
+#include "gfx/animation.h"
+#include "gfx/app_entry.h"
+#include "gfx/event_kind.h"
+
 // Start-up values the program entry keeps for gfxOpen.
 struct GfxStartup {
     void* instance = nullptr;
@@ -14,16 +18,11 @@ struct GfxStartup {
 void gfxStoreStartup(const GfxStartup& startup);
 const GfxStartup& gfxStartup();
 
+// Opens the windows through the installed back end; 0 when none is installed.
 int gfxOpen(void* instance, void* previousInstance, const char* commandLine, int showMode);
 int gfxClose();
-int gfxAwaitEvent(int& x, int& y, char& key);
-// The codes of gfxSetAnimation; any other number is accepted and changes nothing.
-namespace AnimationCode {
-constexpr int Halt = 0;
-constexpr int OneFrame = 1;  // one more periodic event, unless one is already asked for
-constexpr int Animate = 2;
-constexpr int Quit = 5;  // the next event awaited is a quit
-}  // namespace AnimationCode
+EventKind gfxAwaitEvent(int& x, int& y, char& key);
+// Takes the AnimationCode numbers (gfx/animation.h).
 int gfxSetAnimation(int code);
 int gfxSetLogging(bool on);
 
@@ -41,8 +40,8 @@ int gfxTextf(int colour, int x, int y, int pointSize, const char* format, ...)
 int gfxPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 int gfxGets(const char* prompt, char* reply);
 
-// The application's entry, called by the program entry of the back end.
-int appMain();
+// The one Display of a run: 1 when none was made before, 0 for every later one.
+int gfxClaimDisplay();
 
 // The current calendar time in seconds, from the window system (fixed in headless runs).
 long long gfxCalendarTime();

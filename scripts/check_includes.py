@@ -12,20 +12,23 @@ import re
 import sys
 from collections import Counter
 
-# (layer, the folders and files that make it up). The library's own API (gfx.h, the
-# kinds of event) is what the core implements; the colour numbers belong with the
-# colour table in the renderer.
+# (layer, the folders and files that make it up). Safe files serve the renderer's
+# pictures and the core's scripts alike. The library's own API (gfx.h, the kinds of
+# event, the animation modes, the application's entry) is what the core implements; the colour numbers belong with the colour table
+# in the renderer.
 LAYERS = [
+    ("gfx/files", ["gfx/files/"]),
     ("gfx/render", ["gfx/render/", "gfx/palette.h"]),
-    ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h"]),
-    ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/"]),
+    ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h", "gfx/animation.h",
+                  "gfx/app_entry.h"]),
+    ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]),
     ("gfx facade", ["gfx/display.h", "gfx/display.cpp"]),
     ("vehicles", ["vehicles/"]),
     ("traffic", ["traffic/"]),
     ("app", ["app/"]),
 ]
 # Back ends sit side by side: none includes another.
-SIDE_BY_SIDE = ["gfx/qt/", "gfx/headless/", "gfx/web/"]
+SIDE_BY_SIDE = ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]
 # Every vehicle is a town object: the one include that points up, by the system's own
 # layout.
 ALLOWED = {("vehicles/vehicle.h", "traffic/town_object.h")}

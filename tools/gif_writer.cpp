@@ -4,16 +4,16 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "gfx/palette.h"
 
 namespace {
 
 constexpr int ColourCount = palette::ColourCount;
+// A frame's rows are read straight from the image's.
+static_assert(GifWriter::Width == gfx::PixelImage::Width);
 // A GIF colour table has a power of two entries: the palette's 24 and 8 unused.
 constexpr int TableSize = 32;
 
@@ -24,17 +24,6 @@ std::array<std::uint32_t, ColourCount> paletteRgb() {
     std::array<std::uint32_t, ColourCount> rgb{};
     for (int i = 0; i < ColourCount; ++i) rgb[i] = reference.value(i) & 0xFFFFFFu;
     return rgb;
-}
-
-// Creates a file that did not exist, so that no other file is ever overwritten.
-std::FILE* createFresh(const std::string& base, std::string& name, std::string& error) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = base + ".tmp" + (attempt ? std::to_string(attempt) : "");
-        if (std::FILE* f = std::fopen(name.c_str(), "wbx")) return f;
-        if (errno != EEXIST) break;
-    }
-    error = "cannot create " + name + ": " + std::strerror(errno);
-    return nullptr;
 }
 
 // The smallest rectangle that holds every pixel where a and b differ; empty when none.
@@ -66,11 +55,8 @@ Rect changedRect(const std::vector<std::uint8_t>& a, const std::vector<std::uint
 }  // namespace
 
 int GifWriter::writeBytes(GifFileType* gif, const GifByteType* bytes, int size) {
-    auto* sink = static_cast<Sink*>(gif->UserData);
-    errno = 0;
-    const std::size_t n = std::fwrite(bytes, 1, static_cast<std::size_t>(size), sink->file);
-    if (n != static_cast<std::size_t>(size)) sink->writeErrno = errno ? errno : EIO;
-    return static_cast<int>(n);
+    auto* file = static_cast<gfx::FileReplacement*>(gif->UserData);
+    return file->write(bytes, static_cast<std::size_t>(size)) ? size : 0;
 }
 
 GifWriter::~GifWriter() {
@@ -81,31 +67,15 @@ void GifWriter::abandon() {
     int code = 0;
     if (gif_) EGifCloseFile(gif_, &code);
     gif_ = nullptr;
-    if (sink_.file) {
-        std::fclose(sink_.file);
-        std::remove(temporary_.c_str());
-    }
-    sink_.file = nullptr;
-}
-
-std::string GifWriter::writeFailure() const {
-    return "cannot write " + temporary_ + ": " +
-           std::strerror(sink_.writeErrno ? sink_.writeErrno : EIO);
+    file_.abandon();
 }
 
 bool GifWriter::open(const std::string& path, std::string& error) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        error = path + " is not a regular file";
-        return false;
-    }
+    if (!file_.open(path, error)) return false;
     path_ = path;
-    sink_.file = createFresh(path, temporary_, error);
-    if (!sink_.file) return false;
 
     int code = 0;
-    gif_ = EGifOpen(&sink_, writeBytes, &code);
+    gif_ = EGifOpen(&file_, writeBytes, &code);
     if (!gif_) {
         error = std::string("cannot start the GIF: ") + GifErrorString(code);
         abandon();
@@ -131,7 +101,7 @@ bool GifWriter::open(const std::string& path, std::string& error) {
                         EGifPutExtensionBlock(gif_, 3, loopForever) == GIF_OK &&
                         EGifPutExtensionTrailer(gif_) == GIF_OK;
     if (!looped) {
-        error = writeFailure();
+        error = file_.writeFailure();
         abandon();
         return false;
     }
@@ -206,12 +176,12 @@ bool GifWriter::addFrame(const gfx::PixelImage& image, std::string& error) {
         written = putFrame(0, 0, Width, Rows, false);
     } else {
         Rect r = changedRect(previous_, current_, Width, Rows);
-        // A frame that changed nothing still takes its 100 ms: one pixel that stayed.
+        // A frame that changed nothing still takes its tick: one pixel that stayed.
         if (r.empty()) r = Rect{0, 0, 0, 0};
         written = putFrame(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1, true);
     }
-    if (!written || sink_.writeErrno != 0) {
-        error = writeFailure();
+    if (!written || file_.writeFailed()) {
+        error = file_.writeFailure();
         abandon();
         return false;
     }
@@ -232,23 +202,13 @@ bool GifWriter::finish(std::string& error) {
     }
     // Closing writes the trailer; the file itself is this writer's to close.
     int code = 0;
-    // giflib does not check the write of the trailer: the sink does.
-    const bool ended = EGifCloseFile(gif_, &code) == GIF_OK && sink_.writeErrno == 0;
+    // giflib does not check the write of the trailer: the file does.
+    const bool ended = EGifCloseFile(gif_, &code) == GIF_OK && !file_.writeFailed();
     gif_ = nullptr;
-    const bool flushed = ended && std::fflush(sink_.file) == 0;
-    if (!flushed && sink_.writeErrno == 0) sink_.writeErrno = errno;
-    const bool closed = std::fclose(sink_.file) == 0;
-    if (flushed && !closed) sink_.writeErrno = errno;
-    sink_.file = nullptr;
-    if (!flushed || !closed) {
-        error = writeFailure();
-        std::remove(temporary_.c_str());
+    if (!ended) {
+        error = file_.writeFailure();
+        file_.abandon();
         return false;
     }
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
-        error = "cannot rename " + temporary_ + " to " + path_ + ": " + std::strerror(errno);
-        std::remove(temporary_.c_str());
-        return false;
-    }
-    return true;
+    return file_.commit(error);
 }

@@ -1,5 +1,4 @@
 // town-replay: the real appMain on the headless back end, as fast as the machine allows.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,11 +13,10 @@
 
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
-#include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
+#include "gfx/files/safe_file.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
-#include "gfx/render/regular_file.h"
 #include "tools/gif_writer.h"
 #include "tools/replay_options.h"
 
@@ -27,34 +25,6 @@ namespace {
 int fail(const std::string& message) {
     std::fprintf(stderr, "town-replay: %s\n", message.c_str());
     return 2;
-}
-
-// Whether path can be written, without leaving a new empty file behind.
-bool writable(const std::string& path, std::string& why) {
-    const bool existed = access(path.c_str(), F_OK) == 0;
-    std::FILE* f = std::fopen(path.c_str(), "ab");
-    if (!f) {
-        why = std::strerror(errno);
-        return false;
-    }
-    std::fclose(f);
-    if (!existed) std::remove(path.c_str());
-    return true;
-}
-
-// Whether path is a regular file that can be read: a directory, a FIFO or a device
-// is no script.
-bool readableFile(const std::string& path, std::string& why) {
-    const gfx::FileKind kind = gfx::fileKind(path);
-    if (kind == gfx::FileKind::Missing || access(path.c_str(), R_OK) != 0) {
-        why = std::strerror(errno);
-        return false;
-    }
-    if (kind != gfx::FileKind::Regular) {
-        why = kind == gfx::FileKind::Directory ? "it is a directory" : "it is not a regular file";
-        return false;
-    }
-    return true;
 }
 
 // An interrupted run (Ctrl+C, a kill) takes its unfinished GIF with it; the signal
@@ -112,11 +82,11 @@ int main(int argc, char** argv) {
     // Until the handler that removes the unfinished GIF is in place, an interrupt waits:
     // the probes below and the temporary file are never left behind by a kill.
     InterruptsHeld held;
-    if (!options->png.empty() && !writable(options->png, error))
+    if (!options->png.empty() && !gfx::writable(options->png, error))
         return fail("cannot write " + options->png + ": " + error);
-    if (!options->gif.empty() && !writable(options->gif, error))
+    if (!options->gif.empty() && !gfx::writable(options->gif, error))
         return fail("cannot write " + options->gif + ": " + error);
-    if (!options->script.empty() && !readableFile(options->script, error))
+    if (!options->script.empty() && !gfx::readableFile(options->script, error))
         return fail("cannot read " + options->script + ": " + error);
     std::optional<GifWriter> gif;
     if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
@@ -137,11 +107,8 @@ int main(int argc, char** argv) {
     }
 
     // Nothing left to happen (no animation, no script): the run is over.
-    const gfx::State& state = gfx::state();
-    backend.setIdleHandler([&state](gfx::HeadlessBackend& b) {
-        const bool idle = !state.animation.animating && state.animation.framesRequested == 0 &&
-                          !state.script.playingBack && !state.script.playOnePending;
-        if (idle) b.post(gfx::Message::quit());
+    backend.setIdleHandler([](gfx::HeadlessBackend& b) {
+        if (gfx::nothingScheduled()) b.post(gfx::Message::quit());
     });
 
     const bool progress = isatty(STDERR_FILENO);
@@ -151,7 +118,8 @@ int main(int argc, char** argv) {
     hooks.eventObserver = [&](EventKind kind) {
         if (kind != EventKind::Periodic) return;
         ++periodic;
-        if (periodic == limit) gfxSetAnimation(AnimationCode::Quit);  // the next event is the quit
+        if (periodic == limit)
+            gfxSetAnimation(animationCode(AnimationMode::Quit));  // the next event is the quit
         if (progress && periodic % 1000 == 0) {
             if (limit > 0)
                 std::fprintf(stderr, "\rtown-replay: tick %lld of %lld", periodic, limit);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "gfx/core/client_area.h"
 #include "gfx/core/message.h"
 #include "gfx/core/text_history.h"
 #include "gfx/render/pixel_image.h"
@@ -17,13 +18,10 @@ namespace gfx {
 
 class Backend {
 public:
-    // The graphics window's client area: the whole 600 x 500 drawing area shows.
-    static constexpr int ClientWidth = 601;
-    static constexpr int ClientHeight = 501;
-
     virtual ~Backend() = default;
 
-    // Opens the graphics window (with the menu), the text window and the 100 ms timer.
+    // Opens the graphics window (with the menu), the text window and the timer
+    // (a tick every TickMilliseconds).
     virtual void open(int showMode) = 0;
 
     // Hands the platform's pending events to post(), never blocking.

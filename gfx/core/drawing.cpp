@@ -19,9 +19,9 @@ using namespace gfx;
 namespace {
 
 int checkColour(int colour) {
-    if (isValidColour(colour)) return colour;
-    gfxPrintf("Illegal color %d; using RED.\n", colour);
-    return palette::Red;
+    const int drawn = drawnColour(colour);
+    if (drawn != colour) gfxPrintf("Illegal color %d; using RED.\n", colour);
+    return drawn;
 }
 
 // The positive counterpart of a negative value; INT_MIN, which has none, gives INT_MAX.

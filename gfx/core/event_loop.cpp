@@ -193,13 +193,21 @@ const GfxStartup& gfxStartup() {
 }
 
 int gfxOpen(void*, void*, const char*, int showMode) {
+    if (!currentBackend) return 0;  // no window system to open
     State& s = state();
     s.animation.animating = false;
     s.animation.framesRequested = 0;
     currentBackend->open(showMode);
-    setCentre(Backend::ClientWidth, Backend::ClientHeight);
+    setCentre(ClientWidth, ClientHeight);
     s.window.open = true;
     currentBackend->setMenuCheck(MenuId::Logging, s.log.loggingOn);
+    return 1;
+}
+
+int gfxClaimDisplay() {
+    bool& made = state().window.displayMade;
+    if (made) return 0;
+    made = true;
     return 1;
 }
 
@@ -232,7 +240,7 @@ int gfxSetAnimation(int code) {
     return 1;
 }
 
-int gfxAwaitEvent(int& x, int& y, char& key) {
+EventKind gfxAwaitEvent(int& x, int& y, char& key) {
     State& s = state();
     InputState& in = s.input;
     in.pendingKind = EventKind::None;
@@ -258,7 +266,7 @@ int gfxAwaitEvent(int& x, int& y, char& key) {
     y = in.eventY;
     key = in.eventKey;
     if (toolHooks().eventObserver) toolHooks().eventObserver(kind);
-    return static_cast<int>(kind);
+    return kind;
 }
 
 long long gfxCalendarTime() {

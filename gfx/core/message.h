@@ -4,7 +4,7 @@
 namespace gfx {
 
 enum class MessageKind {
-    Timer,      // the 100 ms timer fired
+    Timer,      // the timer fired (every TickMilliseconds)
     LeftClick,  // x, y: the client pixel
     KeyDown,    // keyCode
     KeyUp,      // keyCode

@@ -19,8 +19,8 @@
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
+#include "gfx/files/safe_file.h"
 #include "gfx/gfx.h"
-#include "gfx/render/regular_file.h"
 
 namespace gfx {
 
@@ -69,7 +69,7 @@ bool writeAll(int fd, std::string_view text) {
 void writeLine(const LogLine& built) {
     const std::string_view line = built.text();
     ScriptState& sc = script();
-    if (sc.stream == ScriptStream::Reading) closeScriptStream();
+    if (sc.reader) closeScriptStream();
     if (sc.writer < 0) {
         const auto& open = toolHooks().openScriptForWriting;
         sc.writer = open ? open() : openRegular(O_WRONLY | O_CREAT | O_TRUNC);
@@ -77,7 +77,6 @@ void writeLine(const LogLine& built) {
             gfxPrintf("Cannot open script file %s for writing\n", fileName());
             return;
         }
-        sc.stream = ScriptStream::Writing;
         sc.written = 0;
     }
     // Each line goes to the file at once, so an abrupt end loses nothing written so far.
@@ -168,12 +167,10 @@ std::FILE* openReader() {
 
 bool openForReading() {
     ScriptState& sc = script();
-    if (sc.stream == ScriptStream::Writing) stopRecording();
+    if (sc.writer >= 0) stopRecording();
     if (sc.reader) return true;
     sc.reader = openReader();
-    if (!sc.reader) return false;
-    sc.stream = ScriptStream::Reading;
-    return true;
+    return sc.reader != nullptr;
 }
 
 }  // namespace
@@ -188,7 +185,6 @@ void closeScriptStream() {
     if (sc.writer >= 0 && ::close(sc.writer) != 0) reportScriptWriteFailure();
     sc.reader = nullptr;
     sc.writer = -1;
-    sc.stream = ScriptStream::Closed;
 }
 
 void recordEvent(EventKind kind, int x, int y, char key) {
@@ -264,7 +260,7 @@ void toggleRecording() {
         return;
     }
     if (sc.playingBack || sc.playOnePending) stopPlayback();
-    if (sc.stream == ScriptStream::Reading) closeScriptStream();
+    if (sc.reader) closeScriptStream();
     sc.periodicRun = 0;  // a run left over from playback is not ours to write
     setCheck(MenuId::RecordScript, true);
     sc.recording = true;

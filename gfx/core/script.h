@@ -12,9 +12,9 @@ void recordEvent(EventKind kind, int x, int y, char key);
 // Produces the next scripted event into the pending event; 1 when it did, 0 when not.
 int readScriptEvent();
 
-void toggleRecording();  // menu item 5
-void togglePlayback();   // menu item 6
-void requestPlayOne();   // menu item 7
+void toggleRecording();  // MenuId::RecordScript
+void togglePlayback();   // MenuId::PlaybackScript
+void requestPlayOne();   // MenuId::PlayOne
 // Ends playback and play one; the stream stays where it was.
 void stopPlayback();
 // Library close: switches recording (its pending periodic run written) and playback

@@ -28,6 +28,12 @@ ToolHooks& toolHooks() {
     return theHooks;
 }
 
+bool nothingScheduled() {
+    const AnimationState& a = theState.animation;
+    const ScriptState& sc = theState.script;
+    return !a.animating && a.framesRequested == 0 && !sc.playingBack && !sc.playOnePending;
+}
+
 void resetLibrary(std::unique_ptr<Backend> backend) {
     closeScriptStream();
     theState = State{};

@@ -5,21 +5,19 @@
 #include <memory>
 #include <string>
 
+#include "gfx/core/client_area.h"
 #include "gfx/core/off_screen.h"
 #include "gfx/core/text_history.h"
 #include "gfx/event_kind.h"
 
 namespace gfx {
 
-// Which way the one script stream is open, so it is never read while open for writing.
-enum class ScriptStream { Closed, Writing, Reading };
-
 struct WindowState {
     bool displayMade = false;              // a Display was constructed: a second one is refused
     bool open = false;                     // the graphics window exists
     std::unique_ptr<OffScreen> offScreen;  // made on first use
-    int centreX = 300;                     // the world origin in client pixels
-    int centreY = 250;
+    int centreX = OriginX;                 // the world origin in client pixels
+    int centreY = OriginY;
     bool imageDirty = true;  // the off-screen image holds drawing the window has not shown
 };
 
@@ -46,9 +44,10 @@ struct ScriptState {
     bool playingBack = false;
     bool playOnePending = false;
     int periodicRun = 0;
-    ScriptStream stream = ScriptStream::Closed;
-    std::FILE* reader = nullptr;  // while Reading
-    int writer = -1;              // while Writing: each line is written through at once
+    // The one script stream, open one way at most, so it is never read while open for
+    // writing.
+    std::FILE* reader = nullptr;  // while playing back
+    int writer = -1;              // while recording: each line is written through at once
     long long written = 0;        // bytes of whole lines in the file being written
     std::string line;             // the line being read
 };

@@ -1,4 +1,7 @@
-// The headless back end: the library without any window system.
+// The headless back end: the library without any window system. It is the test double
+// of the library's and the model's tests, and the back end of the headless runner
+// (town-replay), the benchmarks and the fuzz targets. A new back end starts from
+// gfx/template instead.
 //
 // Platform: none. Messages come from code (tests) or from a script, the timer fires as
 // soon as the library would wait for it, the off-screen image can be read or saved, and
@@ -6,10 +9,6 @@
 // Cannot: show anything or take input from a person; its calendar time can be fixed, so
 // a run can be repeated exactly.
 // Depends on: the library core and the renderer only.
-//
-// It is also the template for a new back end: derive from Backend, turn the platform's
-// events into post() calls (in poll() or from the platform's callbacks), block in
-// waitForMessage() until something was posted, and show the image in present().
 #pragma once
 
 #include <ctime>

@@ -5,14 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "gfx/core/backend.h"
+#include "gfx/core/client_area.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/qt/key_translation.h"
 
 namespace gfx {
 
 Canvas::Canvas(const MessageSink& post, QWidget* parent) : QWidget(parent), post_(post) {
-    setFixedSize(Backend::ClientWidth, Backend::ClientHeight);
+    setFixedSize(ClientWidth, ClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -60,7 +60,6 @@ GraphicsWindow::GraphicsWindow(const MessageSink& post)
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       post_(post) {
     setWindowTitle(QStringLiteral("DROVA Graphics"));
-    setObjectName(QStringLiteral("DrawWndClass"));
     canvas_ = new Canvas(post, this);
     setCentralWidget(canvas_);
     buildMenu();

@@ -1,4 +1,4 @@
-// The "DROVA Graphics" window: the "&Run" menu and a fixed 601 x 501 client area
+// The "DROVA Graphics" window: the "&Run" menu and a fixed client area
 // that shows the off-screen image and turns input into library messages.
 #pragma once
 

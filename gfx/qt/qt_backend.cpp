@@ -9,7 +9,7 @@
 namespace gfx {
 
 QtBackend::QtBackend() : sink_([this](const Message& m) { post(m); }) {
-    timer_.setInterval(TimerPeriodMs);
+    timer_.setInterval(TickMilliseconds);
     QObject::connect(&timer_, &QTimer::timeout, [this] { post(Message::timer()); });
     // A Ctrl key released while another program has the focus is never seen: when the
     // program loses the focus, count Ctrl as released so typing works on return.

@@ -1,8 +1,8 @@
 // The Qt 6 back end: the desktop program's windows.
 //
 // Platform: Qt Widgets on X11 (or any platform plugin Qt has). The "DROVA Graphics"
-// window with the "&Run" menu and a fixed 601 x 501 client area, the "DROVA Text"
-// window, a 100 ms QTimer and the modal "DROVA_gets" dialog; waiting blocks in Qt's
+// window with the "&Run" menu and the fixed client area, the "DROVA Text" window, a
+// QTimer of the library's tick and the modal "DROVA_gets" dialog; waiting blocks in Qt's
 // event loop, so a halted program uses no CPU.
 // Cannot: resize the graphics window (its client size is fixed).
 // Depends on: Qt 6 Core, Gui and Widgets.
@@ -20,8 +20,6 @@ namespace gfx {
 
 class QtBackend : public Backend {
 public:
-    static constexpr int TimerPeriodMs = 100;
-
     QtBackend();
     ~QtBackend() override;
 

@@ -12,7 +12,6 @@ namespace gfx {
 
 TextWindow::TextWindow(const MessageSink& post) : QWidget(nullptr), post_(post) {
     setWindowTitle(QStringLiteral("DROVA Text"));
-    setObjectName(QStringLiteral("TextWndClass"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -90,7 +89,8 @@ void TextWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {
-    // The console stays; hiding it would lose the messages the user may need.
+    // Closing only hides the window: its lines stay in the library's history, and
+    // turning the log on shows the window again with them.
     event->accept();
 }
 

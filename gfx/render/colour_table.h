@@ -14,8 +14,6 @@ struct Colour {
 };
 
 using palette::ColourCount;
-// What an illegal colour is drawn in.
-using palette::Red;
 
 namespace colour_table_detail {
 using namespace palette;
@@ -60,8 +58,9 @@ static_assert(inPaletteOrder(), "the colour table lists the palette in order");
 
 }  // namespace colour_table_detail
 
-inline bool isValidColour(int index) {
-    return index >= 0 && index < ColourCount;
+// The colour index is drawn in: an index outside the palette is drawn red.
+inline int drawnColour(int index) {
+    return index >= 0 && index < ColourCount ? index : palette::Red;
 }
 // index must be 0..23
 inline const Colour& colourAt(int index) {

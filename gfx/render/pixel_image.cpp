@@ -33,7 +33,7 @@ std::uint32_t PixelImage::valueOf(std::uint32_t rgb) const {
 }
 
 std::uint32_t PixelImage::value(int paletteIndex) const {
-    const Colour& c = colourAt(isValidColour(paletteIndex) ? paletteIndex : palette::Red);
+    const Colour& c = colourAt(drawnColour(paletteIndex));
     return valueOf(static_cast<std::uint32_t>(c.red) << 16 |
                    static_cast<std::uint32_t>(c.green) << 8 | c.blue);
 }

@@ -4,12 +4,9 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
-#include "gfx/render/regular_file.h"
+#include "gfx/files/safe_file.h"
 
 namespace gfx {
 
@@ -21,29 +18,11 @@ void append(void* context, void* data, int size) {
     out->insert(out->end(), bytes, bytes + size);
 }
 
-std::string reason() {
-    return std::strerror(errno);
-}
-
-// Creates a file that did not exist, so that no other file is ever overwritten.
-std::FILE* createFresh(const std::string& base, std::string& name, std::string& error) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = base + ".tmp" + (attempt ? std::to_string(attempt) : "");
-        if (std::FILE* f = std::fopen(name.c_str(), "wbx")) return f;
-        if (errno != EEXIST) break;
-    }
-    error = "cannot create " + name + ": " + reason();
-    return nullptr;
-}
-
 }  // namespace
 
 bool writePng(const PixelImage& image, const std::string& path, std::string& error) {
-    const FileKind kind = fileKind(path);
-    if (kind != FileKind::Missing && kind != FileKind::Regular) {
-        error = path + " is not a regular file";
-        return false;
-    }
+    FileReplacement file;
+    if (!file.open(path, error)) return false;
 
     const int w = image.width(), h = image.height();
     std::vector<unsigned char> rgb(static_cast<std::size_t>(w) * h * 3);
@@ -60,24 +39,8 @@ bool writePng(const PixelImage& image, const std::string& path, std::string& err
         error = "cannot encode the picture as PNG";
         return false;
     }
-
-    std::string temporary;
-    std::FILE* f = createFresh(path, temporary, error);
-    if (!f) return false;
-    const bool written = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-    const std::string writeError = written ? "" : reason();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        error = "cannot write " + temporary + ": " + (written ? reason() : writeError);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot rename " + temporary + " to " + path + ": " + reason();
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    file.write(png.data(), png.size());
+    return file.commit(error);
 }
 
 }  // namespace gfx

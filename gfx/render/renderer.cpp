@@ -40,9 +40,7 @@ void Renderer::clear() {
 }
 
 void Renderer::render(const ShapeRecord& r, int cx, int cy) {
-    const SpanPainter painter(
-        image_,
-        palette_[static_cast<std::size_t>(isValidColour(r.colour) ? r.colour : palette::Red)]);
+    const SpanPainter painter(image_, palette_[static_cast<std::size_t>(drawnColour(r.colour))]);
     // Widths 0 and 1 both give the one-pixel pen; 0 also fills.
     const long long width = std::clamp(r.width, 0, MaxPenWidth);
     const bool filled = r.width == 0;

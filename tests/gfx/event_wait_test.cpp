@@ -199,6 +199,13 @@ TEST(EventWaitClosed, SetAnimationBeforeOpenReturnsZeroAndChangesNothing) {
     EXPECT_TRUE(gfx::state().log.loggingOn);
 }
 
+TEST(EventWaitClosed, OpeningWithoutABackEndOpensNothing) {
+    gfx::resetLibrary();
+    EXPECT_EQ(gfxOpen(nullptr, nullptr, "", 1), 0);
+    EXPECT_FALSE(gfx::state().window.open);
+    EXPECT_EQ(gfxSetAnimation(2), 0);
+}
+
 TEST(EventWaitClosed, SetAnimationCodes) {
     // The application passes the numbers; the names are those numbers.
     static_assert(AnimationCode::Halt == 0 && AnimationCode::OneFrame == 1 &&

@@ -71,5 +71,6 @@ TEST_F(StreamSwitching, ClosingTheLibraryEndsPlayback) {
     display.close();
     EXPECT_FALSE(playbackChecked());
     EXPECT_FALSE(gfx::state().script.playingBack);
-    EXPECT_EQ(gfx::state().script.stream, gfx::ScriptStream::Closed);
+    EXPECT_EQ(gfx::state().script.reader, nullptr);
+    EXPECT_EQ(gfx::state().script.writer, -1);
 }
