@@ -2,7 +2,7 @@
 // both pixel formats, and coordinates from anywhere in the int range.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 #include <climits>
 #include <cstring>
 
@@ -343,7 +343,8 @@ TEST(FarAway, ALineGivesTheSamePixelsWhereverItsEndsLie) {
 }
 
 TEST(FarAway, ShapesAcrossTheWholeIntRangeAreClippedSafelyAndQuickly) {
-    const auto start = std::chrono::steady_clock::now();
+    // The process's CPU time, not the wall clock: a busy machine does not stretch it.
+    const std::clock_t start = std::clock();
     Canvas all;
     all.draw(rectangle(Blue, 0, INT_MIN, INT_MAX, INT_MAX, INT_MIN));
     EXPECT_EQ(all.count(BlueRgb), 601LL * 540);
@@ -400,8 +401,8 @@ TEST(FarAway, ShapesAcrossTheWholeIntRangeAreClippedSafelyAndQuickly) {
     }
     EXPECT_EQ(pens.count(GreenRgb), 601LL * 540);
 
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 2000);
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    EXPECT_LT(seconds, 2.0);
 }
 
 }  // namespace
