@@ -72,9 +72,9 @@ async function cycle(page) {
       window.town.onLine = (line) => /^EOF encountered/.test(line) && ++window.ended;
     });
     await step('Control+a', () => window.town.ticking);
-    await step('Control+r', () => window.town.menuChecked(5));
+    await step('Control+r', () => window.town.menuChecked('RecordScript'));
     if (!(await framesPast(page, 5))) return false;
-    await step('Control+r', () => !window.town.menuChecked(5));
+    await step('Control+r', () => !window.town.menuChecked('RecordScript'));
     await step('Control+h', () => !window.town.ticking);
     await step('Control+p', () => window.ended > 0);
     return !stoppedOnError(page);
