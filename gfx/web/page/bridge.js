@@ -54,6 +54,7 @@ export class Bridge {
       ++this.waits;
       timer.run(wakeOnTimer);
       panel.flush();
+      canvas.showNewest();
       await queue.wait(wakeOnTimer);
       this.#resumed();
     };
@@ -91,6 +92,7 @@ export class Bridge {
     // no memory), which the page shows as plainly, keeping what was stored.
     const end = (shown) => {
       this.#running = false;
+      canvas.showNewest();
       if (!shown) return;
       timer.run(false);
       menu.disable();

@@ -6,6 +6,9 @@ export class Canvas {
   #context;
   #watchedRatio = null; // the resolution whose change refits
   frames = 0; // images presented since the page opened
+  #newest = null; // { bytes, width, height } presented and not yet on the canvas
+  #shownThisFrame = false;
+  #frameRequested = false;
 
   constructor(element) {
     this.#element = element;
@@ -69,11 +72,40 @@ export class Canvas {
     ];
   }
 
-  // bytes: R, G, B, A of width x height pixels.
+  // bytes: R, G, B, A of width x height pixels, a view of the program's image. At most
+  // one image a frame reaches the canvas (putImageData costs WebKit milliseconds, and
+  // a playback presents hundreds a second): the first of a frame at once, the newest
+  // of the rest when the frame begins. Between two of the page's tasks the program's
+  // image is always a whole picture, the presented one or the next.
   present(bytes, width, height) {
+    ++this.frames;
+    this.#newest = { bytes, width, height };
+    if (!this.#shownThisFrame) this.showNewest();
+    else this.#nextFrame();
+  }
+
+  // Puts the newest presented image on the canvas now, if it is not there yet: the
+  // program waits or has ended, and what it showed last must be on the screen.
+  showNewest() {
+    if (!this.#newest) return;
+    const { bytes, width, height } = this.#newest;
+    this.#newest = null;
+    // A grown memory leaves the view empty; the program presents again before it waits.
+    if (bytes.length < width * height * 4) return;
     const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, width * height * 4);
     this.#context.putImageData(new ImageData(pixels, width, height), 0, 0);
-    ++this.frames;
+    this.#shownThisFrame = true;
+    this.#nextFrame();
+  }
+
+  #nextFrame() {
+    if (this.#frameRequested) return;
+    this.#frameRequested = true;
+    requestAnimationFrame(() => {
+      this.#frameRequested = false;
+      this.#shownThisFrame = false;
+      this.showNewest();
+    });
   }
 
   // Without scrolling: at load the menu bar stays in view on a short window.
