@@ -5,6 +5,7 @@ export class Canvas {
   #element;
   #context;
   #watchedRatio = null; // the resolution whose change refits
+  #fittedRoom = 0; // the room the canvas was last fitted to
   frames = 0; // images presented since the page opened
   #newest = null; // { bytes, width, height } presented and not yet on the canvas
   #shownThisFrame = false;
@@ -24,11 +25,12 @@ export class Canvas {
   // Whole device pixels per canvas pixel: as many as the screen's ratio gives, fewer
   // where the window is too narrow for them, one at least (a window narrower than the
   // canvas at one device pixel per pixel shrinks it to its width). Refitted when the
-  // window's width or the resolution changes.
+  // page's width or the resolution changes.
   fit() {
     const c = this.#element;
     const ratio = window.devicePixelRatio || 1;
     const room = this.#room();
+    this.#fittedRoom = room;
     const most = Math.max(1, Math.round(ratio));
     const fitting = Math.floor((room * ratio) / c.width);
     const width = fitting >= 1 ? (c.width * Math.min(most, fitting)) / ratio : room;
@@ -36,13 +38,19 @@ export class Canvas {
     c.style.width = `${width}px`;
     c.style.height = `${c.height * scale}px`;
     document.documentElement.classList.add('canvas-fitted');
-    if (this.#watchedRatio === null) addEventListener('resize', () => this.fit());
+    // The page's box, not the window: a classic scroll bar that comes or goes changes
+    // the room without a resize of the window.
+    if (this.#watchedRatio === null) new ResizeObserver(() => this.#refit()).observe(document.documentElement);
     if (this.#watchedRatio !== ratio) {
       this.#watchedRatio = ratio;
       matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', () => this.fit(), {
         once: true,
       });
     }
+  }
+
+  #refit() {
+    if (this.#room() !== this.#fittedRoom) this.fit();
   }
 
   // The CSS pixels the canvas may take across: the window's width less what stands
