@@ -6,6 +6,7 @@
 //   const page = await engine.open(url);   // a tab of the engine's one profile
 //   await page.evaluate(fn, arg); await page.press('Control+p'); await page.click('#share');
 //   await page.clickAt('#canvas', x, y);      // CSS pixels from the element's top left
+//   await page.setWidth(390);                  // resolves to the width the page got
 //   await page.waitFor(fn, arg, ms); page.errors(); await page.close();
 //   await engine.clipboardText(page); await engine.fresh(url); await engine.close();
 import { execFile, spawn } from 'node:child_process';
@@ -79,7 +80,10 @@ async function launchChromium() {
       press: (combo) => p.keyboard.press(combo),
       click: (selector) => p.locator(selector).first().click(),
       clickAt: (selector, x, y) => p.locator(selector).first().click({ position: { x, y } }),
-      setWidth: (width) => p.setViewportSize({ width, height: Height }),
+      setWidth: async (width) => {
+        await p.setViewportSize({ width, height: Height });
+        return width;
+      },
       bringToFront: () => p.bringToFront(),
       errors: async () => problems.slice(),
       close: () => p.close(),
@@ -139,7 +143,10 @@ async function launchFirefox() {
         const box = await (await p.$(selector)).boundingBox();
         await p.mouse.click(box.x + x, box.y + y);
       },
-      setWidth: (width) => p.setViewport({ width, height: Height }),
+      setWidth: async (width) => {
+        await p.setViewport({ width, height: Height });
+        return width;
+      },
       bringToFront: () => p.bringToFront(),
       errors: async () => problems.slice(),
       close: () => p.close(),
@@ -205,12 +212,12 @@ async function startWebKitDriver(env) {
   throw new Error('WebKitWebDriver did not start');
 }
 
-async function webkitSession(driverUrl) {
+async function webkitSession(driverUrl, args = []) {
   const session = await new Builder()
     .usingServer(driverUrl)
     .withCapabilities({
       browserName: 'MiniBrowser',
-      'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] },
+      'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation', ...args] },
     })
     .build();
   await session.manage().window().setRect({ x: 0, y: 0, width: Width, height: Height });
@@ -224,7 +231,6 @@ async function launchWebKit() {
   const env = { ...process.env, DISPLAY: x.display };
   delete env.WAYLAND_DISPLAY;
   const driver = await startWebKitDriver(env);
-  const sessions = [];
   let session;
   try {
     session = await webkitSession(driver.url);
@@ -233,7 +239,6 @@ async function launchWebKit() {
     x.stop();
     throw error;
   }
-  sessions.push(session);
   const caps = await session.getCapabilities();
   // The tab the session talks to: every call first makes its own tab current.
   const current = new Map();
@@ -291,12 +296,14 @@ async function launchWebKit() {
           .click()
           .perform();
       },
+      // MiniBrowser's window is never narrower than its tool bar: the width the page got.
       setWidth: async (width) => {
         await use();
-        // The window's outer width less its frame gives the page the width asked for.
         const inner = await page.evaluate(() => innerWidth);
         const rect = await s.manage().window().getRect();
         await s.manage().window().setRect({ width: rect.width - inner + width, height: rect.height });
+        await sleep(300);
+        return page.evaluate(() => innerWidth);
       },
       bringToFront: use,
       errors: async () => (await page.evaluate(() => window.engineErrors ?? [])).slice(),
@@ -327,14 +334,22 @@ async function launchWebKit() {
       current.set(session, handle);
       return wrap(session, handle, url);
     },
-    // A second session is a second browser, with a profile of its own.
+    // A second browser, in private browsing: a profile of its own. Its driver takes
+    // one session only, so it has a driver of its own too.
     fresh: async (url) => {
-      const s = await webkitSession(driver.url);
-      sessions.push(s);
-      const page = await wrap(s, await s.getWindowHandle(), url);
+      const own = await startWebKitDriver(env);
+      const s = await webkitSession(own.url, ['--private']).catch((error) => {
+        own.stop();
+        throw error;
+      });
+      const page = await wrap(s, await s.getWindowHandle(), url).catch(async (error) => {
+        await s.quit().catch(() => {});
+        own.stop();
+        throw error;
+      });
       page.close = async () => {
-        await s.quit();
-        sessions.splice(sessions.indexOf(s), 1);
+        await s.quit().catch(() => {});
+        own.stop();
       };
       return page;
     },
@@ -346,7 +361,7 @@ async function launchWebKit() {
         ),
       ),
     close: async () => {
-      for (const s of sessions.splice(0)) await s.quit().catch(() => {});
+      await session.quit().catch(() => {});
       driver.stop();
       x.stop();
     },

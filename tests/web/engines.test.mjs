@@ -101,8 +101,8 @@ for (const name of EngineNames) {
       await waitFor(page, () => window.town.ticking);
 
       // A narrow window: the canvas takes the room there is, once the page has settled.
-      await page.setWidth(390);
-      await waitFor(page, () => innerWidth === 390);
+      const narrow = await page.setWidth(390);
+      await waitFor(page, (w) => innerWidth === w, narrow);
       await sleep(500);
       const fit = await page.evaluate(() => [
         parseFloat(document.getElementById('canvas').style.width),
@@ -131,6 +131,9 @@ for (const name of EngineNames) {
       await waitFor(second, () => window.town?.frames >= 2 && !window.town.ticking);
       await second.press('Control+r');
       await waitFor(second, () => window.town.menuChecked(5));
+      await pressForFrame(second, 'Control+f');
+      // Hidden meanwhile (WebKit hides a window another one covers): nothing to keep here.
+      await second.evaluate(() => dispatchEvent(new Event('pagehide')));
       await pressForFrame(second, 'Control+f');
       await second.press('Control+r');
       await waitFor(second, () => !window.town.menuChecked(5));

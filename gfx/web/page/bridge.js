@@ -109,7 +109,9 @@ export class Bridge {
     // The page is hidden or goes away: the library writes the periodic run it is
     // counting, and what it wrote is stored at once.
     this.saveRecording = () => {
-      if (this.#running) window.Module?._town_save_recording?.();
+      // A tab refused the script has nothing to keep: the write would only be refused
+      // again, one message more than the desktop gives for the same recording.
+      if (this.#running && scriptFile.mayWrite) window.Module?._town_save_recording?.();
       scriptFile.flush();
       scriptFile.journal();
     };
