@@ -316,7 +316,10 @@ async function launchWebKit() {
           return;
         }
         await s.close();
-        current.delete(s);
+        // WebDriver's current window is gone with it: the session talks to another.
+        const [left] = await s.getAllWindowHandles();
+        await s.switchTo().window(left);
+        current.set(s, left);
       },
     };
     await page.goto(url);
