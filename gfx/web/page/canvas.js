@@ -1,6 +1,9 @@
 // The graphics window's client area: the program's images shown 1:1 on a canvas, crisp
 // on high-density screens, and page positions turned into canvas pixels.
 // May not: queue events or draw anything the program did not present.
+// Between two images on the canvas: more than one frame of a 60 Hz screen, less than two.
+const MinGapMs = 25;
+
 export class Canvas {
   #element;
   #context;
@@ -8,7 +11,7 @@ export class Canvas {
   #fittedRoom = 0; // the room the canvas was last fitted to
   frames = 0; // images presented since the page opened
   #newest = null; // { bytes, width, height } presented and not yet on the canvas
-  #shownThisFrame = false;
+  #shownAt = -Infinity; // when an image last reached the canvas
   #frameRequested = false;
 
   constructor(element) {
@@ -80,15 +83,15 @@ export class Canvas {
     ];
   }
 
-  // bytes: R, G, B, A of width x height pixels, a view of the program's image. At most
-  // one image a frame reaches the canvas (putImageData costs WebKit milliseconds, and
-  // a playback presents hundreds a second): the first of a frame at once, the newest
-  // of the rest when the frame begins. Between two of the page's tasks the program's
-  // image is always a whole picture, the presented one or the next.
+  // bytes: R, G, B, A of width x height pixels, a view of the program's image. While
+  // images come faster than the screen shows them (a playback presents hundreds a
+  // second), at most one every other frame reaches the canvas, the newest: putImageData
+  // and the repaint it causes cost WebKit milliseconds each. Between two of the page's
+  // tasks the program's image is always a whole picture, the presented one or the next.
   present(bytes, width, height) {
     ++this.frames;
     this.#newest = { bytes, width, height };
-    if (!this.#shownThisFrame) this.showNewest();
+    if (performance.now() - this.#shownAt >= MinGapMs) this.showNewest();
     else this.#nextFrame();
   }
 
@@ -102,8 +105,7 @@ export class Canvas {
     if (bytes.length < width * height * 4) return;
     const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, width * height * 4);
     this.#context.putImageData(new ImageData(pixels, width, height), 0, 0);
-    this.#shownThisFrame = true;
-    this.#nextFrame();
+    this.#shownAt = performance.now();
   }
 
   #nextFrame() {
@@ -111,8 +113,9 @@ export class Canvas {
     this.#frameRequested = true;
     requestAnimationFrame(() => {
       this.#frameRequested = false;
-      this.#shownThisFrame = false;
-      this.showNewest();
+      if (!this.#newest) return;
+      if (performance.now() - this.#shownAt >= MinGapMs) this.showNewest();
+      else this.#nextFrame();
     });
   }
 
