@@ -1,6 +1,7 @@
 // The graphics window's client area: the program's images shown 1:1 on a canvas, crisp
 // on high-density screens, and page positions turned into canvas pixels.
 // May not: queue events or draw anything the program did not present.
+
 // Between two images on the canvas: more than one frame of a 60 Hz screen, less than two.
 const MinGapMs = 25;
 
