@@ -2,8 +2,9 @@
 // on high-density screens, and page positions turned into canvas pixels.
 // May not: queue events or draw anything the program did not present.
 
-// Between two images on the canvas: more than one frame of a 60 Hz screen, less than two.
-const MinGapMs = 25;
+// Between two images on the canvas while images come fast: 20 a second, twice the
+// town's own pace, while each costs WebKit without a GPU some 20 ms of rendering.
+const MinGapMs = 50;
 
 export class Canvas {
   #element;
@@ -86,8 +87,8 @@ export class Canvas {
 
   // bytes: R, G, B, A of width x height pixels, a view of the program's image. While
   // images come faster than the screen shows them (a playback presents hundreds a
-  // second), at most one every other frame reaches the canvas, the newest: putImageData
-  // and the repaint it causes cost WebKit milliseconds each. Between two of the page's
+  // second), at most one every MinGapMs reaches the canvas, the newest: putImageData
+  // and the rendering it causes cost WebKit milliseconds each. Between two of the page's
   // tasks the program's image is always a whole picture, the presented one or the next.
   present(bytes, width, height) {
     ++this.frames;
