@@ -10,6 +10,7 @@
 //   await page.waitFor(fn, arg, ms); page.errors(); await page.close();
 //   await engine.clipboardText(page); await engine.fresh(url); await engine.close();
 import { execFile, spawn } from 'node:child_process';
+import { createServer } from 'node:net';
 import puppeteer from 'puppeteer-core';
 import { Builder, Key } from 'selenium-webdriver';
 
@@ -190,10 +191,22 @@ function startXvfb() {
   });
 }
 
-// WebKitWebDriver on a port it is given; tried on others if that one is taken.
+// A port that was free a moment ago.
+function freePort() {
+  return new Promise((resolve, reject) => {
+    const probe = createServer();
+    probe.once('error', reject);
+    probe.listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+  });
+}
+
+// WebKitWebDriver on a port it is given; tried on another if that one was taken meanwhile.
 async function startWebKitDriver(env) {
   for (let attempt = 0; attempt < 5; ++attempt) {
-    const port = 20000 + Math.floor(Math.random() * 20000);
+    const port = await freePort();
     const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env });
     const stop = () => driver.kill();
     process.on('exit', stop);
@@ -201,8 +214,8 @@ async function startWebKitDriver(env) {
     driver.on('exit', () => (ended = true));
     for (let i = 0; i < 50 && !ended; ++i) {
       try {
-        await fetch(`http://127.0.0.1:${port}/status`);
-        return { url: `http://127.0.0.1:${port}`, stop };
+        const status = await (await fetch(`http://127.0.0.1:${port}/status`)).json();
+        if (status.value && !ended) return { url: `http://127.0.0.1:${port}`, stop };
       } catch {
         await sleep(100);
       }
