@@ -8,7 +8,8 @@ const browser = Object.fromEntries(
     'setTimeout', 'clearTimeout', 'setInterval', 'clearInterval', 'queueMicrotask',
     'MessageChannel', 'BroadcastChannel', 'Blob', 'URL', 'URLSearchParams', 'ImageData',
     'DOMException', 'addEventListener', 'getComputedStyle', 'Event', 'navigator', 'btoa',
-    'atob', 'CompressionStream', 'DecompressionStream', 'WebAssembly',
+    'atob', 'CompressionStream', 'DecompressionStream', 'requestAnimationFrame',
+    'ClipboardItem', 'ResizeObserver', 'WebAssembly',
   ].map((name) => [name, 'readonly']),
 );
 

@@ -6,12 +6,14 @@ set -euo pipefail
 
 # The web edition: emscripten (its optimiser needs node's acorn), a web server, the
 # font subsetter (fonttools) and the SVG rasteriser for the site's font and icons, and
-# Chromium with node and npm for the browser tests.
+# for the browser tests node and npm with the three engines: Chromium, Firefox ESR and
+# WebKitGTK's WebDriver with its MiniBrowser, which needs an X display (Xvfb) and whose
+# clipboard the tests read with xclip.
 web_packages=(
   cmake ninja-build python3
   emscripten node-acorn fonts-dejavu-core libstb-dev fonttools librsvg2-bin
 )
-web_test_packages=(chromium)
+web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xclip)
 
 if [ "${1:-}" = web ]; then
   packages=("${web_packages[@]}")

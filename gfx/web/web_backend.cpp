@@ -36,9 +36,14 @@ std::string wireJson() {
                       {"Size", kind(MessageKind::Size)},
                       {"Quit", kind(MessageKind::Quit)}});
     group("KeyCode", {{"Control", KeyCode::Control}, {"Other", KeyCode::Other}});
-    group("MenuId", {{"Logging", MenuId::Logging},
+    group("MenuId", {{"Animate", MenuId::Animate},
+                     {"Halt", MenuId::Halt},
+                     {"AdvanceFrame", MenuId::AdvanceFrame},
+                     {"Logging", MenuId::Logging},
                      {"RecordScript", MenuId::RecordScript},
-                     {"PlaybackScript", MenuId::PlaybackScript}});
+                     {"PlaybackScript", MenuId::PlaybackScript},
+                     {"PlayOne", MenuId::PlayOne},
+                     {"Quit", MenuId::Quit}});
     return json + "}";
 }
 

@@ -6,6 +6,7 @@ import { describe, it } from 'node:test';
 import { EventQueue } from '../../gfx/web/page/event_queue.js';
 import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/keys.js';
 import { parseMenuText } from '../../gfx/web/page/menu_text.js';
+import { reservedShortcuts } from '../../gfx/web/page/reserved_keys.js';
 import { KeyCode, Message, defineWire } from '../../gfx/web/page/messages.js';
 import { TextPanel } from '../../gfx/web/page/panel.js';
 import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/text_lines.js';
@@ -168,6 +169,21 @@ describe('menu texts', () => {
 });
 
 const bytes = (s) => toLatin1(s);
+
+describe('shortcuts a browser keeps', () => {
+  it('are Ctrl+Q in Firefox on Linux only', () => {
+    const agents = {
+      'Mozilla/5.0 (X11; Linux x86_64; rv:153.0) Gecko/20100101 Firefox/153.0': ['Q'],
+      'Mozilla/5.0 (X11; Ubuntu; Linux x86_64; rv:128.0) Gecko/20100101 Firefox/128.0': ['Q'],
+      'Mozilla/5.0 (Windows NT 10.0; Win64; x64; rv:128.0) Gecko/20100101 Firefox/128.0': [],
+      'Mozilla/5.0 (Macintosh; Intel Mac OS X 10.15; rv:128.0) Gecko/20100101 Firefox/128.0': [],
+      'Mozilla/5.0 (Android 14; Mobile; rv:128.0) Gecko/128.0 Firefox/128.0': [],
+      'Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/156.0.0.0 Safari/537.36': [],
+      'Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/605.1.15 (KHTML, like Gecko) Version/18.0 Safari/605.1.15': [],
+    };
+    for (const [agent, letters] of Object.entries(agents)) assert.deepEqual([...reservedShortcuts(agent)], letters, agent);
+  });
+});
 
 describe('text panel lines', () => {
   it('counts every line and shows each without its last line end', () => {

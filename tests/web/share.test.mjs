@@ -130,7 +130,9 @@ describe('a clipboard the page may not write', () => {
     const context = await site.browser.newContext();
     // As a browser that refuses the page its clipboard.
     await context.addInitScript(() => {
-      navigator.clipboard.writeText = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
+      const refuse = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
+      navigator.clipboard.writeText = refuse;
+      navigator.clipboard.write = refuse;
     });
     const page = await openTown(context, `${site.server.url}index.html?seed=5`);
     await uploadScript(page, 'DROVA_PERIODIC(4);\n');

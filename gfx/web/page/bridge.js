@@ -57,6 +57,7 @@ export class Bridge {
       ++this.waits;
       timer.run(wakeOnTimer);
       panel.flush();
+      canvas.showNewest();
       await queue.wait(wakeOnTimer);
       this.#resumed();
     };
@@ -91,6 +92,7 @@ export class Bridge {
     // no memory), which the page shows as plainly, keeping what was stored.
     const end = (shown) => {
       this.#running = false;
+      canvas.showNewest();
       if (!shown) return;
       timer.run(false);
       menu.disable();
@@ -107,7 +109,9 @@ export class Bridge {
     // The page is hidden or goes away: the library writes the periodic run it is
     // counting, and what it wrote is stored at once.
     this.saveRecording = () => {
-      if (this.#running) window.Module?._town_save_recording?.();
+      // A tab refused the script has nothing to keep: the write would only be refused
+      // again, one message more than the desktop gives for the same recording.
+      if (this.#running && scriptFile.mayWrite) window.Module?._town_save_recording?.();
       scriptFile.flush();
       scriptFile.journal();
     };

@@ -3,6 +3,7 @@
 // May not: act on a choice itself; a chosen item is handed to onChoose, which queues
 // the command for the program.
 import { parseMenuText } from './menu_text.js';
+import { reservedShortcuts } from './reserved_keys.js';
 
 function accessKeyLabel(parsed) {
   const span = document.createElement('span');
@@ -26,6 +27,7 @@ export class RunMenu {
   #key = ''; // the access key of the menu title
   shortcutLetters = new Set(); // the letters of the items' Ctrl shortcuts, as the program gave them
   #disabled = false;
+  #reserved = reservedShortcuts(); // shortcut letters the browser keeps
 
   // onChoose(id): an item was chosen; onClose(): the menu closed, the focus goes back.
   constructor(button, list, { onChoose, onClose }) {
@@ -57,7 +59,8 @@ export class RunMenu {
       check.className = 'check';
       const shortcut = document.createElement('span');
       shortcut.className = 'shortcut';
-      shortcut.textContent = parsed.shortcut;
+      // A shortcut the browser keeps is not offered; the item's access key still works.
+      shortcut.textContent = this.#reserved.has(shortcutLetter) ? '' : parsed.shortcut;
       li.append(check, accessKeyLabel(parsed), shortcut);
       if (greyed) {
         li.setAttribute('aria-disabled', 'true');
@@ -128,8 +131,10 @@ export class RunMenu {
     return true;
   }
 
+  // By the key's place as well as its letter: Option+R on a Mac types "®".
   #isAccessKey(event) {
-    return event.altKey && !event.ctrlKey && event.key.toUpperCase() === this.#key;
+    if (!event.altKey || event.ctrlKey) return false;
+    return event.code === `Key${this.#key}` || event.key.toUpperCase() === this.#key;
   }
 
   #choose(item) {

@@ -26,27 +26,41 @@ export class RunShare {
     return seed;
   }
 
+  // The clipboard is written in the click's own turn, the link following as a promise:
+  // WebKit refuses a write that comes after the awaits that make the link.
   async share() {
     if (this.#seed === null) {
       this.#say('The run has not started yet: share it once the town is drawn.');
       return;
     }
-    const script = await this.#scriptFile.newest();
-    if (!script) {
-      this.#say('No DROVA.SCR to share yet: record one with Ctrl+R.');
-      return;
-    }
-    const { fragment, refusal } = await runFragment(this.#seed, script);
-    if (refusal) {
-      this.#say(`The run is not shared: ${refusal}.`);
-      return;
-    }
-    const link = `${location.origin}${location.pathname}${fragment}`;
+    const made = this.#link();
+    const link = made.then(({ link: text, problem }) => text ?? Promise.reject(new Error(problem)));
     try {
-      await navigator.clipboard.writeText(link);
+      await writeToClipboard(link);
       this.#say(`A link to this run (seed ${this.#seed} and DROVA.SCR) is in the clipboard.`);
     } catch (error) {
-      this.#say(`The link could not be put into the clipboard (${error.name}); copy it from here: ${link}`);
+      const { link: text, problem } = await made;
+      if (problem) this.#say(problem);
+      else this.#say(`The link could not be put into the clipboard (${error.name}); copy it from here: ${text}`);
     }
   }
+
+  // { link } or { problem }, the sentence that says why there is none.
+  async #link() {
+    const script = await this.#scriptFile.newest();
+    if (!script) return { problem: 'No DROVA.SCR to share yet: record one with Ctrl+R.' };
+    const { fragment, refusal } = await runFragment(this.#seed, script);
+    if (refusal) return { problem: `The run is not shared: ${refusal}.` };
+    return { link: `${location.origin}${location.pathname}${fragment}` };
+  }
+}
+
+// Text that is still being made, into the clipboard: as a clipboard item whose data
+// is a promise where the browser has them, else written once it is there.
+function writeToClipboard(text) {
+  if (typeof ClipboardItem === 'function' && navigator.clipboard?.write) {
+    const blob = text.then((t) => new Blob([t], { type: 'text/plain' }));
+    return navigator.clipboard.write([new ClipboardItem({ 'text/plain': blob })]);
+  }
+  return text.then((t) => navigator.clipboard.writeText(t));
 }

@@ -43,6 +43,11 @@ export class ScriptFile {
     return this.#recording;
   }
 
+  // False while another tab holds the writer's lock.
+  get mayWrite() {
+    return this.#lock.state !== 'refused';
+  }
+
   // Puts the stored script in place at folder/DROVA.SCR and watches the library's
   // use of it.
   async mount(fs, folder, openStore = openScriptStore) {

@@ -6,7 +6,7 @@ import { MenuId } from './messages.js';
 // program and the other modules never read window.town.
 const params = new URLSearchParams(location.search);
 
-// Menu commands given by name with ?menu=Logging,PlaybackScript come before any tick;
+// Menu commands given by name with ?menu=Halt,Logging,PlaybackScript come before any tick;
 // the ids are the program's, known once it has opened its window.
 export function testMenuCommands() {
   return (params.get('menu') || '')
@@ -62,7 +62,7 @@ export function exposeTestHooks({ canvas, timer, panel, menu, bridge, ending }) 
     set onLine(callback) {
       panel.onLine = callback;
     },
-    // By the item's name: 'Logging', 'RecordScript' or 'PlaybackScript'.
+    // By the item's name as the program gives it: 'Logging', 'RecordScript', ...
     menuChecked: (name) => menu.isChecked(MenuId[name]),
   };
 }

@@ -1,0 +1,62 @@
+// Pages in known states for the cross-engine test and its measurement, through the
+// engine driver (engines.mjs): the script comes in a shared run's link, so that no
+// engine needs a file upload.
+import { runFragment } from '../../gfx/web/page/share_link.js';
+import { waitFor } from './engines.mjs';
+
+// A link to index.html that plays script from seed (query: what comes before the #).
+export async function runLink(url, seed, script, query = '') {
+  const { fragment, refusal } = await runFragment(seed, new TextEncoder().encode(script));
+  if (refusal) throw new Error(refusal);
+  return `${url}index.html${query}${fragment}`;
+}
+
+// A halted town that holds script for this visit, its playback not started: the
+// shared run's own playback command is undone by the menu's, before the first tick.
+export async function haltedWithScript(engine, url, script, seed = 1) {
+  const page = await engine.open(await runLink(url, seed, script, '?menu=Halt,PlaybackScript'));
+  await waitFor(page, () => window.town?.frames >= 2 && !window.town.ticking);
+  return page;
+}
+
+// The colours of the canvas at world points, as "rrggbb" each.
+export function worldPixels(page, points) {
+  return page.evaluate((pts) => {
+    const context = document.getElementById('canvas').getContext('2d');
+    return pts.map(([x, y]) => {
+      const d = context.getImageData(300 + x, 250 - y, 1, 1).data;
+      return [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, '0')).join('');
+    });
+  }, points);
+}
+
+// Which traffic button is highlighted: 'heavy', 'light' or what was seen instead.
+export async function selectedButton(page) {
+  const [heavy, light] = await worldPixels(page, [
+    [95, -230],
+    [195, -230],
+  ]);
+  if (heavy === '808080' && light === 'cccccc') return 'heavy';
+  if (light === '808080' && heavy === 'cccccc') return 'light';
+  return `none (heavy ${heavy}, light ${light})`;
+}
+
+// A click at world (x, y) on a canvas shown 1:1.
+export function clickWorld(page, x, y) {
+  return page.clickAt('#canvas', 300 + x + 0.5, 250 - y + 0.5);
+}
+
+// The lines of the text panel that match pattern (a RegExp).
+export function linesLike(page, pattern) {
+  return page.evaluate(
+    ([source, flags]) => window.town.lines().filter((l) => new RegExp(source, flags).test(l)),
+    [pattern.source, pattern.flags],
+  );
+}
+
+// Presses a key and waits until the program has taken it (it drew a frame).
+export async function pressForFrame(page, combo) {
+  const before = await page.evaluate(() => window.town.frames);
+  await page.press(combo);
+  await waitFor(page, (n) => window.town.frames > n, before);
+}
