@@ -27,7 +27,9 @@ EM_JS(void, town_add_menu_item,
                          checked != 0, greyed != 0);
 });
 
-EM_JS(void, town_open, (int historyCapacity), { townPage.open(historyCapacity); });
+EM_JS(void, town_open, (int historyCapacity, int tickMilliseconds), {
+    townPage.open(historyCapacity, tickMilliseconds);
+});
 
 // The fields in the order of takeEvent's array below; a field the kind has not is 0.
 EM_JS(int, town_take_event, (int* out), {
@@ -93,8 +95,8 @@ void addMenuItem(const char* title, const char* text, int id, char shortcut, boo
     town_add_menu_item(title, text, id, shortcut, checkable, checked, greyed);
 }
 
-void open(int historyCapacity) {
-    town_open(historyCapacity);
+void open(int historyCapacity, int tickMilliseconds) {
+    town_open(historyCapacity, tickMilliseconds);
 }
 
 bool takeEvent(Message& message) {

@@ -20,11 +20,11 @@ void defineWire(const std::string& json);
 
 // Adds one item of the "Run" menu (text null: a separator; shortcut: the letter of its
 // Ctrl shortcut, 0 for none); the page builds its menu bar and its shortcuts from these,
-// then open() shows the page and starts the 100 ms timer. The text panel keeps as many
-// lines as the library's history (historyCapacity).
+// then open() shows the page and starts its timer, one tick every tickMilliseconds.
+// The text panel keeps as many lines as the library's history (historyCapacity).
 void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
                  bool checked, bool greyed);
-void open(int historyCapacity);
+void open(int historyCapacity, int tickMilliseconds);
 
 // Takes the oldest event the page's handlers queued, its fields named as the message's;
 // false when there is none. An event of a kind the library does not know is dropped.

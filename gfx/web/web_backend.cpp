@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "gfx/core/client_area.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
 #include "gfx/web/page_bridge.h"
@@ -52,12 +53,11 @@ std::string wireJson() {
 void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     page::defineWire(wireJson());
-    for (const MenuItem& item : runMenuItems()) {
-        const std::string label = menuLabel(item);
-        page::addMenuItem(RunMenuTitle, item.text ? label.c_str() : nullptr, item.id, item.shortcut,
-                          item.checkable, item.checked, item.greyed);
-    }
-    page::open(TextHistory::Capacity);
+    // Each item's label and shortcut letter cross once; the page shows the shortcut.
+    for (const MenuItem& item : runMenuItems())
+        page::addMenuItem(RunMenuTitle, item.text, item.id, item.shortcut, item.checkable,
+                          item.checked, item.greyed);
+    page::open(TextHistory::Capacity, TickMilliseconds);
 }
 
 // A suspending call (the page's wait, its yield, its dialog) may only be made where

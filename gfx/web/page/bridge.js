@@ -42,9 +42,10 @@ export class Bridge {
     };
     this.defineWire = (wire) => defineWire(wire);
     this.addMenuItem = (...item) => menu.addItem(...item);
-    this.open = (historyCapacity) => {
+    this.open = (historyCapacity, tickMs) => {
       this.#running = true;
       panel.keep(historyCapacity);
+      timer.periodMs = tickMs;
       const command = (id) => queue.push({ kind: Message.Command, commandId: id });
       testMenuCommands().forEach(command);
       // A shared run plays from the first wait on, as town-replay plays a script.

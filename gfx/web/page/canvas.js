@@ -106,6 +106,13 @@ export class Canvas {
     // A grown memory leaves the view empty; the program presents again before it waits.
     if (bytes.length < width * height * 4) return;
     const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, width * height * 4);
+    // The canvas is as large as the program's client area; the page's markup only
+    // gives it that size before the first image, so that nothing moves when it comes.
+    const c = this.#element;
+    if (c.width !== width || c.height !== height) {
+      [c.width, c.height] = [width, height];
+      this.fit();
+    }
     this.#context.putImageData(new ImageData(pixels, width, height), 0, 0);
     this.#shownAt = performance.now();
   }

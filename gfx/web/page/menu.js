@@ -2,8 +2,15 @@
 // opening and closing it, choosing with the mouse and the keyboard, check marks.
 // May not: act on a choice itself; a chosen item is handed to onChoose, which queues
 // the command for the program.
-import { parseMenuText } from './menu_text.js';
 import { reservedShortcuts } from './reserved_keys.js';
+
+// A label of the library's menu: "&Halt animation" is "Halt animation" with H as its
+// access key (shown underlined).
+export function parseMenuText(label) {
+  const i = label.indexOf('&');
+  if (i < 0 || i === label.length - 1) return { before: label.replace('&', ''), key: '', after: '' };
+  return { before: label.slice(0, i), key: label[i + 1], after: label.slice(i + 2) };
+}
 
 function accessKeyLabel(parsed) {
   const span = document.createElement('span');
@@ -41,7 +48,8 @@ export class RunMenu {
     });
   }
 
-  // One item (itemText null: a separator); the first names the menu's title too.
+  // One item (itemText null: a separator) and the letter of its Ctrl shortcut ('' for
+  // none); the first names the menu's title too.
   addItem(title, itemText, id, shortcutLetter, checkable, checked, greyed) {
     if (!this.#button.childNodes.length) {
       const parsed = parseMenuText(title);
@@ -60,7 +68,8 @@ export class RunMenu {
       const shortcut = document.createElement('span');
       shortcut.className = 'shortcut';
       // A shortcut the browser keeps is not offered; the item's access key still works.
-      shortcut.textContent = this.#reserved.has(shortcutLetter) ? '' : parsed.shortcut;
+      const offered = shortcutLetter && !this.#reserved.has(shortcutLetter);
+      shortcut.textContent = offered ? `Ctrl+${shortcutLetter}` : '';
       li.append(check, accessKeyLabel(parsed), shortcut);
       if (greyed) {
         li.setAttribute('aria-disabled', 'true');

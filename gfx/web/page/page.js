@@ -1,7 +1,7 @@
 // The page of the web edition: it gives the program (the emscripten module, which
 // start.js loads beside it) its window system. This module only makes the parts and
 // wires them, then lets the program run; DOM
-// handlers and the 100 ms timer only queue events, the program takes them while it
+// handlers and the tick timer only queue events, the program takes them while it
 // runs and waits on the queue while it is suspended.
 // May not: hold logic of its own beyond wiring the modules to the page's elements.
 import { Bridge } from './bridge.js';

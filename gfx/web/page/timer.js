@@ -1,13 +1,12 @@
-// The 100 ms timer: it queues a tick every period while it runs.
+// The timer: it queues a tick every period (the program's tick) while it runs.
 // May not: run while nothing waits for a tick (a halted page runs nothing at all), or
 // call into the program.
 import { Message } from './messages.js';
 
-const TimerPeriodMs = 100;
-
 export class TickTimer {
   #queue;
   #interval = null;
+  periodMs = 0; // the program's tick, which it gives when it opens its window
 
   constructor(queue) {
     this.#queue = queue;
@@ -17,11 +16,11 @@ export class TickTimer {
     return this.#interval !== null;
   }
 
-  // Restarted, its first tick comes 100 ms after the wait began, as the desktop's
+  // Restarted, its first tick comes one period after the wait began, as the desktop's
   // timer would give it at most.
   run(on) {
     if (on && this.#interval === null) {
-      this.#interval = setInterval(() => this.#queue.push({ kind: Message.Timer }), TimerPeriodMs);
+      this.#interval = setInterval(() => this.#queue.push({ kind: Message.Timer }), this.periodMs);
     } else if (!on && this.#interval !== null) {
       clearInterval(this.#interval);
       this.#interval = null;
