@@ -17,7 +17,8 @@ namespace {
 // holds none of its own (page/messages.js).
 std::string wireJson() {
     std::string json;
-    auto group = [&json](const char* name, std::initializer_list<std::pair<const char*, int>> values) {
+    auto group = [&json](const char* name,
+                         std::initializer_list<std::pair<const char*, int>> values) {
         json += json.empty() ? "{" : ",";
         json += std::string("\"") + name + "\":{";
         const char* comma = "";

@@ -2,9 +2,9 @@
 // both pixel formats, and coordinates from anywhere in the int range.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <climits>
 #include <cstring>
+#include <ctime>
 
 #include "tests/render/canvas.h"
 
