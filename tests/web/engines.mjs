@@ -59,6 +59,37 @@ function watchErrors() {
   addEventListener('unhandledrejection', (e) => window.engineErrors.push(String(e.reason)));
 }
 
+// A page of playwright or puppeteer (their pages speak alike) with its console errors
+// collected; own(p) gives the calls in which the two differ.
+async function openPuppetPage(ctx, url, own) {
+  const p = await ctx.newPage();
+  const problems = [];
+  p.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
+  p.on('pageerror', (e) => problems.push(e.message));
+  await p.goto(url);
+  return {
+    raw: p,
+    evaluate: (fn, arg) => p.evaluate(callSource(fn, arg)),
+    goto: (u) => p.goto(u),
+    reload: () => p.reload(),
+    bringToFront: () => p.bringToFront(),
+    errors: async () => problems.slice(),
+    close: () => p.close(),
+    ...own(p),
+  };
+}
+
+// A page in a profile of its own, which closes with it.
+async function inOwnProfile(ctx, open) {
+  const page = await open(ctx);
+  const close = page.close;
+  page.close = async () => {
+    await close();
+    await ctx.close();
+  };
+  return page;
+}
+
 // ---- Chromium ----------------------------------------------------------------------
 
 async function launchChromium() {
@@ -67,17 +98,8 @@ async function launchChromium() {
     viewport: { width: Width, height: Height },
     permissions: ['clipboard-read', 'clipboard-write'],
   });
-  const wrap = async (ctx, url) => {
-    const p = await ctx.newPage();
-    const problems = [];
-    p.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
-    p.on('pageerror', (e) => problems.push(e.message));
-    await p.goto(url);
-    return {
-      raw: p,
-      evaluate: (fn, arg) => p.evaluate(callSource(fn, arg)),
-      goto: (u) => p.goto(u),
-      reload: () => p.reload(),
+  const wrap = (ctx, url) =>
+    openPuppetPage(ctx, url, (p) => ({
       press: (combo) => p.keyboard.press(combo),
       click: (selector) => p.locator(selector).first().click(),
       clickAt: (selector, x, y) => p.locator(selector).first().click({ position: { x, y } }),
@@ -85,26 +107,16 @@ async function launchChromium() {
         await p.setViewportSize({ width, height: Height });
         return width;
       },
-      bringToFront: () => p.bringToFront(),
-      errors: async () => problems.slice(),
-      close: () => p.close(),
-    };
-  };
+    }));
   return {
     name: 'chromium',
     version: browser.version(),
     open: (url) => wrap(context, url),
     // A profile of its own, gone when the page closes.
-    fresh: async (url) => {
-      const ctx = await browser.newContext({ viewport: { width: Width, height: Height } });
-      const page = await wrap(ctx, url);
-      const close = page.close;
-      page.close = async () => {
-        await close();
-        await ctx.close();
-      };
-      return page;
-    },
+    fresh: async (url) =>
+      inOwnProfile(await browser.newContext({ viewport: { width: Width, height: Height } }), (ctx) =>
+        wrap(ctx, url),
+      ),
     clipboardText: (page) => page.evaluate(() => navigator.clipboard.readText()),
     close: () => browser.close(),
   };
@@ -122,17 +134,8 @@ async function launchFirefox() {
     // The page's clipboard is read without the paste prompt a user would see.
     extraPrefsFirefox: { 'dom.events.testing.asyncClipboard': true },
   });
-  const wrap = async (ctx, url) => {
-    const p = await ctx.newPage();
-    const problems = [];
-    p.on('console', (m) => m.type() === 'error' && problems.push(m.text()));
-    p.on('pageerror', (e) => problems.push(e.message));
-    await p.goto(url);
-    return {
-      raw: p,
-      evaluate: (fn, arg) => p.evaluate(callSource(fn, arg)),
-      goto: (u) => p.goto(u),
-      reload: () => p.reload(),
+  const wrap = (ctx, url) =>
+    openPuppetPage(ctx, url, (p) => ({
       press: async (combo) => {
         const keys = keysOf(combo);
         for (const k of keys.slice(0, -1)) await p.keyboard.down(k);
@@ -148,25 +151,12 @@ async function launchFirefox() {
         await p.setViewport({ width, height: Height });
         return width;
       },
-      bringToFront: () => p.bringToFront(),
-      errors: async () => problems.slice(),
-      close: () => p.close(),
-    };
-  };
+    }));
   return {
     name: 'firefox',
     version: await browser.version(),
     open: (url) => wrap(browser, url),
-    fresh: async (url) => {
-      const ctx = await browser.createBrowserContext();
-      const page = await wrap(ctx, url);
-      const close = page.close;
-      page.close = async () => {
-        await close();
-        await ctx.close();
-      };
-      return page;
-    },
+    fresh: async (url) => inOwnProfile(await browser.createBrowserContext(), (ctx) => wrap(ctx, url)),
     clipboardText: (page) => page.evaluate(() => navigator.clipboard.readText()),
     close: () => browser.close(),
   };

@@ -63,7 +63,8 @@ const browserPid = browserServer.process().pid;
 
 // 3,000 ticks of DROVA_PERIODIC(3000) played from a halted town, timed in the page
 // from the Ctrl+P key to the line that ends playback.
-async function measurePlayback() {
+// A page of the town from seed 1 in a profile of its own, with script stored.
+async function townWithScript(script) {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.goto(`${server.url}index.html?seed=1`);
@@ -71,9 +72,14 @@ async function measurePlayback() {
   await page.locator('#upload-file').setInputFiles({
     name: 'run.scr',
     mimeType: 'text/plain',
-    buffer: Buffer.from('DROVA_PERIODIC(3000);\n'),
+    buffer: Buffer.from(script),
   });
   await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
+  return { context, page };
+}
+
+async function measurePlayback() {
+  const { context, page } = await townWithScript('DROVA_PERIODIC(3000);\n');
   await page.keyboard.press('Control+h');
   await page.waitForFunction(() => !window.town.ticking);
   await page.evaluate(() => {
@@ -130,16 +136,7 @@ async function msFromKeyTo(page, key, test) {
 
 // While a long script plays: how soon Ctrl+P stops it, and Ctrl+Q ends the program.
 async function measureKeys() {
-  const context = await browser.newContext();
-  const page = await context.newPage();
-  await page.goto(`${server.url}index.html?seed=1`);
-  await page.waitForFunction(() => window.town?.frames >= 3);
-  await page.locator('#upload-file').setInputFiles({
-    name: 'run.scr',
-    mimeType: 'text/plain',
-    buffer: Buffer.from('DROVA_PERIODIC(30000);\n'),
-  });
-  await page.waitForFunction(() => /uploaded/.test(document.getElementById('storage-status').textContent));
+  const { context, page } = await townWithScript('DROVA_PERIODIC(30000);\n');
   const play = async () => {
     await page.keyboard.press('Control+p');
     await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 200);
