@@ -59,6 +59,11 @@ private:
     std::deque<Message> queue_;
 };
 
+// Presents the off-screen image if it changed since it was last shown: the pump does
+// so before it waits, and a platform's entry after appMain, so that the repaint after
+// the end stays on the screen.
+void showIfDirty();
+
 // Installs the back end that gfxOpen will use; the library owns it from then on.
 void setBackend(std::unique_ptr<Backend> backend);
 Backend* backend();

@@ -109,15 +109,6 @@ void dispatch(const Message& m) {
     }
 }
 
-void showIfDirty() {
-    WindowState& w = state().window;
-    if (!w.imageDirty) return;
-    w.imageDirty = false;
-    // Nothing drawn yet: the window still shows the white it starts with, and the image
-    // need not be made (runs that never draw, such as the script fuzzer, stay light).
-    if (w.offScreen) currentBackend->present(w.offScreen->image());
-}
-
 // One pump pass: at most one message. When the caller allows it and nothing is
 // pending, the pass blocks (after showing a dirty image) instead of spinning.
 // Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of
@@ -162,6 +153,15 @@ void armPeriodic() {
 }
 
 }  // namespace
+
+void showIfDirty() {
+    WindowState& w = state().window;
+    if (!w.imageDirty) return;
+    w.imageDirty = false;
+    // Nothing drawn yet: the window still shows the white it starts with, and the image
+    // need not be made (runs that never draw, such as the script fuzzer, stay light).
+    if (w.offScreen) currentBackend->present(w.offScreen->image());
+}
 
 // Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of
 // poll() may suspend the program.

@@ -6,9 +6,7 @@
 #include <memory>
 
 #include "gfx/core/backend.h"
-#include "gfx/core/off_screen.h"
 #include "gfx/core/script.h"
-#include "gfx/core/state.h"
 #include "gfx/gfx.h"
 #include "gfx/web/page_bridge.h"
 #include "gfx/web/web_backend.h"
@@ -33,11 +31,7 @@ int main() {
     appMain();
     // The repaint after the quit stays on the canvas under the ending, the picture that
     // town-replay saves for the same run.
-    gfx::WindowState& window = gfx::state().window;
-    if (window.imageDirty && window.offScreen) {
-        window.imageDirty = false;
-        gfx::backend()->present(window.offScreen->image());
-    }
+    gfx::showIfDirty();
     gfx::setBackend(nullptr);
     // As on the desktop, the status is 0 whatever appMain returned; the second-display
     // error ends the program with -1 before this, and the page learns that on its own.

@@ -23,7 +23,6 @@ import { runFromFragment } from './share_link.js';
 import { StorageStatus } from './storage_status.js';
 import { exposeTestHooks } from './test_hooks.js';
 import { TickTimer } from './timer.js';
-import { registerServiceWorker } from './worker_registration.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -93,7 +92,13 @@ canvas.fit();
 
 exposeTestHooks({ canvas, timer, panel, menu, bridge, ending });
 pageReady();
-// The files are kept for an offline start once the page has loaded, not before; the
-// load may well be over by now (this module awaited the share link and the wiring).
-if (document.readyState === 'complete') registerServiceWorker();
-else addEventListener('load', () => registerServiceWorker(), { once: true });
+// The service worker keeps the site's files for an offline start, registered once the
+// page has loaded, not before; the load may well be over by now (this module awaited
+// the share link and the wiring). Without one (an http:// address other than
+// localhost, or a browser that refuses it) the page runs as before, only not offline.
+const keepOffline = () =>
+  navigator.serviceWorker
+    ?.register('sw.js')
+    .catch((error) => console.warn(`The page will not start offline: ${error.message}`));
+if (document.readyState === 'complete') keepOffline();
+else addEventListener('load', keepOffline, { once: true });

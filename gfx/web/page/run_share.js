@@ -3,6 +3,7 @@
 // May not: change the stored script; a shared run opened here is held for the visit
 // (ScriptFile.hold) and played, the visitor's own script stays as it was.
 import { runFragment } from './share_link.js';
+import { ScriptName } from './script_store.js';
 
 export class RunShare {
   #seedElement;
@@ -37,7 +38,7 @@ export class RunShare {
     const link = made.then(({ link: text, problem }) => text ?? Promise.reject(new Error(problem)));
     try {
       await writeToClipboard(link);
-      this.#say(`A link to this run (seed ${this.#seed} and DROVA.SCR) is in the clipboard.`);
+      this.#say(`A link to this run (seed ${this.#seed} and ${ScriptName}) is in the clipboard.`);
     } catch (error) {
       const { link: text, problem } = await made;
       if (problem) this.#say(problem);
@@ -48,7 +49,7 @@ export class RunShare {
   // { link } or { problem }, the sentence that says why there is none.
   async #link() {
     const script = await this.#scriptFile.newest();
-    if (!script) return { problem: 'No DROVA.SCR to share yet: record one with Ctrl+R.' };
+    if (!script) return { problem: `No ${ScriptName} to share yet: record one with Ctrl+R.` };
     const { fragment, refusal } = await runFragment(this.#seed, script);
     if (refusal) return { problem: `The run is not shared: ${refusal}.` };
     return { link: `${location.origin}${location.pathname}${fragment}` };
