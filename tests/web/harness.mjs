@@ -184,16 +184,6 @@ export async function selectedButton(page) {
   return `none (heavy ${heavy}, light ${light})`;
 }
 
-// Collects Chromium's long-task entries from now on, in window.longTasks (ms each).
-export function watchLongTasks(page) {
-  return page.evaluate(() => {
-    window.longTasks = [];
-    new PerformanceObserver((list) => {
-      for (const e of list.getEntries()) window.longTasks.push(e.duration);
-    }).observe({ type: 'longtask' });
-  });
-}
-
 // The built site on a server of its own and one browser, for the tests of one file:
 // started before them, ended after them. Read `server` and `browser` inside a test.
 export function siteAndBrowser() {
