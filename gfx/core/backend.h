@@ -16,6 +16,8 @@
 
 namespace gfx {
 
+enum class ScriptChange { Opened, LineWritten, Closed };
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -46,6 +48,14 @@ public:
 
     // The calendar time that seeds the random generator.
     virtual std::time_t calendarTime() = 0;
+
+    // The script file, for a platform that keeps it beyond the library's file system (the
+    // page stores it in the browser). Asked before the library opens the file to write:
+    // false when another writer holds it, and the library reports that it cannot open
+    // it. Told when the file was opened (and emptied), after each whole line written to
+    // it, and when it was closed.
+    virtual bool mayWriteScript() { return true; }
+    virtual void scriptChanged(ScriptChange change) { (void)change; }
 
     // The library's side of the one FIFO: the oldest message, polling the platform first
     // when none is pending; false when there is still none.

@@ -41,6 +41,10 @@ void setCheck(int id, bool on) {
     if (Backend* b = backend()) b->setMenuCheck(id, on);
 }
 
+void tellBackend(ScriptChange change) {
+    if (Backend* b = backend()) b->scriptChanged(change);
+}
+
 // Opens the script file without blocking and keeps it only when it is a regular file:
 // a FIFO, a device or a directory would hang the program or never end.
 int openRegular(int flags) {
@@ -52,6 +56,12 @@ int openRegular(int flags) {
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
+}
+
+int openWriter() {
+    if (Backend* b = backend(); b && !b->mayWriteScript()) return -1;
+    const auto& open = toolHooks().openScriptForWriting;
+    return open ? open() : openRegular(O_WRONLY | O_CREAT | O_TRUNC);
 }
 
 // Writes all of text, going on after short writes; false when the file takes no more.
@@ -71,17 +81,18 @@ void writeLine(const LogLine& built) {
     ScriptState& sc = script();
     if (sc.reader) closeScriptStream();
     if (sc.writer < 0) {
-        const auto& open = toolHooks().openScriptForWriting;
-        sc.writer = open ? open() : openRegular(O_WRONLY | O_CREAT | O_TRUNC);
+        sc.writer = openWriter();
         if (sc.writer < 0) {
             gfxPrintf("Cannot open script file %s for writing\n", fileName());
             return;
         }
         sc.written = 0;
+        tellBackend(ScriptChange::Opened);
     }
     // Each line goes to the file at once, so an abrupt end loses nothing written so far.
     if (writeAll(sc.writer, line)) {
         sc.written += static_cast<long long>(line.size());
+        tellBackend(ScriptChange::LineWritten);
         return;
     }
     // A full disk: the file keeps only whole lines, and the next line tries again.
@@ -182,9 +193,11 @@ void reportScriptWriteFailure() {
 void closeScriptStream() {
     ScriptState& sc = script();
     if (sc.reader) std::fclose(sc.reader);
-    if (sc.writer >= 0 && ::close(sc.writer) != 0) reportScriptWriteFailure();
+    const bool wrote = sc.writer >= 0;
+    if (wrote && ::close(sc.writer) != 0) reportScriptWriteFailure();
     sc.reader = nullptr;
     sc.writer = -1;
+    if (wrote) tellBackend(ScriptChange::Closed);
 }
 
 void recordEvent(EventKind kind, int x, int y, char key) {

@@ -48,6 +48,12 @@ EM_JS(int, town_slice_over, (), { return townPage.sliceOver() ? 1 : 0; });
 
 EM_ASYNC_JS(void, town_yield_to_browser, (), { await townPage.yieldToBrowser(); });
 
+EM_JS(int, town_may_write_script, (), { return townPage.mayWriteScript() ? 1 : 0; });
+
+EM_JS(void, town_script_changed, (const char* change), {
+    townPage.scriptChanged(UTF8ToString(change));
+});
+
 EM_JS(int, town_take_save_failures, (), { return townPage.takeSaveFailures(); });
 
 EM_JS(void, town_present, (const void* rgba, int width, int height), {
@@ -126,6 +132,14 @@ bool sliceOver() {
 
 void yieldToBrowser() {
     town_yield_to_browser();
+}
+
+bool mayWriteScript() {
+    return town_may_write_script() != 0;
+}
+
+void scriptChanged(const char* change) {
+    town_script_changed(change);
 }
 
 int takeSaveFailures() {

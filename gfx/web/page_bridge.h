@@ -10,8 +10,8 @@
 
 namespace gfx::page {
 
-// Makes folder, puts the stored script file there and has the page store every write
-// the library makes to it; the program waits (suspended) until the file is in place.
+// Makes folder and puts the stored script file there; the program waits (suspended)
+// until the file is in place.
 void mountStorage(const char* folder);
 
 // Hands the page the numbers it shares with the library, by name, as a JSON object
@@ -38,8 +38,13 @@ void waitForEvent(bool wakeOnTimer);
 bool sliceOver();
 void yieldToBrowser();
 
-// How many saves of the script file failed since the last call (the page stores the
-// file in the browser's storage after the library wrote it).
+// The script file: false while the page has another writer of it (another tab records,
+// or an upload is being stored); the library then does not open it.
+bool mayWriteScript();
+// The library opened the script file ("opened"), wrote a whole line to it ("written")
+// or closed it ("closed"): the page stores the file in the browser's storage.
+void scriptChanged(const char* change);
+// How many saves of the script file failed since the last call.
 int takeSaveFailures();
 
 // Shows the top width x height rows of an image of bytes R, G, B, A on the canvas.

@@ -125,4 +125,22 @@ std::time_t WebBackend::calendarTime() {
     return static_cast<std::time_t>(page::calendarTime());
 }
 
+bool WebBackend::mayWriteScript() {
+    return page::mayWriteScript();
+}
+
+void WebBackend::scriptChanged(ScriptChange change) {
+    switch (change) {
+        case ScriptChange::Opened:
+            page::scriptChanged("opened");
+            break;
+        case ScriptChange::LineWritten:
+            page::scriptChanged("written");
+            break;
+        case ScriptChange::Closed:
+            page::scriptChanged("closed");
+            break;
+    }
+}
+
 }  // namespace gfx

@@ -37,6 +37,8 @@ public:
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;
+    bool mayWriteScript() override;
+    void scriptChanged(ScriptChange change) override;
 
 private:
     // Hands the events the page queued to the FIFO; never suspends.

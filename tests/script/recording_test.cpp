@@ -128,3 +128,46 @@ TEST_F(Recording, UnwritableFileIsReportedPerLineAndRecordingGoesOn) {
     EXPECT_THAT(session.takeLog(), IsEmpty());
     EXPECT_EQ(readScript(), "DROVA_PERIODIC(1);\nDROVA_KBD(122);\n") << "dropped lines stay lost";
 }
+
+// A platform that keeps the script beyond the file system (the page's storage).
+class ScriptKeeper : public gfx::HeadlessBackend {
+public:
+    bool refuse = false;  // another writer holds the script
+    std::vector<gfx::ScriptChange> changes;
+    bool mayWriteScript() override { return !refuse; }
+    void scriptChanged(gfx::ScriptChange change) override { changes.push_back(change); }
+};
+
+TEST(ScriptKeeping, ThePlatformIsAskedFirstAndToldOfEveryChange) {
+    using enum gfx::ScriptChange;
+    const TemporaryWorkingDirectory directory;
+    auto& keeper = gfx::resetLibraryWith<ScriptKeeper>();
+    {
+        Display display;
+        int x = 0;
+        int y = 0;
+        char key = 0;
+        const auto clickAndTake = [&] {
+            keeper.post(gfx::Message::leftClick(300, 250));
+            display.awaitEvent(x, y, key);
+        };
+        keeper.post(gfx::Message::command(gfx::MenuId::RecordScript));
+        clickAndTake();
+        clickAndTake();
+        keeper.post(gfx::Message::command(gfx::MenuId::RecordScript));
+        clickAndTake();
+        EXPECT_THAT(keeper.changes, ElementsAre(Opened, LineWritten, LineWritten, Closed));
+
+        keeper.takeLines();
+        keeper.changes.clear();
+        keeper.refuse = true;
+        keeper.post(gfx::Message::command(gfx::MenuId::RecordScript));
+        clickAndTake();
+        EXPECT_THAT(keeper.takeLines(),
+                    ElementsAre("Cannot open script file DROVA.SCR for writing\n"));
+        EXPECT_THAT(keeper.changes, IsEmpty());
+        EXPECT_EQ(std::filesystem::file_size(gfx::ScriptFileName), 2 * sizeof "DROVA_MOUSE(0, 0);")
+            << "a refused writer leaves the file as it was";
+    }
+    gfx::resetLibrary();
+}

@@ -5,18 +5,14 @@ import { describe, it } from 'node:test';
 
 import { EventQueue } from '../../gfx/web/page/event_queue.js';
 import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/keys.js';
-import { parseMenuText } from '../../gfx/web/page/menu.js';
-import { reservedShortcuts } from '../../gfx/web/page/reserved_keys.js';
+import { parseMenuText, reservedShortcuts } from '../../gfx/web/page/menu.js';
 import { KeyCode, Message, defineWire } from '../../gfx/web/page/messages.js';
 import { TextPanel } from '../../gfx/web/page/panel.js';
 import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/text_lines.js';
 import { RecorderLock } from '../../gfx/web/page/recorder_lock.js';
 import { MemoryStore, openScriptStore } from '../../gfx/web/page/script_store.js';
-import {
-  MaxScriptBytes,
-  strangeFirstLine,
-  uploadRefusal,
-} from '../../gfx/web/page/script_transfer.js';
+import { MaxScriptBytes, uploadRefusal } from '../../gfx/web/page/script_file.js';
+import { strangeFirstLine } from '../../gfx/web/page/script_transfer.js';
 
 // The numbers the program hands over, in the library's order.
 const wire = {

@@ -8,61 +8,41 @@ import { ScriptFile } from '../../gfx/web/page/script_file.js';
 import { MemoryStore } from '../../gfx/web/page/script_store.js';
 import { toLatin1, latin1 } from '../../gfx/web/page/text_lines.js';
 
-const O_WRONLY = 1;
-const O_CREAT = 64;
-const O_TRUNC = 512;
 const path = '/town/DROVA.SCR';
 const turn = () => new Promise((r) => setTimeout(r, 0));
 
-// emscripten's FS as far as the library and the page use it: whole files in a map.
+// emscripten's FS as far as the page uses it: whole files in a map.
 function fakeFs() {
   const files = new Map();
-  let nextFd = 3;
-  const fs = {
+  return {
     files,
-    cwd: () => '/town',
     mkdir() {},
     readFile(p) {
       if (!files.has(p)) throw new Error('ENOENT');
       return Uint8Array.from(files.get(p));
     },
     writeFile(p, bytes) {
-      const s = fs.open(p, 'w');
-      fs.write(s, bytes, 0, bytes.length);
-      fs.close(s);
+      files.set(p, [...bytes]);
     },
     unlink(p) {
       if (!files.delete(p)) throw new Error('ENOENT');
     },
-    open(name, flags) {
-      const p = name.startsWith('/') ? name : `${fs.cwd()}/${name}`;
-      if (typeof flags === 'string' || flags & O_TRUNC || !files.has(p)) files.set(p, []);
-      return { path: p, fd: nextFd++ };
-    },
-    write(stream, bytes, offset, length) {
-      files.get(stream.path).push(...bytes.subarray(offset, offset + length));
-      return length;
-    },
-    ftruncate() {},
-    close() {},
-    ErrnoError: class extends Error {
-      constructor(errno) {
-        super(`errno ${errno}`);
-        this.errno = errno;
-      }
-    },
   };
-  return fs;
 }
 
-// What the library does: open with O_TRUNC at its first line, one write per line.
-function libraryWrites(fs, lines) {
-  const stream = fs.open('DROVA.SCR', O_WRONLY | O_CREAT | O_TRUNC);
-  for (const line of lines) {
-    const bytes = toLatin1(line);
-    fs.write(stream, bytes, 0, bytes.length);
+// What the library does: asks, opens (emptying the file) at its first line and tells
+// of each line it wrote. False when the page refused it the file.
+function libraryWrites(fs, file, lines, { opening = true } = {}) {
+  if (opening) {
+    if (!file.mayWrite) return false;
+    fs.files.set(path, []);
+    file.opened();
   }
-  return stream;
+  for (const line of lines) {
+    fs.files.get(path).push(...toLatin1(line));
+    file.written();
+  }
+  return true;
 }
 
 function status() {
@@ -94,11 +74,11 @@ describe('script file', () => {
     };
     const { fs, file } = await mounted({ store });
     file.recordingChanged(true);
-    const stream = libraryWrites(fs, ['DROVA_PERIODIC(3);\n', 'DROVA_MOUSE(1, 2);\n']);
+    libraryWrites(fs, file, ['DROVA_PERIODIC(3);\n', 'DROVA_MOUSE(1, 2);\n']);
     await turn();
-    fs.write(stream, toLatin1('DROVA_KBD(97);\n'), 0, 15);
+    libraryWrites(fs, file, ['DROVA_KBD(97);\n'], { opening: false });
     file.recordingChanged(false);
-    fs.close(stream);
+    file.closed();
     await turn();
     assert.deepEqual(saves, [
       'DROVA_PERIODIC(3);\nDROVA_MOUSE(1, 2);\n',
@@ -112,7 +92,7 @@ describe('script file', () => {
     store.save = () => Promise.reject(new DOMException('', 'QuotaExceededError'));
     const { fs, file, failures } = await mounted({ store });
     file.recordingChanged(true);
-    libraryWrites(fs, ['DROVA_MOUSE(1, 2);\n']);
+    libraryWrites(fs, file, ['DROVA_MOUSE(1, 2);\n']);
     await turn();
     assert.deepEqual(failures, ['DROVA.SCR could not be saved: QuotaExceededError.']);
     assert.equal(latin1(await file.newest()), 'DROVA_MOUSE(1, 2);\n');
@@ -133,8 +113,8 @@ describe('script file', () => {
     first.file.recordingChanged(true);
     second.file.recordingChanged(true);
     await turn();
-    libraryWrites(first.fs, ['DROVA_MOUSE(1, 2);\n']);
-    assert.throws(() => libraryWrites(second.fs, ['DROVA_MOUSE(3, 4);\n']), { errno: 2 });
+    assert.equal(libraryWrites(first.fs, first.file, ['DROVA_MOUSE(1, 2);\n']), true);
+    assert.equal(libraryWrites(second.fs, second.file, ['DROVA_MOUSE(3, 4);\n']), false);
     await turn();
     assert.equal(latin1((await store.load()).bytes), 'DROVA_MOUSE(1, 2);\n');
     assert.deepEqual(second.failures, []);
@@ -143,13 +123,14 @@ describe('script file', () => {
   it('an upload while this tab records is refused and changes nothing', async () => {
     const { fs, file, store } = await mounted();
     file.recordingChanged(true);
-    libraryWrites(fs, ['DROVA_MOUSE(1, 2);\n']);
-    assert.equal(await file.upload(toLatin1('DROVA_PERIODIC(9);\n')), 'recording');
+    libraryWrites(fs, file, ['DROVA_MOUSE(1, 2);\n']);
+    const { refusal } = await file.upload(toLatin1('DROVA_PERIODIC(9);\n'));
+    assert.match(refusal, /not uploaded while this page records it/);
     await turn();
     assert.equal(latin1((await store.load()).bytes), 'DROVA_MOUSE(1, 2);\n');
   });
 
-  it('the page\'s own writes (an upload) are not taken for the library\'s', async () => {
+  it('an upload is stored once and becomes the library\'s copy', async () => {
     const store = new MemoryStore();
     let saves = 0;
     const save = store.save.bind(store);
@@ -158,7 +139,7 @@ describe('script file', () => {
       return save(...a);
     };
     const { fs, file } = await mounted({ store });
-    assert.equal(await file.upload(toLatin1('DROVA_PERIODIC(9);\n')), 'stored');
+    assert.deepEqual(await file.upload(toLatin1('DROVA_PERIODIC(9);\n')), {});
     await turn();
     assert.equal(saves, 1);
     assert.equal(latin1(fs.readFile(path)), 'DROVA_PERIODIC(9);\n');

@@ -82,6 +82,8 @@ export class Bridge {
       if (id === MenuId.RecordScript) scriptFile.recordingChanged(checked);
     };
     this.appendText = (bytes) => panel.add(bytes);
+    this.mayWriteScript = () => scriptFile.mayWrite;
+    this.scriptChanged = (change) => scriptFile[change]();
     this.runDialog = async (promptBytes) => {
       const reply = await dialog.run(promptBytes);
       this.#resumed();

@@ -2,7 +2,6 @@
 // opening and closing it, choosing with the mouse and the keyboard, check marks.
 // May not: act on a choice itself; a chosen item is handed to onChoose, which queues
 // the command for the program.
-import { reservedShortcuts } from './reserved_keys.js';
 
 // A label of the library's menu: "&Halt animation" is "Halt animation" with H as its
 // access key (shown underlined).
@@ -23,6 +22,14 @@ function accessKeyLabel(parsed) {
   }
   span.append(parsed.after);
   return span;
+}
+
+// The Ctrl shortcuts a browser keeps for itself: their keys never reach the page, so
+// the menu does not offer them. Firefox on Linux quits on Ctrl+Q (every tab closes);
+// Chromium quits on Ctrl+Shift+Q and Safari on Cmd+Q, which leave Ctrl+Q to the page.
+export function reservedShortcuts(userAgent = globalThis.navigator?.userAgent ?? '') {
+  const firefoxOnLinux = /\bFirefox\//.test(userAgent) && /\bLinux\b/.test(userAgent) && !/\bAndroid\b/.test(userAgent);
+  return new Set(firefoxOnLinux ? ['Q'] : []);
 }
 
 export class RunMenu {

@@ -18,9 +18,8 @@ import { RecorderLock } from './recorder_lock.js';
 import { RunShare } from './run_share.js';
 import { ScriptFile } from './script_file.js';
 import { ScriptName } from './script_store.js';
-import { ScriptTransfer } from './script_transfer.js';
+import { ScriptTransfer, StorageStatus } from './script_transfer.js';
 import { runFromFragment } from './share_link.js';
-import { StorageStatus } from './storage_status.js';
 import { exposeTestHooks } from './test_hooks.js';
 import { TickTimer } from './timer.js';
 
@@ -49,8 +48,8 @@ const runShare = new RunShare({
 });
 // A link to a shared run: read before the program starts, which takes its seed.
 let sharedRun = await runFromFragment(location.hash);
-if (sharedRun?.problem) {
-  status.say(`${sharedRun.problem} The town runs as without it; nothing was stored.`);
+if (sharedRun?.refusal) {
+  status.say(`${sharedRun.refusal} The town runs as without it; nothing was stored.`);
   sharedRun = null;
 } else if (sharedRun) {
   status.say(

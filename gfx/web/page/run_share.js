@@ -35,23 +35,23 @@ export class RunShare {
       return;
     }
     const made = this.#link();
-    const link = made.then(({ link: text, problem }) => text ?? Promise.reject(new Error(problem)));
+    const link = made.then(({ link: text, refusal }) => text ?? Promise.reject(new Error(refusal)));
     try {
       await writeToClipboard(link);
       this.#say(`A link to this run (seed ${this.#seed} and ${ScriptName}) is in the clipboard.`);
     } catch (error) {
-      const { link: text, problem } = await made;
-      if (problem) this.#say(problem);
+      const { link: text, refusal } = await made;
+      if (refusal) this.#say(refusal);
       else this.#say(`The link could not be put into the clipboard (${error.name}); copy it from here: ${text}`);
     }
   }
 
-  // { link } or { problem }, the sentence that says why there is none.
+  // { link } or { refusal }, the sentence that says why there is none.
   async #link() {
     const script = await this.#scriptFile.newest();
-    if (!script) return { problem: `No ${ScriptName} to share yet: record one with Ctrl+R.` };
+    if (!script) return { refusal: `No ${ScriptName} to share yet: record one with Ctrl+R.` };
     const { fragment, refusal } = await runFragment(this.#seed, script);
-    if (refusal) return { problem: `The run is not shared: ${refusal}.` };
+    if (refusal) return { refusal };
     return { link: `${location.origin}${location.pathname}${fragment}` };
   }
 }

@@ -1,15 +1,30 @@
 // The library's script file in the program's file system, bound to the script store:
-// what the library writes to DROVA.SCR is stored at once (the whole file as one
-// record), a save that fails is counted for the library to report, and a script
-// another tab stored replaces the copy the library reads.
+// the library tells of every change it makes to DROVA.SCR (opened, a line written,
+// closed) and the page stores the whole file at once, counts a save that fails for the
+// library to report, and puts a script another tab stored in place of the copy the
+// library reads.
 // May not: write the store for a tab that does not hold the writer's lock, write what
 // the library did not write (but for an upload), or report failures itself.
-import { describeError, formerScript, openScriptStore, ScriptName } from './script_store.js';
-import { latin1 } from './text_lines.js';
+import { keepInJournal, recoverScript } from './script_journal.js';
+import { describeError, openScriptStore, ScriptName } from './script_store.js';
 
-const JournalKey = `fenns-town ${ScriptName} at the end of a page`;
-const AccessModeMask = 3; // O_ACCMODE: 0 reads, 1 or 2 write
-const PermissionDenied = 2; // EACCES in the program's numbering
+// A script of 16 MiB already holds years of ticks; a larger file is no script.
+export const MaxScriptBytes = 16 * 1024 * 1024;
+
+// Why an upload of size bytes is refused before it is read, or null.
+export function uploadRefusal(size, recording) {
+  if (size > MaxScriptBytes) {
+    return (
+      `${ScriptName} is not uploaded: the file has ${size} bytes, more than the ` +
+      `16 MiB (${MaxScriptBytes} bytes) a script may have.`
+    );
+  }
+  if (recording) {
+    const stop = 'stop recording with Ctrl+R first';
+    return `${ScriptName} is not uploaded while this page records it: ${stop}.`;
+  }
+  return null;
+}
 
 export class ScriptFile {
   #fs = null;
@@ -19,7 +34,7 @@ export class ScriptFile {
   #status; // the storage status line
   #onFailure; // called once per failed save
   #channel = null; // tells the page's other tabs of a new stored script
-  #writer = null; // the library's stream while it writes the file
+  #writing = false; // the library has the file open to write
   #recording = false;
   #uploading = false;
   #saveQueued = false;
@@ -27,7 +42,6 @@ export class ScriptFile {
   #failed = false;
   #held = false; // the copy is a shared run's script, for this visit only
   #lastSave = null; // { bytes, savedAt } of this tab's newest save
-  #internal = false; // the page's own writes pass unwatched
 
   constructor({ lock, status, onFailure }) {
     this.#lock = lock;
@@ -43,13 +57,13 @@ export class ScriptFile {
     return this.#recording;
   }
 
-  // False while another tab holds the writer's lock.
+  // One writer at a time: false while another tab holds the writer's lock or an upload
+  // is being stored.
   get mayWrite() {
-    return this.#lock.state !== 'refused';
+    return !this.#uploading && this.#lock.state !== 'refused';
   }
 
-  // Puts the stored script in place at folder/DROVA.SCR and watches the library's
-  // use of it.
+  // Puts the stored script in place at folder/DROVA.SCR.
   async mount(fs, folder, openStore = openScriptStore) {
     const { store, problem } = await openStore();
     this.#store = store;
@@ -62,15 +76,10 @@ export class ScriptFile {
     this.#path = `${folder}/${ScriptName}`;
     fs.mkdir(folder);
     try {
-      this.#replaceCopy(
-        (await this.#takeJournal()) ??
-          (await this.#store.load())?.bytes ??
-          (await this.#takeFormerScript()),
-      );
+      this.#replaceCopy(await recoverScript(this.#store, (error) => this.#fail(error)));
     } catch (error) {
       this.#say(`The stored ${ScriptName} could not be read (${describeError(error)}).`);
     }
-    this.#watch(fs);
     if (this.#store.durable && typeof BroadcastChannel === 'function') {
       this.#channel = new BroadcastChannel(`fenns-town ${ScriptName}`);
       this.#channel.onmessage = () => this.refresh();
@@ -96,50 +105,29 @@ export class ScriptFile {
     if (this.#saveQueued) this.#saveNow();
   }
 
-  // The page is hidden or goes away: a save issued now may be cut off with it (a
-  // hidden page may be discarded), so the script this tab last saved also goes into
-  // the journal, which is written at once; the next visit stores it unless a later
-  // save came meanwhile.
+  // The page is hidden or goes away: the script this tab saved last also goes into
+  // the journal, in case the save issued now is cut off with the page.
   journal() {
-    if (!this.#lastSave || !this.#store.durable) return;
-    try {
-      const { bytes, savedAt } = this.#lastSave;
-      localStorage.setItem(JournalKey, JSON.stringify({ text: latin1(bytes), savedAt }));
-    } catch {
-      // too large for it, or no localStorage: the save issued above is all there is
-    }
+    if (this.#lastSave && this.#store.durable) keepInJournal(this.#lastSave);
   }
 
-  async #takeJournal() {
-    let entry = null;
-    try {
-      entry = JSON.parse(localStorage.getItem(JournalKey));
-      localStorage.removeItem(JournalKey);
-    } catch {
-      return null;
-    }
-    if (!entry) return null;
-    const stored = await this.#store.load();
-    if (stored && stored.savedAt >= entry.savedAt) return null;
-    const bytes = Uint8Array.from(entry.text, (c) => c.charCodeAt(0));
-    try {
-      await this.#store.save(bytes, entry.savedAt);
-    } catch (error) {
-      this.#fail(error);
-    }
-    return bytes;
+  // The library opened the file to write (it is empty now), wrote a whole line to it,
+  // or closed it: what it wrote within one turn of the page is stored as one record.
+  opened() {
+    if (this.#lock.state === 'free') this.#lock.request();
+    this.#writing = true;
+    this.#held = false;
+    this.#saveSoon();
   }
 
-  // A script an earlier version of the page stored is kept: it becomes the record.
-  async #takeFormerScript() {
-    if (!this.#store.durable) return null;
-    try {
-      const bytes = await formerScript();
-      if (bytes) await this.#store.save(bytes);
-      return bytes;
-    } catch {
-      return null; // none that can be read
-    }
+  written() {
+    this.#saveSoon();
+  }
+
+  closed() {
+    this.#writing = false;
+    this.flush();
+    this.#releaseWhenIdle();
   }
 
   // The newest stored script, or this tab's copy when the store cannot give it or
@@ -159,24 +147,25 @@ export class ScriptFile {
   // playback has open stays as it was; a tab that writes, or whose last save failed,
   // keeps its own, as does a tab that holds a shared run's script.
   async refresh() {
-    if (!this.#store?.durable || this.#writer || this.#uploading || this.#failed || this.#held) {
+    if (!this.#store?.durable || this.#writing || this.#uploading || this.#failed || this.#held) {
       return;
     }
     try {
       const stored = await this.#store.load();
-      if (!this.#writer && !this.#uploading && !this.#failed) this.#replaceCopy(stored?.bytes);
+      if (!this.#writing && !this.#uploading && !this.#failed) this.#replaceCopy(stored?.bytes);
     } catch {
       // the next change or visit tries again
     }
   }
 
-  // Stores an uploaded script, then makes it the library's: 'stored', 'busy' when
-  // another tab writes the script; throws what the store failed with.
+  // Stores an uploaded script, then makes it the library's: {} once stored, or
+  // { refusal } with the sentence that says why it was not.
   async upload(bytes) {
-    if (this.#recording || this.#writer) return 'recording';
+    const refusal = uploadRefusal(bytes.length, this.#recording || this.#writing);
+    if (refusal) return { refusal };
     if (!(await this.#lock.request())) {
       this.#lock.release();
-      return 'busy';
+      return { refusal: `${ScriptName} is not uploaded while another tab of this page records it.` };
     }
     this.#uploading = true;
     try {
@@ -185,7 +174,9 @@ export class ScriptFile {
       this.#held = false;
       this.#replaceCopy(bytes);
       this.#channel?.postMessage('stored');
-      return 'stored';
+      return {};
+    } catch (error) {
+      return { refusal: `${ScriptName} is not uploaded: it could not be stored (${describeError(error)}).` };
     } finally {
       this.#uploading = false;
       this.#lock.release();
@@ -208,55 +199,7 @@ export class ScriptFile {
     } catch {
       // there was none
     }
-    if (bytes) {
-      this.#internal = true;
-      try {
-        fs.writeFile(this.#path, bytes);
-      } finally {
-        this.#internal = false;
-      }
-    }
-  }
-
-  #isScript(path) {
-    if (typeof path !== 'string') return false;
-    const absolute = path.startsWith('/') ? path : `${this.#fs.cwd()}/${path}`;
-    return absolute === this.#path;
-  }
-
-  // Wraps the file system's open, write, truncate and close: the library writes
-  // through them, and the page learns of every change it makes to the script file.
-  #watch(fs) {
-    const { open, write, ftruncate, close } = fs;
-    fs.open = (path, flags, ...rest) => {
-      const writes = typeof flags === 'number' && (flags & AccessModeMask) !== 0;
-      if (this.#internal || !writes || !this.#isScript(path)) return open(path, flags, ...rest);
-      // One writer at a time: another tab records, or an upload is being stored.
-      if (this.#uploading || this.#lock.state === 'refused') {
-        throw new fs.ErrnoError(PermissionDenied);
-      }
-      if (this.#lock.state === 'free') this.#lock.request();
-      this.#writer = open(path, flags, ...rest);
-      this.#held = false;
-      this.#saveSoon();
-      return this.#writer;
-    };
-    fs.write = (stream, ...rest) => {
-      const n = write(stream, ...rest);
-      if (stream === this.#writer) this.#saveSoon();
-      return n;
-    };
-    fs.ftruncate = (fd, ...rest) => {
-      ftruncate(fd, ...rest);
-      if (this.#writer && fd === this.#writer.fd) this.#saveSoon();
-    };
-    fs.close = (stream) => {
-      close(stream);
-      if (stream !== this.#writer) return;
-      this.#writer = null;
-      this.flush();
-      this.#releaseWhenIdle();
-    };
+    if (bytes) fs.writeFile(this.#path, bytes);
   }
 
   // Everything written within one turn of the page is stored as one record.
@@ -294,11 +237,11 @@ export class ScriptFile {
   }
 
   #releaseWhenIdle() {
-    if (this.#recording || this.#writer) return;
+    if (this.#recording || this.#writing) return;
     const saving = this.#saving;
     saving.then(() => {
       if (this.#saving !== saving) this.#releaseWhenIdle();
-      else if (!this.#recording && !this.#writer) this.#lock.release();
+      else if (!this.#recording && !this.#writing) this.#lock.release();
     });
   }
 }

@@ -1,27 +1,13 @@
 // "Download DROVA.SCR" and "Upload DROVA.SCR": the script between the disk and the
-// page, with a status line that says what happened.
+// page, and the storage status line beside them: the last thing the page has to say
+// about DROVA.SCR, and once, for a whole visit, that scripts will not outlive the page
+// when the browser gives no lasting storage.
 // May not: change the stored script unless an upload is accepted and stored whole;
-// it never reads more of a file than the bound allows.
+// read more of a file than the bound allows; hide the note that scripts are kept in
+// this page only behind a later line.
 import { latin1 } from './text_lines.js';
+import { uploadRefusal } from './script_file.js';
 import { describeError, ScriptName } from './script_store.js';
-
-// A script of 16 MiB already holds years of ticks; a larger file is no script.
-export const MaxScriptBytes = 16 * 1024 * 1024;
-
-// Why an upload of size bytes is refused before it is read, or null.
-export function uploadRefusal(size, recording) {
-  if (size > MaxScriptBytes) {
-    return (
-      `${ScriptName} is not uploaded: the file has ${size} bytes, more than the ` +
-      `16 MiB (${MaxScriptBytes} bytes) a script may have.`
-    );
-  }
-  if (recording) {
-    const stop = 'stop recording with Ctrl+R first';
-    return `${ScriptName} is not uploaded while this page records it: ${stop}.`;
-  }
-  return null;
-}
 
 // The file's first non-empty line when it is no script line, or null.
 export function strangeFirstLine(bytes) {
@@ -56,29 +42,46 @@ export class ScriptTransfer {
   }
 
   async upload(file) {
-    const refusal = uploadRefusal(file.size, this.#scriptFile.recording);
+    // Refused before a byte is read.
+    const early = uploadRefusal(file.size, this.#scriptFile.recording);
+    if (early) {
+      this.#say(early);
+      return;
+    }
+    this.#say(`Storing ${ScriptName}...`);
+    let bytes;
+    let refusal;
+    try {
+      bytes = new Uint8Array(await file.arrayBuffer());
+      ({ refusal } = await this.#scriptFile.upload(bytes));
+    } catch (error) {
+      refusal = `${ScriptName} is not uploaded: it could not be read (${describeError(error)}).`;
+    }
     if (refusal) {
       this.#say(refusal);
       return;
     }
-    this.#say(`Storing ${ScriptName}...`);
-    let outcome;
-    let bytes;
-    try {
-      bytes = new Uint8Array(await file.arrayBuffer());
-      outcome = await this.#scriptFile.upload(bytes);
-    } catch (error) {
-      this.#say(`${ScriptName} is not uploaded: it could not be stored (${describeError(error)}).`);
-      return;
-    }
-    if (outcome === 'busy') {
-      this.#say(`${ScriptName} is not uploaded while another tab of this page records it.`);
-    } else if (outcome === 'recording') {
-      this.#say(uploadRefusal(0, true));
-    } else {
-      const strange = strangeFirstLine(bytes);
-      const note = strange === null ? '' : ` Its first line "${strange}" is no script line.`;
-      this.#say(`${ScriptName} uploaded (${bytes.length} bytes): play it with Ctrl+P.${note}`);
-    }
+    const strange = strangeFirstLine(bytes);
+    const note = strange === null ? '' : ` Its first line "${strange}" is no script line.`;
+    this.#say(`${ScriptName} uploaded (${bytes.length} bytes): play it with Ctrl+P.${note}`);
+  }
+}
+
+export class StorageStatus {
+  #element;
+  #standing = '';
+
+  constructor(element) {
+    this.#element = element;
+  }
+
+  // A note that holds for the whole visit.
+  stand(text) {
+    this.#standing = text;
+    this.#element.textContent = text;
+  }
+
+  say(text) {
+    this.#element.textContent = this.#standing ? `${this.#standing} ${text}` : text;
   }
 }

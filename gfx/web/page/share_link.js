@@ -50,30 +50,30 @@ function fromBase64Url(text) {
   return Uint8Array.from(s, (c) => c.charCodeAt(0));
 }
 
-// The fragment of a link to the run, as "#seed=N&script=...", or a refusal:
-// { fragment } or { refusal }.
+// The fragment of a link to the run, as "#seed=N&script=...": { fragment }, or
+// { refusal }, the sentence that says why there is none.
 export async function runFragment(seed, script) {
   if (script.length > MaxSharedScriptBytes) {
     return {
-      refusal: `${ScriptName} has ${script.length} bytes, more than the ${MaxSharedScriptBytes} a shared run may have`,
+      refusal: `The run is not shared: ${ScriptName} has ${script.length} bytes, more than the ${MaxSharedScriptBytes} a shared run may have.`,
     };
   }
   const packed = toBase64Url(await collect(transform(script, new CompressionStream('deflate')), Infinity));
   if (packed.length > MaxLinkScriptChars) {
     return {
-      refusal: `${ScriptName} compresses to ${packed.length} characters, more than the ${MaxLinkScriptChars} a link may hold`,
+      refusal: `The run is not shared: ${ScriptName} compresses to ${packed.length} characters, more than the ${MaxLinkScriptChars} a link may hold.`,
     };
   }
   return { fragment: `#seed=${seed}&script=${packed}` };
 }
 
 // The run a link's fragment holds: null when it holds none, { seed, script } when it
-// holds a whole one, { problem } (a sentence) when it holds a broken one.
+// holds a whole one, { refusal } (a sentence) when it holds a broken one.
 export async function runFromFragment(hash) {
   if (!hash || hash === '#') return null;
   const params = new URLSearchParams(hash.slice(1));
   if (!params.has('seed') && !params.has('script')) return null;
-  const broken = (why) => ({ problem: `This link holds no run that can be played: ${why}.` });
+  const broken = (why) => ({ refusal: `This link holds no run that can be played: ${why}.` });
   const seedText = params.get('seed') ?? '';
   const packed = params.get('script') ?? '';
   if (!/^\d{1,10}$/.test(seedText) || Number(seedText) > MaxSeed) {
