@@ -56,4 +56,16 @@ std::time_t TemplateBackend::calendarTime() {
     return std::time(nullptr);
 }
 
+// Optional. Must say whether the library may open the script file to write: false while
+// another writer has it (another instance records), and the library reports that it
+// cannot open the file. A platform whose files are the file system's keeps the default.
+bool TemplateBackend::mayWriteScript() {
+    return true;
+}
+
+// Optional. The library opened the script file (it is empty now), wrote a whole line to
+// it or closed it: a platform that keeps the file elsewhere copies it there now, so that
+// an abrupt end loses no line.
+void TemplateBackend::scriptChanged(ScriptChange /*change*/) {}
+
 }  // namespace gfx
