@@ -1,8 +1,9 @@
-// The service worker of the web edition: it keeps the files of one build, so that the
+// The service worker of a site: it keeps the files of one build, so that the
 // page starts without the network after one visit. The build writes the list and the
 // cache's name, a digest of the files: a new build is a new worker, which fetches its
 // files on the next visit online and drops the cache of the one before.
-const CacheName = 'town-@TOWN_BUILD_DIGEST@';
+const CachePrefix = '@PROGRAM@-'; // the caches of this site's builds, and no other site's
+const CacheName = `${CachePrefix}@TOWN_BUILD_DIGEST@`;
 const Files = '@TOWN_KEPT_FILES@'.split(' ');
 
 self.addEventListener('install', (event) => {
@@ -20,7 +21,7 @@ self.addEventListener('activate', (event) => {
   event.waitUntil(
     (async () => {
       for (const name of await caches.keys()) {
-        if (name !== CacheName && name.startsWith('town-')) await caches.delete(name);
+        if (name !== CacheName && name.startsWith(CachePrefix)) await caches.delete(name);
       }
       await self.clients.claim();
     })(),

@@ -1,8 +1,9 @@
 # Writes the site's service worker from its template: the files it keeps, and the name
 # of their cache, a digest of their names and contents, so that every build that
 # changes a file has a cache of its own and replaces the one kept before.
-# Usage: cmake -DSITE=folder -DFILES="a;b;..." -DTEMPLATE=sw.js -P service_worker.cmake
-foreach(var SITE FILES TEMPLATE)
+# Usage: cmake -DSITE=folder -DFILES="a;b;..." -DPROGRAM=name -DTEMPLATE=sw.js -P service_worker.cmake
+# PROGRAM names the cache, so that sites of other programs on the same server keep theirs.
+foreach(var SITE FILES PROGRAM TEMPLATE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "service_worker.cmake: ${var} is not given")
   endif()

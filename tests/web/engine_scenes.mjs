@@ -3,6 +3,7 @@
 // engine needs a file upload.
 import { runFragment } from '../../gfx/web/page/share_link.js';
 import { waitFor } from './engines.mjs';
+import { canvasPoint, canvasSize } from './harness.mjs';
 
 // A link to index.html that plays script from seed (query: what comes before the #).
 export async function runLink(url, seed, script, query = '') {
@@ -20,14 +21,18 @@ export async function haltedWithScript(engine, url, script, seed = 1) {
 }
 
 // The colours of the canvas at world points, as "rrggbb" each.
-export function worldPixels(page, points) {
-  return page.evaluate((pts) => {
-    const context = document.getElementById('canvas').getContext('2d');
-    return pts.map(([x, y]) => {
-      const d = context.getImageData(300 + x, 250 - y, 1, 1).data;
-      return [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, '0')).join('');
-    });
-  }, points);
+export async function worldPixels(page, points) {
+  const size = await canvasSize(page);
+  return page.evaluate(
+    (pts) => {
+      const context = document.getElementById('canvas').getContext('2d');
+      return pts.map(([px, py]) => {
+        const d = context.getImageData(px, py, 1, 1).data;
+        return [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, '0')).join('');
+      });
+    },
+    points.map(([x, y]) => canvasPoint(size, x, y)),
+  );
 }
 
 // Which traffic button is highlighted: 'heavy', 'light' or what was seen instead.
@@ -42,8 +47,9 @@ export async function selectedButton(page) {
 }
 
 // A click at world (x, y) on a canvas shown 1:1.
-export function clickWorld(page, x, y) {
-  return page.clickAt('#canvas', 300 + x + 0.5, 250 - y + 0.5);
+export async function clickWorld(page, x, y) {
+  const [px, py] = canvasPoint(await canvasSize(page), x, y);
+  return page.clickAt('#canvas', px + 0.5, py + 0.5);
 }
 
 // The lines of the text panel that match pattern (a RegExp).

@@ -94,19 +94,30 @@ export async function openTown(context, url, { frames = 3 } = {}) {
   return page;
 }
 
+// The canvas pixel of world (x, y): the world origin is the centre of the client area
+// the program presents, as the library puts it. canvas: { width, height } in pixels.
+export const canvasPoint = (canvas, x, y) => [Math.floor(canvas.width / 2) + x, Math.floor(canvas.height / 2) - y];
+
+// The canvas's size in its own pixels, as the program presented it.
+export const canvasSize = (page) =>
+  page.evaluate(() => {
+    const c = document.getElementById('canvas');
+    return { width: c.width, height: c.height };
+  });
+
 // The colour of the canvas at world (x, y) as "rrggbb".
-export function worldPixel(page, x, y) {
+export async function worldPixel(page, x, y) {
   return page.evaluate(
     ([px, py]) => {
       const d = document.getElementById('canvas').getContext('2d').getImageData(px, py, 1, 1).data;
       return [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, '0')).join('');
     },
-    [300 + x, 250 - y],
+    canvasPoint(await canvasSize(page), x, y),
   );
 }
 
 // Distinct colours in a canvas rectangle given in world coordinates (left, top).
-export function coloursIn(page, x, y, width, height) {
+export async function coloursIn(page, x, y, width, height) {
   return page.evaluate(
     ([px, py, w, h]) => {
       const d = document.getElementById('canvas').getContext('2d').getImageData(px, py, w, h).data;
@@ -114,15 +125,17 @@ export function coloursIn(page, x, y, width, height) {
       for (let i = 0; i < d.length; i += 4) seen.add((d[i] << 16) | (d[i + 1] << 8) | d[i + 2]);
       return seen.size;
     },
-    [300 + x, 250 - y, width, height],
+    [...canvasPoint(await canvasSize(page), x, y), width, height],
   );
 }
 
 // A left click at world (x, y), through the browser's input, as a user gives it.
 export async function clickWorld(page, x, y) {
   const box = await page.locator('#canvas').boundingBox();
-  const scale = box.width / 601;
-  await page.mouse.click(box.x + (300 + x + 0.5) * scale, box.y + (250 - y + 0.5) * scale);
+  const size = await canvasSize(page);
+  const [px, py] = canvasPoint(size, x, y);
+  const scale = box.width / size.width;
+  await page.mouse.click(box.x + (px + 0.5) * scale, box.y + (py + 0.5) * scale);
 }
 
 export const frames = (page) => page.evaluate(() => window.town.frames);

@@ -146,6 +146,7 @@ describe('offline', () => {
       execFileSync('cmake', [
         `-DSITE=${dir}`,
         `-DFILES=${keptFiles(dir).join(';')}`,
+        '-DPROGRAM=town',
         `-DTEMPLATE=${resolve(root, 'gfx/web/service_worker.js')}`,
         '-P',
         resolve(root, 'scripts/site/service_worker.cmake'),

@@ -4,7 +4,7 @@ import { loadProgram } from './program_loader.js';
 import { testProgram } from './test_hooks.js';
 
 const wired = import('./page.js');
-loadProgram(testProgram(), {
+loadProgram(testProgram() ?? document.documentElement.dataset.program, {
   onExit: (status) => window.townPage.programEnded(status),
   // Also an error before the page is wired (the font not loaded) is shown once it is.
   onStop: (what) => wired.then(() => window.townPage.programStopped(what)),

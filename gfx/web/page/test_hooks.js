@@ -15,10 +15,11 @@ export function testMenuCommands() {
     .map((name) => MenuId[name]);
 }
 
-// The program to load: ?program=NAME runs one of the test programs beside town.js.
+// The program to load: ?program=NAME runs one of the test programs beside the site's
+// own; null when none is asked for.
 export function testProgram() {
   const name = params.get('program') || '';
-  return /^[a-z_]+$/.test(name) ? name : 'town';
+  return /^[a-z_]+$/.test(name) ? name : null;
 }
 
 // ?seed=N fixes the calendar time that seeds the program, so that a run repeats.
