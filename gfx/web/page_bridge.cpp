@@ -11,9 +11,11 @@
 namespace {
 
 // clang-format off
-EM_ASYNC_JS(void, town_mount_storage, (const char* folder), {
-    await townPage.mountStorage(UTF8ToString(folder), FS);
+EM_JS(void, town_mount_storage, (const char* folder), {
+    townPage.mountStorage(UTF8ToString(folder), FS);
 });
+
+EM_ASYNC_JS(void, town_await_storage, (), { await townPage.storageMounted(); });
 
 EM_JS(void, town_define_wire, (const char* json), {
     townPage.defineWire(JSON.parse(UTF8ToString(json)));
@@ -90,6 +92,10 @@ namespace gfx::page {
 
 void mountStorage(const char* folder) {
     town_mount_storage(folder);
+}
+
+void awaitStorage() {
+    town_await_storage();
 }
 
 void defineWire(const std::string& json) {

@@ -10,9 +10,11 @@
 
 namespace gfx::page {
 
-// Makes folder and puts the stored script file there; the program waits (suspended)
-// until the file is in place.
+// Has the page put the stored script file into folder, which the program made; the
+// page reads it from the browser's storage meanwhile. awaitStorage() suspends the
+// program until the file is in place.
 void mountStorage(const char* folder);
+void awaitStorage();
 
 // Hands the page the numbers it shares with the library, by name, as a JSON object
 // { "Message": {...}, "KeyCode": {...}, "MenuId": {...} }; first of all.

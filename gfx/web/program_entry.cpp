@@ -1,6 +1,7 @@
 // The program entry of the web edition: the stored "DROVA.SCR" is put in place, the
 // web back end installed, and the application run as on the desktop.
 #include <emscripten.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
@@ -24,8 +25,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void town_save_recording() {
 }
 
 int main() {
+    if (mkdir(StorageFolder, 0777) != 0 || chdir(StorageFolder) != 0) return 1;
     gfx::page::mountStorage(StorageFolder);
-    if (chdir(StorageFolder) != 0) return 1;
     gfx::setBackend(std::make_unique<gfx::WebBackend>());
     gfxStoreStartup({nullptr, nullptr, "", 1});
     appMain();

@@ -69,6 +69,13 @@ void WebBackend::open(int) {
 
 // Reached through Backend::take, which is named, so it may suspend.
 void WebBackend::poll() {
+    // The first take: the first frame shows while the page puts the stored script in
+    // place, and no event is taken before it is there (a playback at once reads it).
+    if (!scriptInPlace_) {
+        showIfDirty();
+        page::awaitStorage();
+        scriptInPlace_ = true;
+    }
     // A pass that does not block (playback, a quick animation) must still let the
     // browser run often: it paints what was presented and delivers the keys that stop
     // playback or end the program.

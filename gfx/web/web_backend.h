@@ -43,6 +43,7 @@ public:
 private:
     // Hands the events the page queued to the FIFO; never suspends.
     void takePageEvents();
+    bool scriptInPlace_ = false;
 };
 
 }  // namespace gfx

@@ -35,9 +35,16 @@ export class Bridge {
   // sharedRun: { seed, script } of a link the page was opened with, or null; runShare
   // is told the seed the program takes.
   constructor({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending, sharedRun, runShare }) {
-    this.mountStorage = async (folder, fs) => {
-      await scriptFile.mount(fs, folder);
-      if (sharedRun) scriptFile.hold(sharedRun.script);
+    // The stored script is put in place while the program opens its window and shows
+    // its first frame; it takes no event before then.
+    let mounted = null;
+    this.mountStorage = (folder, fs) => {
+      mounted = scriptFile.mount(fs, folder).then(() => {
+        if (sharedRun) scriptFile.hold(sharedRun.script);
+      });
+    };
+    this.storageMounted = async () => {
+      await mounted;
       this.#resumed();
     };
     this.defineWire = (wire) => defineWire(wire);

@@ -71,6 +71,8 @@ const bridge = new Bridge({
   runShare,
 });
 window.townPage = bridge;
+// The stored script is read while the program loads.
+scriptFile.prepare();
 
 routeInput({ queue, canvas, menu, dialog, ending });
 $('download').addEventListener('click', () => transfer.download());

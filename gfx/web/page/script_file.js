@@ -42,6 +42,7 @@ export class ScriptFile {
   #failed = false;
   #held = false; // the copy is a shared run's script, for this visit only
   #lastSave = null; // { bytes, savedAt } of this tab's newest save
+  #recovered = null; // the script to start from, once the store has given it
 
   constructor({ lock, status, onFailure }) {
     this.#lock = lock;
@@ -63,8 +64,14 @@ export class ScriptFile {
     return !this.#uploading && this.#lock.state !== 'refused';
   }
 
-  // Puts the stored script in place at folder/DROVA.SCR.
-  async mount(fs, folder, openStore = openScriptStore) {
+  // Opens the store and reads the script to start from, at once: the program loads
+  // meanwhile, and its first frame need not wait for the browser's storage.
+  prepare(openStore = openScriptStore) {
+    this.#recovered ??= this.#recover(openStore);
+    return this.#recovered;
+  }
+
+  async #recover(openStore) {
     const { store, problem } = await openStore();
     this.#store = store;
     if (problem) {
@@ -72,14 +79,20 @@ export class ScriptFile {
         `${ScriptName} is kept in this page only and is lost when it closes: ${problem}.`,
       );
     }
-    this.#fs = fs;
-    this.#path = `${folder}/${ScriptName}`;
-    fs.mkdir(folder);
     try {
-      this.#replaceCopy(await recoverScript(this.#store, (error) => this.#fail(error)));
+      return await recoverScript(store, (error) => this.#fail(error));
     } catch (error) {
       this.#say(`The stored ${ScriptName} could not be read (${describeError(error)}).`);
+      return null;
     }
+  }
+
+  // Puts the stored script in place at folder/DROVA.SCR (the folder is the program's).
+  async mount(fs, folder, openStore = openScriptStore) {
+    const bytes = await this.prepare(openStore);
+    this.#fs = fs;
+    this.#path = `${folder}/${ScriptName}`;
+    this.#replaceCopy(bytes);
     if (this.#store.durable && typeof BroadcastChannel === 'function') {
       this.#channel = new BroadcastChannel(`fenns-town ${ScriptName}`);
       this.#channel.onmessage = () => this.refresh();
