@@ -9,7 +9,7 @@ const browser = Object.fromEntries(
     'MessageChannel', 'BroadcastChannel', 'Blob', 'URL', 'URLSearchParams', 'ImageData',
     'DOMException', 'addEventListener', 'getComputedStyle', 'Event', 'navigator', 'btoa',
     'atob', 'CompressionStream', 'DecompressionStream', 'requestAnimationFrame',
-    'ClipboardItem', 'ResizeObserver', 'WebAssembly',
+    'ClipboardItem', 'ResizeObserver', 'WebAssembly', 'fetch',
   ].map((name) => [name, 'readonly']),
 );
 
