@@ -49,6 +49,17 @@ foreach(part headless desktop)
   install(EXPORT FennsTownGfx-${part} NAMESPACE FennsTownGfx:: DESTINATION ${gfx_cmake_dir}
     COMPONENT dev EXCLUDE_FROM_ALL)
 endforeach()
+# A stripped install strips the archives as Debian's dh_strip does: no debugging
+# sections, no compiler's notes, deterministic archive members.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB archives \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${gfx_archive_dir}/*.a\")
+    foreach(archive IN LISTS archives)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --remove-section=.comment
+        --remove-section=.note --enable-deterministic-archives \"\${archive}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()" COMPONENT dev EXCLUDE_FROM_ALL)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/FennsTownGfxConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/FennsTownGfxConfig.cmake INSTALL_DESTINATION ${gfx_cmake_dir})
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/FennsTownGfxConfigVersion.cmake
