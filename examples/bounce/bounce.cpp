@@ -42,7 +42,8 @@ int appMain() {
         display.clear(palette::IceBlue);
         display.drawCircle(x, y, Radius, Colours[colour]);
         display.drawOval(x - Radius, y - Radius, x + Radius, y + Radius, palette::Black, 2);
-        display.drawText(-290, 235, "Click anywhere: the ball changes colour", palette::NavyBlue, 14);
+        display.drawText(-290, 235, "Click anywhere: the ball changes colour", palette::NavyBlue,
+                         14);
     }
     return 0;
 }

@@ -27,8 +27,7 @@ void drawFace(int seconds) {
 int appMain() {
     Display display;
     char label[256];  // gfxGets writes at most 255 characters and the end
-    if (!gfxGets("Label of the clock:", label) || label[0] == '\0')
-        std::strcpy(label, "Town hall");
+    if (!gfxGets("Label of the clock:", label) || label[0] == '\0') std::strcpy(label, "Town hall");
     gfxPrintf("The clock \"%s\" starts.\n", label);
     display.setAnimation(AnimationMode::Animate);
     const std::time_t start = static_cast<std::time_t>(Display::calendarTime());

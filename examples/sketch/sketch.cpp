@@ -35,11 +35,21 @@ int appMain() {
         if (kind != EventKind::Keyboard) continue;
         int dx = 0, dy = 0;
         switch (key) {
-            case 'w': dy = Step; break;
-            case 's': dy = -Step; break;
-            case 'a': dx = -Step; break;
-            case 'd': dx = Step; break;
-            case 'c': display.clear(palette::White); break;
+            case 'w':
+                dy = Step;
+                break;
+            case 's':
+                dy = -Step;
+                break;
+            case 'a':
+                dx = -Step;
+                break;
+            case 'd':
+                dx = Step;
+                break;
+            case 'c':
+                display.clear(palette::White);
+                break;
             default:
                 if (key >= '1' && key <= '9') colour = key - '0';
         }
