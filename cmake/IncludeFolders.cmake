@@ -15,5 +15,6 @@ function(town_include_folder target scope)
       file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${path} ${folder}/${path} SYMBOLIC)
     endif()
   endforeach()
-  target_include_directories(${target} ${scope} ${folder})
+  # The build tree's folder only: an installed target names its own (see cmake/GfxInstall.cmake).
+  target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${folder}>)
 endfunction()

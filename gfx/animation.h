@@ -2,18 +2,29 @@
 // and the numbers the library's gfxSetAnimation takes for them.
 #pragma once
 
-// Values outside 0..3 may be passed; they reach the library unchanged.
-enum class AnimationMode : int { Halt = 0, AdvanceFrame = 1, Animate = 2, Quit = 3 };
+/// @file
+/// The animation modes and the codes of gfxSetAnimation.
 
-// The codes of gfxSetAnimation; any other number is accepted and changes nothing.
+/// What Display::setAnimation asks for. Values outside 0..3 may be passed; they reach the
+/// library unchanged, which ignores them.
+enum class AnimationMode : int {
+    Halt = 0,          ///< no more periodic events until asked for
+    AdvanceFrame = 1,  ///< one more periodic event
+    Animate = 2,       ///< a periodic event every 100 ms
+    Quit = 3           ///< the next event awaited is a quit
+};
+
+/// The codes gfxSetAnimation takes; any other number is accepted and changes nothing.
 namespace AnimationCode {
-constexpr int Halt = 0;
-constexpr int OneFrame = 1;  // one more periodic event, unless one is already asked for
-constexpr int Animate = 2;
-constexpr int Quit = 5;  // the next event awaited is a quit
+constexpr int Halt = 0;      ///< no more periodic events
+constexpr int OneFrame = 1;  ///< one more periodic event, unless one is already asked for
+constexpr int Animate = 2;   ///< a periodic event every 100 ms
+constexpr int Quit = 5;      ///< the next event awaited is a quit
 }  // namespace AnimationCode
 
-// The library's code for a mode: Quit has a code of its own, the others are their number.
+/// The library's code for a mode: Quit has a code of its own, the others are their number.
+/// @param mode the mode
+/// @return its AnimationCode
 constexpr int animationCode(AnimationMode mode) {
     return mode == AnimationMode::Quit ? AnimationCode::Quit : static_cast<int>(mode);
 }

@@ -1,5 +1,14 @@
 // The kinds of event the library's wait returns.
 #pragma once
 
-// None is never returned; inside the wait it means that no event is pending yet.
-enum class EventKind : int { None = 0, Mouse = 1, Keyboard = 2, Periodic = 3, Quit = 4 };
+/// @file
+/// The kinds of event.
+
+/// What Display::awaitEvent and gfxAwaitEvent return.
+enum class EventKind : int {
+    None = 0,      ///< never returned; inside the wait, no event is pending yet
+    Mouse = 1,     ///< a left click; x and y hold its world point
+    Keyboard = 2,  ///< a typed character; key holds it
+    Periodic = 3,  ///< the 100 ms tick, while animating or after a single frame was asked for
+    Quit = 4       ///< the end: the window closed, Quit chosen, or the animation set to quit
+};

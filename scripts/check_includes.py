@@ -22,6 +22,9 @@ LAYERS = [
     ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h", "gfx/animation.h",
                   "gfx/app_entry.h"]),
     ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]),
+    # The headless runner drives the headless back end from a command line: above it,
+    # below the facade, which it never needs.
+    ("gfx runner", ["gfx/runner/"]),
     ("gfx facade", ["gfx/display.h", "gfx/display.cpp"]),
     ("vehicles", ["vehicles/"]),
     ("traffic", ["traffic/"]),

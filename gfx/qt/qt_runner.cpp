@@ -15,7 +15,9 @@
 int gfx::runQtProgram(int argc, char** argv) {
     std::string why;
     if (!gfx::displayAvailable(why)) {
-        std::fprintf(stderr, "town: cannot open its windows: %s\n", why.c_str());
+        const std::string path = argc > 0 ? argv[0] : "";
+        std::fprintf(stderr, "%s: cannot open its windows: %s\n",
+                     path.substr(path.find_last_of('/') + 1).c_str(), why.c_str());
         return 1;
     }
     QApplication application(argc, argv);

@@ -48,6 +48,22 @@ lintian --pedantic --display-info "$DEB" >"$WORK/lintian.log" 2>&1 ||
 grep -v '^running with root privileges' "$WORK/lintian.log" || true
 ! grep -q '^[EW]: ' "$WORK/lintian.log" || fail "lintian reports errors or warnings"
 
+# --- the library's package: its own name and section, lintian as clean, nothing of
+# the town's in it and nothing of its own in the town's
+LIB_DEB=$WORK/out/libfenns-town-gfx-dev_${VERSION}_amd64.deb
+[ -f "$LIB_DEB" ] || fail "no $(basename "$LIB_DEB"): $(ls "$WORK/out")"
+[ "$(dpkg-deb --field "$LIB_DEB" Section)" = libdevel ] || fail "the library's Section is not libdevel"
+lintian --pedantic --display-info "$LIB_DEB" >"$WORK/lintian-dev.log" 2>&1 ||
+    fail "lintian failed on the library: $(cat "$WORK/lintian-dev.log")"
+grep -v '^running with root privileges' "$WORK/lintian-dev.log" || true
+! grep -q '^[EW]: ' "$WORK/lintian-dev.log" || fail "lintian reports errors or warnings on the library"
+stray=$(dpkg-deb --contents "$LIB_DEB" | awk '$1 !~ /^d/ {print $6}' |
+    grep -v -e '^\./usr/include/fenns-town-gfx/gfx/[a-z_]*\.h$' \
+        -e '^\./usr/lib/[a-z0-9_-]*/fenns-town-gfx/lib[a-z_]*\.a$' \
+        -e '^\./usr/lib/[a-z0-9_-]*/cmake/FennsTownGfx/' -e '^\./usr/lib/[a-z0-9_-]*/pkgconfig/fenns-town-gfx-' \
+        -e '^\./usr/share/doc/libfenns-town-gfx-dev/' || true)
+[ -z "$stray" ] || fail "the library's package holds more than the library: $stray"
+
 # --- contents: the manifest under /usr, stripped programs
 dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' |
     check_file_list "the package's files"

@@ -1,4 +1,4 @@
-#include "tools/replay_options.h"
+#include "gfx/runner/replay_options.h"
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -7,14 +7,14 @@ namespace {
 
 // One parser definition serves both the parsing and the help text.
 struct Parser {
-    CLI::App app{"Runs the town without windows, as fast as the machine allows.", "town-replay"};
+    CLI::App app;
     ReplayOptions options;
     // Numbers are taken as text and read here: the parser would accept "" and overflow.
     std::string seed;
     std::string ticks;
     std::string gifFrom;
 
-    Parser() {
+    explicit Parser(const ReplayTexts& texts = {}) : app(texts.summary, texts.name) {
         app.set_help_flag("-h,--help", "show this text");
         app.add_option("--seed", seed,
                        "calendar time that seeds the random generator (default: now)")
@@ -100,7 +100,7 @@ std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& 
     return p.options;
 }
 
-std::string replayUsage() {
-    Parser p;
+std::string replayUsage(const ReplayTexts& texts) {
+    Parser p(texts);
     return p.app.help();
 }

@@ -1,4 +1,4 @@
-#include "tools/gif_writer.h"
+#include "gfx/runner/gif_writer.h"
 
 #include <gif_lib.h>
 

@@ -1,4 +1,4 @@
-// Command line of town-replay.
+// Command line of the headless runner, which every program linked with it offers.
 #pragma once
 
 #include <optional>
@@ -21,5 +21,11 @@ struct ReplayOptions {
 std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& args,
                                                 std::string& error);
 
+// What --help calls the program and says it does.
+struct ReplayTexts {
+    std::string name = "replay";
+    std::string summary = "Runs the program without windows, as fast as the machine allows.";
+};
+
 // The --help text.
-std::string replayUsage();
+std::string replayUsage(const ReplayTexts& texts = {});

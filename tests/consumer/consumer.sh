@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The library as its users get it: installed into a scratch prefix, the examples built
+# out of the tree against it (CMake's find_package, and one with pkg-config and g++),
+# each example's headless runner run twice with a fixed seed, and its drawing log and
+# picture compared with the ones kept beside it.
+# Usage: consumer.sh path/to/build-folder path/to/source-folder
+#   TOWN_UPDATE_EXAMPLES=1 consumer.sh ...   writes the kept logs and pictures anew
+set -euo pipefail
+BUILD=$(realpath "$1")
+SOURCE=$(realpath "$2")
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cmake --install "$BUILD" --prefix "$WORK/prefix" --component dev >"$WORK/install.log" ||
+    fail "cmake --install failed: $(cat "$WORK/install.log")"
+cmake -S "$SOURCE/examples" -B "$WORK/examples" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_PREFIX_PATH="$WORK/prefix" "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Wpedantic -Werror" \
+    >"$WORK/configure.log" 2>&1 || fail "configuring the examples failed: $(cat "$WORK/configure.log")"
+cmake --build "$WORK/examples" -j2 >"$WORK/build.log" 2>&1 ||
+    fail "building the examples failed: $(cat "$WORK/build.log")"
+
+# One program with pkg-config alone, as a single compiler line.
+export PKG_CONFIG_PATH
+PKG_CONFIG_PATH=$(dirname "$(find "$WORK/prefix" -name fenns-town-gfx-headless.pc)")
+# shellcheck disable=SC2046  # pkg-config's words are the compiler's arguments
+g++ -std=c++20 -o "$WORK/bounce-pc" "$SOURCE/examples/bounce/bounce.cpp" \
+    $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/pc.log" ||
+    fail "g++ with pkg-config failed: $(cat "$WORK/pc.log")"
+
+# name, then the runner's arguments; a script lies beside the example.
+runs=(
+    "bounce --seed 1 --ticks 40 --script $SOURCE/examples/bounce/click.scr"
+    "clock --seed 1700000000 --ticks 25"
+    "sketch --seed 1 --script $SOURCE/examples/sketch/keys.scr"
+)
+for run in "${runs[@]}"; do
+    read -r name args <<<"$run"
+    # shellcheck disable=SC2086  # the arguments are words
+    "$WORK/examples/$name-replay" $args --log --png "$WORK/$name.png" >"$WORK/$name.log" ||
+        fail "$name-replay failed"
+    # shellcheck disable=SC2086
+    "$WORK/examples/$name-replay" $args --log >"$WORK/$name.again.log" || fail "$name-replay failed"
+    cmp -s "$WORK/$name.log" "$WORK/$name.again.log" || fail "two runs of $name differ"
+    expected=$SOURCE/examples/$name/expected.log
+    picture=$SOURCE/docs/examples/$name.png
+    if [ -n "${TOWN_UPDATE_EXAMPLES:-}" ]; then
+        cp "$WORK/$name.log" "$expected"
+        mkdir -p "$(dirname "$picture")"
+        cp "$WORK/$name.png" "$picture"
+    fi
+    diff -u "$expected" "$WORK/$name.log" >"$WORK/diff" || fail "$name's log differs: $(head -20 "$WORK/diff")"
+    cmp -s "$picture" "$WORK/$name.png" || fail "$name's picture differs from $picture"
+    echo "$name: $(wc -l <"$WORK/$name.log") log lines as kept, the same picture"
+done
+
+# The program built with pkg-config draws what the CMake-built one draws.
+# shellcheck disable=SC2086
+read -r _ args <<<"${runs[0]}"
+"$WORK/bounce-pc" $args --log >"$WORK/bounce-pc.log" || fail "the pkg-config build failed to run"
+cmp -s "$WORK/bounce.log" "$WORK/bounce-pc.log" || fail "the pkg-config build draws otherwise"
+# Its messages carry its own name, as town-replay's carry town-replay.
+out=$("$WORK/bounce-pc" --ticks x 2>&1 >/dev/null) && fail "bad --ticks accepted"
+[ "$out" = "bounce-pc: --ticks needs a whole number of 0 or more, not 'x'" ] || fail "message: $out"
+echo "consumer: all checks passed"
