@@ -8,12 +8,14 @@ import { chromium } from 'playwright-core';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
+// The site of an example program, built as a user's program is.
+export const exampleSiteDir = resolve(siteDir, '../bounce-site');
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
 // python3's own web server on a port the system picks, serving the built page (or
 // another folder); resolves to its address.
 export async function startServer(dir = siteDir) {
-  if (!existsSync(resolve(dir, 'town.js'))) {
+  if (!existsSync(resolve(dir, 'index.html'))) {
     throw new Error(`${dir} holds no built page: run cmake --build --preset web`);
   }
   const server = spawn(
@@ -199,10 +201,10 @@ export async function selectedButton(page) {
 
 // The built site on a server of its own and one browser, for the tests of one file:
 // started before them, ended after them. Read `server` and `browser` inside a test.
-export function siteAndBrowser() {
+export function siteAndBrowser(dir = siteDir) {
   const site = {};
   before(async () => {
-    site.server = await startServer();
+    site.server = await startServer(dir);
     site.browser = await launchBrowser();
   });
   after(async () => {
