@@ -31,11 +31,14 @@ g++ -std=c++20 -o "$WORK/bounce-pc" "$SOURCE/examples/bounce/bounce.cpp" \
     $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/pc.log" ||
     fail "g++ with pkg-config failed: $(cat "$WORK/pc.log")"
 
-# name, then the runner's arguments; a script lies beside the example.
+# name, then the runner's arguments; a script lies beside the example, and is named as
+# the log names it, wherever the source is.
+cp "$SOURCE"/examples/*/*.scr "$WORK/"
+cd "$WORK"
 runs=(
-    "bounce --seed 1 --ticks 40 --script $SOURCE/examples/bounce/click.scr"
+    "bounce --seed 1 --ticks 40 --script click.scr"
     "clock --seed 1700000000 --ticks 25"
-    "sketch --seed 1 --script $SOURCE/examples/sketch/keys.scr"
+    "sketch --seed 1 --script keys.scr"
 )
 for run in "${runs[@]}"; do
     read -r name args <<<"$run"
