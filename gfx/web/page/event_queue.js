@@ -1,7 +1,9 @@
 // The page's side of the message FIFO. DOM handlers and the timer push; the program
 // takes events only while it runs, and while it is suspended it waits on a promise
-// that the next push resolves.
-// May not: call into the program or drop an event other than a tick already queued.
+// that the next push resolves. The timer queues a tick every period (the program's
+// tick) while it runs.
+// May not: call into the program or drop an event other than a tick already queued;
+// run the timer while nothing waits for a tick (a halted page runs nothing at all).
 import { Message } from './messages.js';
 
 export class EventQueue {
@@ -60,5 +62,30 @@ export class EventQueue {
     return new Promise((resolve) => {
       this.#waiter = { resolve, wakeOnTimer };
     });
+  }
+}
+
+export class TickTimer {
+  #queue;
+  #interval = null;
+  periodMs = 0; // the program's tick, which it gives when it opens its window
+
+  constructor(queue) {
+    this.#queue = queue;
+  }
+
+  get running() {
+    return this.#interval !== null;
+  }
+
+  // Restarted, its first tick comes one period after the wait began, as the desktop's
+  // timer would give it at most.
+  run(on) {
+    if (on && this.#interval === null) {
+      this.#interval = setInterval(() => this.#queue.push({ kind: Message.Timer }), this.periodMs);
+    } else if (!on && this.#interval !== null) {
+      clearInterval(this.#interval);
+      this.#interval = null;
+    }
   }
 }

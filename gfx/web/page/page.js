@@ -8,7 +8,7 @@ import { Bridge } from './bridge.js';
 import { Canvas } from './canvas.js';
 import { InputDialog } from './dialog.js';
 import { Ending } from './ending.js';
-import { EventQueue } from './event_queue.js';
+import { EventQueue, TickTimer } from './event_queue.js';
 import { routeInput } from './input.js';
 import { Message } from './messages.js';
 import { RunMenu } from './menu.js';
@@ -21,7 +21,6 @@ import { ScriptName } from './script_store.js';
 import { ScriptTransfer, StorageStatus } from './script_transfer.js';
 import { runFromFragment } from './share_link.js';
 import { exposeTestHooks } from './test_hooks.js';
-import { TickTimer } from './timer.js';
 
 const $ = (id) => document.getElementById(id);
 
