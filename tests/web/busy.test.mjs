@@ -75,4 +75,15 @@ describe('an error', () => {
     await page.waitForFunction(() => window.town?.frames >= 1 && !window.town.ended);
     await context.close();
   });
+
+  it('a program whose code cannot be fetched says so', async () => {
+    const context = await site.browser.newContext();
+    const page = await openTown(context, `${site.server.url}index.html?program=not_built`, { frames: 0 });
+    await page.waitForFunction(() => window.town.ended);
+    assert.match(
+      await page.locator('#ended-text').textContent(),
+      /^The program stopped: the program('s code)? not_built\.(js|wasm) could not be loaded/,
+    );
+    await context.close();
+  });
 });

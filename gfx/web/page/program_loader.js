@@ -35,6 +35,8 @@ export function loadProgram(name, { onExit, onStop }) {
   const script = document.createElement('script');
   script.src = `${name}.js`;
   script.fetchPriority = 'high'; // before the page's modules still on their way
+  // A script that never comes would leave the page waiting for ever.
+  script.onerror = () => stop(`the program ${name}.js could not be loaded`);
   document.body.append(script);
 }
 
