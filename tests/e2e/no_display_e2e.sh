@@ -3,6 +3,11 @@
 # Qt's abort: whatever is wrong with the display.
 TOWN=$(realpath "$1")
 set -u
+# The authorization case needs xauth to write the server's cookie: without it the
+# server would let anyone in, and the case would fail for another reason.
+for tool in Xvfb xauth; do
+    command -v $tool >/dev/null || { echo "FAIL: $tool is missing (bash scripts/setup.sh installs it)"; exit 1; }
+done
 dir=$(mktemp -d)
 XVFB_PID=""
 trap '[ -n "$XVFB_PID" ] && kill $XVFB_PID 2>/dev/null; rm -rf "$dir"' EXIT
@@ -54,8 +59,11 @@ start_server
 expect_one_line "no screen 5" "has no such screen" DISPLAY=":$NUMBER.5"
 stop_server
 
-printf 'add :0 MIT-MAGIC-COOKIE-1 %s\n' "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" |
-    xauth -f "$dir/server.auth" -q source - 2>/dev/null
+if ! printf 'add :0 MIT-MAGIC-COOKIE-1 %s\n' "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" |
+    xauth -f "$dir/server.auth" -q source - 2>"$dir/xauth.err" || [ ! -s "$dir/server.auth" ]; then
+    echo "FAIL: xauth wrote no authorization file for the X server: $(cat "$dir/xauth.err")"
+    exit 1
+fi
 start_server -auth "$dir/server.auth"
 expect_one_line "authorization refused" "refused the connection" DISPLAY=":$NUMBER" XAUTHORITY="$dir/none"
 stop_server
