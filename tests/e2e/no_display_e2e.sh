@@ -45,13 +45,10 @@ done
 expect_one_line "not a display name" "is not a display name" DISPLAY=garbage
 
 # A live server: a screen it does not have, and a server that wants authorization.
+source "$(dirname "$0")/wait_lib.sh"
 start_server() {  # extra Xvfb arguments...
-    exec 3<>"$dir/displayfd"
-    : >"$dir/displayfd"
-    Xvfb -displayfd 3 -nolisten tcp "$@" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 1 100); do [ -s "$dir/displayfd" ] && break; sleep 0.05; done
-    NUMBER=$(head -n1 "$dir/displayfd")
+    start_x_server "$dir" "$@"
+    NUMBER=${X_DISPLAY#:}
 }
 stop_server() { kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""; }
 

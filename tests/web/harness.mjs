@@ -1,10 +1,11 @@
 // Serves the built page on 127.0.0.1 and drives it in Debian's Chromium.
-import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { dirname, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
+
+import { answers, startLimitMs, startProgram, untilReady } from './started.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
@@ -13,38 +14,32 @@ export const exampleSiteDir = resolve(siteDir, '../bounce-site');
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
 // python3's own web server on a port the system picks, serving the built page (or
-// another folder); resolves to its address.
+// another folder); resolves to its address once it answers there.
 export async function startServer(dir = siteDir) {
   if (!existsSync(resolve(dir, 'index.html'))) {
     throw new Error(`${dir} holds no built page: run cmake --build --preset web`);
   }
-  const server = spawn(
-    'python3',
-    ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', dir, '0'],
-    { stdio: ['ignore', 'pipe', 'ignore'] },
-  );
-  // Also when the test run ends early or is stopped: the server never outlives it.
-  process.on('exit', () => server.kill());
+  const server = startProgram('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', dir, '0']);
+  // Also when the test run is stopped: the server never outlives it.
   for (const signal of ['SIGINT', 'SIGTERM'])
     process.once(signal, () => {
-      server.kill();
+      server.stop();
       process.exit(1);
     });
-  return new Promise((resolvePromise, reject) => {
-    let output = '';
-    server.stdout.on('data', (chunk) => {
-      output += chunk;
-      const m = /port (\d+)/.exec(output);
-      if (m) resolvePromise({ url: `http://127.0.0.1:${m[1]}/`, stop: () => server.kill() });
-    });
-    server.on('exit', () => reject(new Error(`the web server did not start: ${output}`)));
-  });
+  const what = `the web server (python3 -m http.server) of ${dir}`;
+  const port = await untilReady(what, server, () => /port (\d+)/.exec(server.log())?.[1]);
+  const url = `http://127.0.0.1:${port}/`;
+  await untilReady(`${what} at ${url}`, server, () => answers(url));
+  return { url, stop: server.stop };
 }
 
+// Playwright waits for the browser's own sign that it is ready, and names its log
+// when the time is up.
 export function launchBrowser() {
   return chromium.launch({
     executablePath: chromiumPath,
     args: ['--headless=new', '--no-sandbox'],
+    timeout: startLimitMs,
   });
 }
 
