@@ -1,7 +1,6 @@
 #include "app/town_layout.h"
 
 #include <array>
-#include <unordered_set>
 
 #include "traffic/intersection.h"
 #include "traffic/lane.h"
@@ -60,39 +59,36 @@ constexpr std::array<LaneEnds, 54> laneEnds{{
 
 }  // namespace
 
-void buildTown(Town& town) {
-    std::array<Intersection*, centres.size()> intersections{};
-    for (std::size_t i = 0; i < centres.size(); ++i)
-        intersections[i] = new Intersection(Point(centres[i][0], centres[i][1]));
+TownLayout::TownLayout() = default;
+TownLayout::~TownLayout() = default;
 
-    std::array<Lane*, laneEnds.size()> lanes{};
-    for (Lane*& lane : lanes) lane = new Lane();
+void TownLayout::buildTown(Town& town) {
+    const std::size_t firstIntersection = intersections_.size();
+    for (const auto& [x, y] : centres)
+        intersections_.push_back(std::make_unique<Intersection>(Point(x, y)));
+    const std::size_t firstLane = lanes_.size();
+    for (std::size_t i = 0; i < laneEnds.size(); ++i) lanes_.push_back(std::make_unique<Lane>());
 
+    const auto intersection = [&](int number) {
+        return intersections_[firstIntersection + static_cast<std::size_t>(number) - 1].get();
+    };
     for (std::size_t i = 0; i < laneEnds.size(); ++i) {
         const LaneEnds& e = laneEnds[i];
-        intersections[e.from - 1]->attachLane(lanes[i], e.fromSide, Outgoing);
-        intersections[e.to - 1]->attachLane(lanes[i], e.toSide, Incoming);
+        Lane* lane = lanes_[firstLane + i].get();
+        intersection(e.from)->attachLane(lane, e.fromSide, Outgoing);
+        intersection(e.to)->attachLane(lane, e.toSide, Incoming);
     }
 
     // The town puts each new object first: intersections end up ahead of lanes.
-    for (Lane* lane : lanes) town.add(lane);
-    for (Intersection* intersection : intersections) town.add(intersection);
+    for (std::size_t i = firstLane; i < lanes_.size(); ++i) town.add(lanes_[i].get());
+    for (std::size_t i = firstIntersection; i < intersections_.size(); ++i)
+        town.add(intersections_[i].get());
 }
 
-void releaseTown(Town& town) {
-    // Only the pieces of road are ours; an object added twice is deleted once.
-    std::unordered_set<TownObject*> released;
-    town.forEach([&released](TownObject* object) {
-        if (auto* road = dynamic_cast<RoadElement*>(object); road && released.insert(road).second)
-            delete road;
-    });
-}
-
-int vehiclesInTown(const Town& town) {
+int TownLayout::vehiclesInTown() const {
     int n = 0;
-    town.forEach([&n](TownObject* o) {
-        if (auto* lane = dynamic_cast<Lane*>(o)) n += lane->count();
-        if (auto* i = dynamic_cast<Intersection*>(o); i && i->crossingVehicle()) ++n;
-    });
+    for (const auto& lane : lanes_) n += lane->count();
+    for (const auto& i : intersections_)
+        if (i->crossingVehicle()) ++n;
     return n;
 }

@@ -1,7 +1,8 @@
 // The web back end's link to its page: each function hands one request to the page's
-// script (page/wire/bridge.js, reached as the global gfxPage) or waits on it. The back
-// end calls the page only through these; the web program entry (program_entry.cpp)
-// also uses emscripten itself, to export the one function the page calls.
+// script (page/wire/bridge.js, reached as the global gfxPage) or waits on it. Only this
+// file and the web program entry use emscripten: the back end reaches the page through
+// these functions, and the entry (program_entry.cpp) exports the one function the page
+// calls in the program, gfx_save_recording.
 #pragma once
 
 #include <optional>
