@@ -169,7 +169,7 @@ describe('links from anyone', () => {
       const said = await status(page);
       assert.match(said, /This link holds no run that can be played/, name);
       assert.match(said, message, name);
-      assert.match(said, /The town runs as without it; nothing was stored\./, name);
+      assert.match(said, /The program runs as without it; nothing was stored\./, name);
       assert.equal(await page.locator('#seed').textContent(), 'Seed 99', `${name}: the seed without the link`);
       await page.waitForFunction(() => window.gfx.ticking && window.gfx.frames >= 5);
       assert.equal(await page.evaluate(() => window.gfx.menuChecked('PlaybackScript')), false, `${name}: nothing plays`);

@@ -31,7 +31,7 @@ export async function openFeatures(elements, { onSaveFailure }) {
 
   let sharedRun = await runFromFragment(location.hash);
   if (sharedRun?.refusal) {
-    say(`${sharedRun.refusal} The town runs as without it; nothing was stored.`);
+    say(`${sharedRun.refusal} The program runs as without it; nothing was stored.`);
     sharedRun = null;
   } else if (sharedRun) {
     say(`Playing a shared run from seed ${sharedRun.seed}. Your stored ${ScriptName} stays as it was until you record or upload.`);
