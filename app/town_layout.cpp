@@ -63,26 +63,28 @@ TownLayout::TownLayout() = default;
 TownLayout::~TownLayout() = default;
 
 void TownLayout::buildTown(Town& town) {
-    const std::size_t firstIntersection = intersections_.size();
-    for (const auto& [x, y] : centres)
-        intersections_.push_back(std::make_unique<Intersection>(Point(x, y)));
-    const std::size_t firstLane = lanes_.size();
-    for (std::size_t i = 0; i < laneEnds.size(); ++i) lanes_.push_back(std::make_unique<Lane>());
+    // The layout owns the pieces; these arrays name them by their table numbers.
+    std::array<Intersection*, centres.size()> intersections{};
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        intersections_.push_back(
+            std::make_unique<Intersection>(Point(centres[i][0], centres[i][1])));
+        intersections[i] = intersections_.back().get();
+    }
+    std::array<Lane*, laneEnds.size()> lanes{};
+    for (Lane*& lane : lanes) {
+        lanes_.push_back(std::make_unique<Lane>());
+        lane = lanes_.back().get();
+    }
 
-    const auto intersection = [&](int number) {
-        return intersections_[firstIntersection + static_cast<std::size_t>(number) - 1].get();
-    };
     for (std::size_t i = 0; i < laneEnds.size(); ++i) {
         const LaneEnds& e = laneEnds[i];
-        Lane* lane = lanes_[firstLane + i].get();
-        intersection(e.from)->attachLane(lane, e.fromSide, Outgoing);
-        intersection(e.to)->attachLane(lane, e.toSide, Incoming);
+        intersections[e.from - 1]->attachLane(lanes[i], e.fromSide, Outgoing);
+        intersections[e.to - 1]->attachLane(lanes[i], e.toSide, Incoming);
     }
 
     // The town puts each new object first: intersections end up ahead of lanes.
-    for (std::size_t i = firstLane; i < lanes_.size(); ++i) town.add(lanes_[i].get());
-    for (std::size_t i = firstIntersection; i < intersections_.size(); ++i)
-        town.add(intersections_[i].get());
+    for (Lane* lane : lanes) town.add(lane);
+    for (Intersection* intersection : intersections) town.add(intersection);
 }
 
 int TownLayout::vehiclesInTown() const {
