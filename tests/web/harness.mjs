@@ -87,7 +87,7 @@ export async function openTown(context, url, { frames = 3 } = {}) {
   const page = await watchedPage(context);
   await page.goto(url);
   // The first frames are the cleared image; the town comes with the first event.
-  await page.waitForFunction((n) => window.town?.frames >= n, frames);
+  await page.waitForFunction((n) => window.gfx?.frames >= n, frames);
   return page;
 }
 
@@ -135,13 +135,13 @@ export async function clickWorld(page, x, y) {
   await page.mouse.click(box.x + (px + 0.5) * scale, box.y + (py + 0.5) * scale);
 }
 
-export const frames = (page) => page.evaluate(() => window.town.frames);
-export const lines = (page) => page.evaluate(() => window.town.lines());
+export const frames = (page) => page.evaluate(() => window.gfx.frames);
+export const lines = (page) => page.evaluate(() => window.gfx.lines());
 
 // Waits until the text panel shows a line that matches.
 export function waitForLine(page, pattern, timeout = 10000) {
   return page.waitForFunction(
-    ([source, flags]) => window.town.lines().some((l) => new RegExp(source, flags).test(l)),
+    ([source, flags]) => window.gfx.lines().some((l) => new RegExp(source, flags).test(l)),
     [pattern.source, pattern.flags],
     { timeout },
   );
@@ -151,7 +151,7 @@ export function waitForLine(page, pattern, timeout = 10000) {
 export function collectLines(page) {
   return page.evaluate(() => {
     window.seenLines = [];
-    window.town.onLine = (line) => window.seenLines.push(line);
+    window.gfx.onLine = (line) => window.seenLines.push(line);
   });
 }
 
@@ -182,7 +182,7 @@ export async function uploadScript(page, text) {
 
 // Waits until the program waits for the user alone: no tick is awaited any more.
 export function untilHalted(page) {
-  return page.waitForFunction(() => !window.town.ticking);
+  return page.waitForFunction(() => !window.gfx.ticking);
 }
 
 // Which traffic button is highlighted: 'heavy', 'light' or what was seen instead.
