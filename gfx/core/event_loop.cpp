@@ -265,7 +265,7 @@ EventKind gfxAwaitEvent(int& x, int& y, char& key) {
     x = in.eventX;
     y = in.eventY;
     key = in.eventKey;
-    if (toolHooks().eventObserver) toolHooks().eventObserver(kind);
+    if (toolHooks().eventObserver) toolHooks().eventObserver(kind, x, y, key);
     return kind;
 }
 

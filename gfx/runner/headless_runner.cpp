@@ -73,6 +73,17 @@ private:
     bool released_ = false;
 };
 
+// An event in the log as a script holds it, one line per event, so that the log shows
+// where each tick begins; a quit, which a script never holds, is left out.
+void logEvent(EventKind kind, int x, int y, char key) {
+    if (kind == EventKind::Periodic)
+        std::fputs("DROVA_PERIODIC(1);\n", stdout);
+    else if (kind == EventKind::Mouse)
+        std::fprintf(stdout, "DROVA_MOUSE(%d, %d);\n", x, y);
+    else if (kind == EventKind::Keyboard)
+        std::fprintf(stdout, "DROVA_KBD(%d);\n", static_cast<int>(static_cast<signed char>(key)));
+}
+
 }  // namespace
 
 int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
@@ -126,7 +137,8 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     long long periodic = 0;
     const long long limit = options->ticks.value_or(-1);
     if (limit == 0) backend.post(gfx::Message::quit());
-    hooks.eventObserver = [&](EventKind kind) {
+    hooks.eventObserver = [&](EventKind kind, int x, int y, char key) {
+        if (options->logEvents) logEvent(kind, x, y, key);
         if (kind != EventKind::Periodic) return;
         ++periodic;
         if (periodic == limit)
@@ -143,14 +155,15 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     bool framePending = false;
     std::string gifError;
     if (gif) {
-        hooks.eventObserver = [&, countTicks = hooks.eventObserver](EventKind kind) {
+        hooks.eventObserver = [&, countTicks = hooks.eventObserver](EventKind kind, int x, int y,
+                                                                    char key) {
             // The picture of a periodic event is complete when the next event comes.
             if (framePending) {
                 framePending = false;
                 if (!gif->addFrame(backend.image(), gifError))
                     backend.post({gfx::MessageKind::Quit});  // no reason to run on
             }
-            countTicks(kind);
+            countTicks(kind, x, y, key);
             framePending =
                 kind == EventKind::Periodic && gifError.empty() && periodic >= options->gifFrom;
         };

@@ -26,6 +26,9 @@ struct Parser {
         app.add_flag("--log", options.log,
                      "switch the drawing log on and write every text-window line to standard "
                      "output");
+        app.add_flag("--log-events", options.logEvents,
+                     "with --log, write each event as a script line (DROVA_PERIODIC(1); for a "
+                     "tick) before the lines it draws");
         app.add_option("--png", options.png,
                        "write the picture after the last repaint as a PNG file")
             ->option_text("FILE");
@@ -70,6 +73,10 @@ std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& 
             error = std::string(name) + " needs a file name";
             return std::nullopt;
         }
+    }
+    if (p.options.logEvents && !p.options.log) {
+        error = "--log-events needs --log";
+        return std::nullopt;
     }
     long long n = 0;
     if (p.app.count("--seed")) {
