@@ -25,6 +25,8 @@ LAYERS = [
     # The headless runner drives the headless back end from a command line: above it,
     # below the facade, which it never needs.
     ("gfx runner", ["gfx/runner/"]),
+    # The compare command reads what the runner writes; it needs the pictures and files only.
+    ("gfx compare", ["gfx/compare/"]),
     ("gfx facade", ["gfx/display.h", "gfx/display.cpp"]),
     ("vehicles", ["vehicles/"]),
     ("traffic", ["traffic/"]),

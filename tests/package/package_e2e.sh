@@ -61,8 +61,21 @@ stray=$(dpkg-deb --contents "$LIB_DEB" | awk '$1 !~ /^d/ {print $6}' |
     grep -v -e '^\./usr/include/fenns-town-gfx/gfx/[a-z_]*\.h$' \
         -e '^\./usr/lib/[a-z0-9_-]*/fenns-town-gfx/lib[a-z_]*\.a$' \
         -e '^\./usr/lib/[a-z0-9_-]*/cmake/FennsTownGfx/' -e '^\./usr/lib/[a-z0-9_-]*/pkgconfig/fenns-town-gfx-' \
-        -e '^\./usr/share/doc/libfenns-town-gfx-dev/' || true)
+        -e '^\./usr/share/doc/libfenns-town-gfx-dev/' -e '^\./usr/bin/town-compare$' \
+        -e '^\./usr/share/man/man1/town-compare\.1\.gz$' || true)
 [ -z "$stray" ] || fail "the library's package holds more than the library: $stray"
+# Its command: stripped, with a manual page in section 1 that renders without a warning
+# and describes every option the command lists.
+dpkg-deb -x "$LIB_DEB" "$WORK/dev"
+COMPARE=$WORK/dev/usr/bin/town-compare
+[[ "$(file "$COMPARE")" == *", stripped"* ]] || fail "town-compare is not stripped"
+page=$(MANWIDTH=200 man --warnings -l "$WORK/dev/usr/share/man/man1/town-compare.1.gz" 2>"$WORK/man1.err") ||
+    fail "man -l town-compare failed: $(cat "$WORK/man1.err")"
+[ ! -s "$WORK/man1.err" ] || fail "man -l town-compare warns: $(cat "$WORK/man1.err")"
+[[ "$page" == "town-compare(1) "* ]] || fail "the town-compare page is not in section 1"
+for option in $("$COMPARE" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -q -- "^ *$option\b" <<<"$page" || fail "the town-compare page does not describe $option"
+done
 
 # --- contents: the manifest under /usr, stripped programs
 dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' |
