@@ -73,7 +73,8 @@ page=$(MANWIDTH=200 man --warnings -l "$WORK/dev/usr/share/man/man1/town-compare
     fail "man -l town-compare failed: $(cat "$WORK/man1.err")"
 [ ! -s "$WORK/man1.err" ] || fail "man -l town-compare warns: $(cat "$WORK/man1.err")"
 [[ "$page" == "town-compare(1) "* ]] || fail "the town-compare page is not in section 1"
-for option in $("$COMPARE" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+# The options as the help lists them, one a line ("  -h,--help  show this text").
+for option in $("$COMPARE" --help | grep -oE -- '^ +(-[a-z],)?--[a-z][a-z-]*' | grep -o -- '--.*'); do
     grep -q -- "^ *$option\b" <<<"$page" || fail "the town-compare page does not describe $option"
 done
 
