@@ -30,7 +30,8 @@ struct ToolHooks {
 
 ToolHooks& toolHooks();
 
-// Nothing is scheduled: no animation, no frame asked for, no script playing. Without a
+// Nothing is scheduled: no animation, no frame asked for or waiting for its tick, no
+// script playing. Without a
 // new message the run would wait for the user (a headless run is over).
 bool nothingScheduled();
 

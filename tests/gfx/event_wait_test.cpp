@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/core/menu_items.h"
+#include "gfx/core/tool_hooks.h"
 #include "tests/support/headless_session.h"
 
 using gfx::Message;
@@ -113,6 +114,17 @@ TEST_F(EventWait, HaltAndAdvanceOneFrame) {
     Event e = await(display);
     EXPECT_EQ(e.kind, EventKind::Keyboard);  // exactly one frame
     EXPECT_EQ(e.key, 'z');
+}
+
+// A run that ends when nothing is left to happen (the headless runner's) still gives
+// the frame that was asked for while it waits for its tick.
+TEST_F(EventWait, AFrameWaitingForItsTickIsStillToHappen) {
+    session.backend().setIdleHandler([](gfx::HeadlessBackend& b) {
+        if (gfx::nothingScheduled()) b.post(Message::quit());
+    });
+    display.setAnimation(AnimationMode::AdvanceFrame);
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
 }
 
 TEST_F(EventWait, EveryCtrlFWhileHaltedGivesItsOwnFrame) {
