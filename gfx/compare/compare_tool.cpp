@@ -29,9 +29,13 @@ int runCompare(const std::vector<std::string>& args, std::string& out, std::stri
     // Found before the runs are read, which may take a while.
     if (!options->marked.empty() && !writable(options->marked, error))
         return unreadable("cannot write " + options->marked + ": " + error, err);
+    // Pictures that cannot compare are found before the logs, which may be long, are read.
+    PictureStream pictureA, pictureB;
+    if (!openPictures(options->pictureA, options->pictureB, pictureA, pictureB, error))
+        return unreadable(error, err);
     const auto logs = compareLogs(options->logA, options->logB, error);
     if (!logs) return unreadable(error, err);
-    const auto pictures = comparePictures(options->pictureA, options->pictureB, error);
+    const auto pictures = comparePictures(pictureA, pictureB, error);
     if (!pictures) return unreadable(error, err);
     if (!options->marked.empty() &&
         !writeMarkedPicture(pictures->shownA, pictures->shownB, options->marked, error))

@@ -26,8 +26,17 @@ struct PictureComparison {
 // Pixels differing between two pictures of one size; -1 when the sizes differ.
 long long differingPixels(const Picture& a, const Picture& b);
 
-// Reads both to their end; on a file that cannot be read, is no PNG or GIF, is damaged,
-// or does not match the other in kind or size, returns nothing with a one-line reason.
+// Opens both pictures (a PNG is read whole, a GIF up to its first frame); false with a
+// one-line reason for a file that cannot be read, is no PNG or GIF, or does not match
+// the other in kind or size.
+bool openPictures(const std::string& pathA, const std::string& pathB, PictureStream& a,
+                  PictureStream& b, std::string& error);
+
+// Reads two opened pictures to their end; on a damaged frame, returns nothing with a
+// one-line reason.
+std::optional<PictureComparison> comparePictures(PictureStream& a, PictureStream& b,
+                                                 std::string& error);
+// Both at once.
 std::optional<PictureComparison> comparePictures(const std::string& pathA, const std::string& pathB,
                                                  std::string& error);
 

@@ -155,7 +155,8 @@ TEST_F(CompareRuns, FilesThatCannotBeReadAreRefusedWithStatusTwo) {
              "kind compare"},
         {{log, at("a.gif"), log, at("cut.gif")},
          at("cut.gif") + " is cut short: the GIF ends inside frame 1"},
-        {{png, log, log, png}, png + " is a PNG picture, not a drawing log"},
+        {{png, png, log, png}, png + " is a PNG picture, not a drawing log"},
+        {{png, log, log, png}, log + " is not a PNG or GIF picture"},  // a run's two swapped
         {{log, png, at("zero.log"), png},
          at("zero.log") + ": line 1 holds a zero byte: this is no drawing log"},
         {{log, png, at("long.log"), png},
