@@ -3,7 +3,7 @@
 
 #include <string>
 
-class Display;
+#include "vehicles/library_names.h"
 
 enum TrafficMode : int { NoSelection = -1, Heavy = 0, Light = 1 };
 

@@ -1,6 +1,6 @@
 #include "traffic/intersection.h"
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/shapes.h"
 #include "vehicles/vehicle_kinds.h"
 

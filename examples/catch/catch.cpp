@@ -10,21 +10,20 @@
 #include "gfx/gfx.h"
 #include "gfx/palette.h"
 
+// The library keeps its names in namespace gfx.
+using gfx::AnimationMode;
+using gfx::Display;
+using gfx::EventKind;
+namespace palette = gfx::palette;
+
 namespace {
 
 constexpr int BasketHalf = 45, BasketTop = -200, BallRadius = 12, Fall = 20, Step = 30, Lives = 3;
 
 // Lehmer's generator: the same numbers on every platform, unlike std::rand.
-class Chance {
-public:
-    explicit Chance(long long seed) : state_(static_cast<std::uint64_t>(seed) % 2147483646 + 1) {}
-    int below(int n) {
-        state_ = state_ * 48271 % 2147483647;
-        return static_cast<int>(state_ % static_cast<std::uint64_t>(n));
-    }
-
-private:
-    std::uint64_t state_;
+struct Chance {
+    std::uint64_t state;
+    int below(int n) { return static_cast<int>((state = state * 48271 % 2147483647) % n); }
 };
 
 struct Game {
@@ -50,7 +49,7 @@ struct Game {
 
 int appMain() {
     Display display;
-    Chance chance(Display::calendarTime());
+    Chance chance{static_cast<std::uint64_t>(Display::calendarTime()) % 2147483646 + 1};
     Game game;
     game.dropBall(chance);
     display.setAnimation(AnimationMode::Animate);

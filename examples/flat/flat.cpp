@@ -1,10 +1,13 @@
-// flat: the library without the Display facade, through the flat gfx... functions
-// alone, as Display itself calls them: it claims the one display, opens the windows
-// with the start-up values the entry kept and switches the log off, then animates
-// snow falling on a house with gfxSetAnimation's codes and quits itself after 30
-// ticks. The flakes start where a generator seeded with gfxCalendarTime puts them.
+// flat: the library through its flat gfx... functions. A program opens the library by
+// making its Display, the one way; from then on this one draws and waits with the
+// functions the facade forwards to: snow falling on a house, animated with
+// gfxSetAnimation's codes, until it asks to quit after 30 ticks and closes the library
+// itself. The flakes start where a generator seeded with gfxCalendarTime puts them.
+#include "gfx/display.h"
 #include "gfx/gfx.h"
 #include "gfx/palette.h"
+
+namespace palette = gfx::palette;  // the library keeps its names in namespace gfx
 
 namespace {
 
@@ -25,24 +28,20 @@ void drawHouse() {
 }  // namespace
 
 int appMain() {
-    if (!gfxClaimDisplay()) return 1;
-    const GfxStartup& startup = gfxStartup();
-    gfxOpen(startup.instance, startup.previousInstance, startup.commandLine, startup.showMode);
-    gfxSetLogging(false);
-
+    gfx::Display display;  // opens the windows; nothing is drawn through it
     unsigned seed = static_cast<unsigned>(gfxCalendarTime());
     Flake flakes[Flakes];
     for (Flake& f : flakes) {
         seed = seed * 1103515245u + 12345u;  // the C standard's example generator
         f = {static_cast<int>(seed >> 16) % 600 - 300, static_cast<int>(seed >> 8) % 500 - 250};
     }
-    gfxSetAnimation(AnimationCode::Animate);
+    gfxSetAnimation(gfx::AnimationCode::Animate);
     for (int tick = 0;;) {
         int x = 0, y = 0;
         char key = 0;
-        const EventKind kind = gfxAwaitEvent(x, y, key);
-        if (kind == EventKind::Quit) break;
-        if (kind == EventKind::Periodic) ++tick;
+        const gfx::EventKind kind = gfxAwaitEvent(x, y, key);
+        if (kind == gfx::EventKind::Quit) break;
+        if (kind == gfx::EventKind::Periodic) ++tick;
         gfxFlush();
         gfxClear();
         gfxRectangle(palette::NavyBlue, -300, 250, 300, -250, 0);
@@ -53,8 +52,8 @@ int appMain() {
         }
         gfxLine(palette::White, -300, -249, 300, -249, 3);
         gfxText(palette::Chalk, -290, 225, 16, "Snow, drawn by the flat functions");
-        if (tick == LastTick) gfxSetAnimation(animationCode(AnimationMode::Quit));
+        if (tick == LastTick) gfxSetAnimation(gfx::animationCode(gfx::AnimationMode::Quit));
     }
-    gfxClose();
+    gfxClose();  // closes a script file still open, as the Display will again at its end
     return 0;
 }

@@ -8,6 +8,13 @@
 
 #include "gfx/display.h"
 
+// The library keeps its names in namespace gfx.
+using gfx::AnimationMode;
+using gfx::ColorIndex;
+using gfx::Display;
+using gfx::EventKind;
+namespace palette = gfx::palette;
+
 namespace {
 
 constexpr const char* Names[palette::ColourCount] = {

@@ -75,12 +75,12 @@ private:
 
 // An event in the log as a script holds it, one line per event, so that the log shows
 // where each tick begins; a quit, which a script never holds, is left out.
-void logEvent(EventKind kind, int x, int y, char key) {
-    if (kind == EventKind::Periodic)
+void logEvent(gfx::EventKind kind, int x, int y, char key) {
+    if (kind == gfx::EventKind::Periodic)
         std::fputs("DROVA_PERIODIC(1);\n", stdout);
-    else if (kind == EventKind::Mouse)
+    else if (kind == gfx::EventKind::Mouse)
         std::fprintf(stdout, "DROVA_MOUSE(%d, %d);\n", x, y);
-    else if (kind == EventKind::Keyboard)
+    else if (kind == gfx::EventKind::Keyboard)
         std::fprintf(stdout, "DROVA_KBD(%d);\n", static_cast<int>(static_cast<signed char>(key)));
 }
 

@@ -11,6 +11,7 @@
 
 namespace {
 
+namespace palette = gfx::palette;
 using gfx::PixelImage;
 using CompareToolTest = CompareTest;
 

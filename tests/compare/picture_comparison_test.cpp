@@ -9,6 +9,7 @@
 
 namespace {
 
+namespace palette = gfx::palette;
 using gfx::PixelImage;
 using PictureComparisonTest = CompareTest;
 

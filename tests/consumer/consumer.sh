@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The library as its users get it: installed into a scratch prefix, the examples built
-# out of the tree against it (CMake's find_package, and one with pkg-config and g++),
-# each example's headless runner run twice with a fixed seed, and its drawing log and
-# picture compared with the ones kept beside it.
+# The library as its users get it: installed into a scratch prefix, exactly the public
+# headers' folder installed, the examples built out of the tree against it (CMake's
+# find_package, and one with pkg-config and g++), each example's headless runner run
+# twice with a fixed seed, and its drawing log and picture compared with the ones kept
+# beside it; a program that includes Xlib's and Qt's headers beside the library's.
 # Usage: consumer.sh path/to/build-folder path/to/source-folder
 #   TOWN_UPDATE_EXAMPLES=1 consumer.sh ...   writes the kept logs and pictures anew
 set -euo pipefail
@@ -17,6 +18,10 @@ fail() {
 
 cmake --install "$BUILD" --prefix "$WORK/prefix" --component dev >"$WORK/install.log" ||
     fail "cmake --install failed: $(cat "$WORK/install.log")"
+# The public headers, as a program includes them: the folder's, no more and no fewer.
+installed=$(cd "$WORK/prefix/include/fenns-town-gfx/gfx" && ls)
+[ "$installed" = "$(cd "$SOURCE/gfx/include/gfx" && ls)" ] ||
+    fail "the installed headers are not the public folder's: $installed"
 cmake -S "$SOURCE/examples" -B "$WORK/examples" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_PREFIX_PATH="$WORK/prefix" "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Wpedantic -Werror" \
     >"$WORK/configure.log" 2>&1 || fail "configuring the examples failed: $(cat "$WORK/configure.log")"
@@ -30,6 +35,20 @@ PKG_CONFIG_PATH=$(dirname "$(find "$WORK/prefix" -name fenns-town-gfx-headless.p
 g++ -std=c++20 -o "$WORK/bounce-pc" "$SOURCE/examples/bounce/bounce.cpp" \
     $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/pc.log" ||
     fail "g++ with pkg-config failed: $(cat "$WORK/pc.log")"
+
+# Xlib's header before the library's and after them, with Qt's: it compiles, links and
+# runs, Xlib's None and the library's EventKind::None each what they are.
+for order in -DXLIB_FIRST -UXLIB_FIRST; do
+    # shellcheck disable=SC2046
+    g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "$order" -o "$WORK/beside-xlib" \
+        "$SOURCE/tests/consumer/beside_xlib.cpp" \
+        $(pkg-config --cflags --libs fenns-town-gfx-headless Qt6Widgets x11) 2>"$WORK/xlib.log" ||
+        fail "a program with Xlib's header ($order) does not build: $(head -20 "$WORK/xlib.log")"
+    out=$("$WORK/beside-xlib" --log) || fail "the program with Xlib's header ($order) failed"
+    [ "$out" = "Xlib's None is 0, unconnected 1, the wait gave 4, Xlib, Qt and the library in Xlib's :0" ] ||
+        fail "the program with Xlib's header ($order) wrote: $out"
+done
+echo "Xlib's and Qt's headers before and after the library's: built and run"
 
 # name, then the runner's arguments; a script lies beside the example, and is named as
 # the log names it, wherever the source is.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/core/menu_items.h"
+#include "gfx/core/opening.h"
 #include "gfx/core/tool_hooks.h"
 #include "tests/support/headless_session.h"
 
@@ -220,8 +221,8 @@ TEST(EventWaitClosed, OpeningWithoutABackEndOpensNothing) {
 
 TEST(EventWaitClosed, SetAnimationCodes) {
     // The application passes the numbers; the names are those numbers.
-    static_assert(AnimationCode::Halt == 0 && AnimationCode::OneFrame == 1 &&
-                  AnimationCode::Animate == 2 && AnimationCode::Quit == 5);
+    static_assert(gfx::AnimationCode::Halt == 0 && gfx::AnimationCode::OneFrame == 1 &&
+                  gfx::AnimationCode::Animate == 2 && gfx::AnimationCode::Quit == 5);
     HeadlessSession session;
     gfxOpen(nullptr, nullptr, "", 1);
     EXPECT_EQ(gfxSetAnimation(2), 1);

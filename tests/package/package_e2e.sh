@@ -8,6 +8,7 @@ BUILD=$(realpath "$1")
 VERSION=$2
 SUMMARY=$3
 TOWN=$BUILD/app/town
+PUBLIC_HEADERS=$(realpath "$(dirname "$0")/../../gfx/include/gfx")
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
 source "$(dirname "$0")/installed_checks.sh"
 WORK=$E2E_TMP
@@ -64,6 +65,11 @@ stray=$(dpkg-deb --contents "$LIB_DEB" | awk '$1 !~ /^d/ {print $6}' |
         -e '^\./usr/share/doc/libfenns-town-gfx-dev/' -e '^\./usr/bin/town-compare$' \
         -e '^\./usr/share/man/man1/town-compare\.1\.gz$' || true)
 [ -z "$stray" ] || fail "the library's package holds more than the library: $stray"
+# Its headers are the public folder's, no more and no fewer.
+headers=$(dpkg-deb --contents "$LIB_DEB" | awk '$1 !~ /^d/ {print $6}' |
+    sed -n 's|^\./usr/include/fenns-town-gfx/gfx/||p' | LC_ALL=C sort)
+[ "$headers" = "$(cd "$PUBLIC_HEADERS" && ls | LC_ALL=C sort)" ] ||
+    fail "the library's package has the headers: $headers"
 # Its command: stripped, with a manual page in section 1 that renders without a warning
 # and describes every option the command lists.
 dpkg-deb -x "$LIB_DEB" "$WORK/dev"

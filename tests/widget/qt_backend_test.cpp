@@ -20,10 +20,10 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
-#include "gfx/display.h"
 #include "gfx/gfx.h"
 #include "gfx/qt/input_dialog.h"
 #include "gfx/qt/qt_backend.h"
+#include "vehicles/library_names.h"
 
 using ::testing::ElementsAre;
 

@@ -9,41 +9,22 @@
 /// to the text window and replaced by a sound value. With the drawing log on, each call
 /// writes its line there too ("red circle at (9,6), radius 20").
 
-#include <string>
-
 #include "gfx/animation.h"
 #include "gfx/app_entry.h"
 #include "gfx/event_kind.h"
 
-/// Start-up values the program entry keeps for gfxOpen.
-struct GfxStartup {
-    void* instance = nullptr;          ///< the platform's program instance (unused)
-    void* previousInstance = nullptr;  ///< the instance before it (unused)
-    const char* commandLine = "";      ///< the first argument, or ""
-    int showMode = 1;                  ///< how the window is first shown
-};
-/// Keeps the start-up values; the entries call it before appMain.
-/// @param startup the values
-void gfxStoreStartup(const GfxStartup& startup);
-/// @return the values gfxStoreStartup kept
-const GfxStartup& gfxStartup();
-
-/// Opens the windows through the installed back end; Display's constructor calls it.
-/// @param instance, previousInstance, commandLine kept for the platform, unused
-/// @param showMode how the window is first shown
-/// @return 1, or 0 when no back end is installed
-int gfxOpen(void* instance, void* previousInstance, const char* commandLine, int showMode);
-/// Closes an open script file; Display's destructor calls it.
+/// Closes an open script file; Display's destructor calls it. (Display's constructor
+/// opens the library: a program opens it by making its one Display.)
 /// @return 1
 int gfxClose();
 /// Waits for the next event, showing the picture drawn so far on the way. While a script
 /// plays back, events come from it; while one is recorded, each is written to it.
 /// @param[out] x, y the world point of a click, else 0
 /// @param[out] key the character typed, else 0
-/// @return the kind of event; never EventKind::None
-EventKind gfxAwaitEvent(int& x, int& y, char& key);
+/// @return the kind of event; never gfx::EventKind::None
+gfx::EventKind gfxAwaitEvent(int& x, int& y, char& key);
 /// Sets how the animation runs.
-/// @param code one of the AnimationCode numbers; any other is accepted and changes nothing
+/// @param code one of the gfx::AnimationCode numbers; any other is accepted and changes nothing
 /// @return 1, or 0 before the windows are open
 int gfxSetAnimation(int code);
 /// Switches the drawing log on or off, as the menu's "Logging" does.
@@ -117,10 +98,6 @@ int gfxPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 /// @param[out] reply the answer, at most 255 characters and the end: it must hold 256
 /// @return 1, or 0 when there is no back end (reply is then unchanged)
 int gfxGets(const char* prompt, char* reply);
-
-/// Claims the one Display of a run.
-/// @return 1 when none was made before, 0 for every later one
-int gfxClaimDisplay();
 
 /// The current calendar time in seconds, from the window system: fixed by the headless
 /// runner's --seed, so that a run seeded from it can be repeated.
