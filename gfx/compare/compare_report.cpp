@@ -25,9 +25,12 @@ std::string describeLogs(const LogComparison& logs, const RunNames& names) {
                plural(logs.ticksA, "tick", "ticks") + "\n";
     const FirstLogDifference& d = *logs.first;
     std::string text = "Logs differ, first at line " + number(d.line) + ": ";
-    text += d.tick == 0
-                ? "before the first tick, drawing call " + number(d.call)
-                : "tick " + number(d.tick) + ", drawing call " + number(d.call) + " of the tick";
+    // An event stands between drawing calls: it is placed after the last one drawn.
+    const std::string place = d.event ? (d.call == 1 ? "before its first drawing call"
+                                                     : "after drawing call " + number(d.call - 1))
+                                      : "drawing call " + number(d.call);
+    text += d.tick == 0 ? "before the first tick, " + place
+                        : "tick " + number(d.tick) + ", " + place + (d.event ? "" : " of the tick");
     text += "\n" + sideLine(names.logA, d.line, d.a) + sideLine(names.logB, d.line, d.b);
     const std::string bound = logs.rough ? "at most " : "";
     text += "Lines that differ: " + bound + number(logs.onlyInA) + " of " +

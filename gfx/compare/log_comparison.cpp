@@ -24,6 +24,7 @@ std::optional<FirstLogDifference> firstDifference(const LogTick& a, const LogTic
     for (std::size_t j = 0; j < i; ++j) d.call += at.isEvent(at.lines[j]) ? 0 : 1;
     d.a.line = i < a.lines.size() ? a.lines[i] : a.following;
     d.b.line = i < b.lines.size() ? b.lines[i] : b.following;
+    d.event = (d.a.line && at.isEvent(*d.a.line)) || (d.b.line && at.isEvent(*d.b.line));
     return d;
 }
 

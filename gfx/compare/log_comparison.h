@@ -15,6 +15,7 @@ struct FirstLogDifference {
     long long line = 0;  // the line number in both logs, from 1
     long long tick = 0;  // the tick it falls in: 0 before the first
     long long call = 0;  // the drawing call of the tick it is or stands in place of, from 1
+    bool event = false;  // either line is an event's (--log-events), not a drawing call
     LogSide a, b;
 };
 

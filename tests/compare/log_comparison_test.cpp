@@ -97,6 +97,7 @@ TEST_F(LogComparisonTest, EventLinesMarkTheTicks) {
     EXPECT_EQ(c.first->line, 7);
     EXPECT_EQ(c.first->tick, 3);
     EXPECT_EQ(c.first->call, 4);  // flush, circle, flush: the click is no drawing call
+    EXPECT_FALSE(c.first->event);
     // Before the first tick.
     auto before = a;
     before[0] = "The clock \"Station\" starts.";
@@ -104,6 +105,13 @@ TEST_F(LogComparisonTest, EventLinesMarkTheTicks) {
     EXPECT_EQ(d.first->line, 1);
     EXPECT_EQ(d.first->tick, 0);
     EXPECT_EQ(d.first->call, 1);
+    // A click where the other run has a tick.
+    auto clicked = a;
+    clicked[7] = "DROVA_MOUSE(10, 10);";
+    const auto e = compareLines(a, clicked);
+    EXPECT_EQ(e.first->tick, 3);
+    EXPECT_EQ(e.first->call, 5);
+    EXPECT_TRUE(e.first->event);
 }
 
 // A program that never clears has one long tick, read in parts: a difference deep in it
