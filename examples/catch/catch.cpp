@@ -2,7 +2,8 @@
 // the basket with a and d, or click where it should go, and catch the ball for a
 // point. Three balls missed end the game, and the animation halts. Chance is a
 // generator of the program's own seeded with the calendar time, which the headless
-// runner's --seed fixes, so a run with a script of clicks can be repeated exactly.
+// runner's --seed fixes, so a run with a script of clicks can be repeated exactly. Its
+// windows carry its name, "Catch Graphics" and "Catch Text" (gfxSetIdentity).
 #include <algorithm>
 #include <cstdint>
 
@@ -37,10 +38,7 @@ struct Game {
     void fall(Chance& chance) {
         ballY -= Fall;
         if (ballY - BallRadius > BasketTop) return;
-        if (ballX >= basketX - BasketHalf && ballX <= basketX + BasketHalf)
-            ++score;
-        else
-            ++missed;
+        ++(ballX >= basketX - BasketHalf && ballX <= basketX + BasketHalf ? score : missed);
         dropBall(chance);
     }
 };
@@ -48,6 +46,7 @@ struct Game {
 }  // namespace
 
 int appMain() {
+    gfxSetIdentity("Catch", nullptr);  // "Catch Graphics" and "Catch Text", before they open
     Display display;
     Chance chance{static_cast<std::uint64_t>(Display::calendarTime()) % 2147483646 + 1};
     Game game;
@@ -62,7 +61,6 @@ int appMain() {
         if (kind == EventKind::Mouse) game.basketX = x;
         game.basketX = std::clamp(game.basketX, -300 + BasketHalf, 300 - BasketHalf);
         if (kind == EventKind::Periodic && game.missed < Lives) game.fall(chance);
-
         display.clear(palette::IceBlue);
         display.drawRectangle(-300, BasketTop - 20, 300, -250, palette::ForestGreen, 0);
         display.drawCircle(game.ballX, game.ballY, BallRadius, palette::Orange);

@@ -198,10 +198,12 @@ int gfxOpen(void*, void*, const char*, int showMode) {
     State& s = state();
     s.animation.animating = false;
     s.animation.framesRequested = 0;
+    identityBeforeOpening();
     currentBackend->open(showMode);
     setCentre(ClientWidth, ClientHeight);
     s.window.open = true;
     currentBackend->setMenuCheck(MenuId::Logging, s.log.loggingOn);
+    identityAfterOpening();
     return 1;
 }
 

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <istream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,6 +86,15 @@ void logEvent(gfx::EventKind kind, int x, int y, char key) {
         std::fprintf(stdout, "DROVA_KBD(%d);\n", static_cast<int>(static_cast<signed char>(key)));
 }
 
+// One line of the answers, without its line end (a file written on Windows has CR LF);
+// empty once the file has ended.
+std::string nextAnswer(std::istream& answers) {
+    std::string line;
+    if (!std::getline(answers, line)) return {};
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
 }  // namespace
 
 int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
@@ -110,6 +121,13 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
         return fail("cannot write " + options->gif + ": " + error);
     if (!options->script.empty() && !gfx::readableFile(options->script, error))
         return fail("cannot read " + options->script + ": " + error);
+    std::ifstream answers;
+    if (!options->answers.empty()) {
+        if (!gfx::readableFile(options->answers, error))
+            return fail("cannot read " + options->answers + ": " + error);
+        answers.open(options->answers);
+        if (!answers) return fail("cannot read " + options->answers);
+    }
     std::optional<GifWriter> gif;
     if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
     if (gif) dropOnInterrupt(gif->temporaryPath());
@@ -119,6 +137,8 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     backend.setKeepLines(false);
     backend.setCalendarTime(options->seed ? static_cast<std::time_t>(*options->seed)
                                           : std::time(nullptr));
+    // Each question takes the file's next line; past its end, an empty one.
+    if (answers.is_open()) backend.setAnswerSource([&answers] { return nextAnswer(answers); });
 
     gfx::ToolHooks& hooks = gfx::toolHooks();
     hooks.echoText = options->log;
@@ -177,6 +197,7 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         status = fail(std::string("cannot write the log to standard output: ") +
                       std::strerror(errno ? errno : EIO));
+    if (answers.bad()) status = fail("cannot read " + options->answers + ": a read failed");
     if (!options->png.empty() && !backend.savePng(options->png, error)) status = fail(error);
     if (gif && gifError.empty() && gif->frames() == 0)
         gifError = "no frame for " + options->gif + ": the run ended after " +

@@ -22,6 +22,10 @@ struct Parser {
         app.add_option("--script", options.script,
                        "play FILE back from the first wait on, as Ctrl+P would")
             ->option_text("FILE");
+        app.add_option("--answers", options.answers,
+                       "answer the input dialog with FILE's lines, one a question; empty "
+                       "lines after its end (default: empty lines)")
+            ->option_text("FILE");
         app.add_option("--ticks", ticks, "quit after N periodic events")->option_text("N");
         app.add_flag("--log", options.log,
                      "switch the drawing log on and write every text-window line to standard "
@@ -67,7 +71,7 @@ std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& 
         error = std::string(e.what()) + " (try --help)";
         return std::nullopt;
     }
-    for (const char* name : {"--script", "--png", "--gif"}) {
+    for (const char* name : {"--script", "--answers", "--png", "--gif"}) {
         const CLI::Option* o = p.app.get_option(name);
         if (o->count() > 0 && o->as<std::string>().empty()) {
             error = std::string(name) + " needs a file name";

@@ -8,6 +8,7 @@
 struct ReplayOptions {
     std::optional<long long> seed;   // calendar time that seeds the generator; now when unset
     std::string script;              // played back from the first wait on
+    std::string answers;             // the input dialog's answers, one a line
     std::optional<long long> ticks;  // quit after this many periodic events
     bool log = false;                // every text-window line to standard output
     bool logEvents = false;          // and each event as a script line before its drawing

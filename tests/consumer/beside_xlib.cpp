@@ -27,7 +27,6 @@ int appMain() {
     char key = 0;
     const gfx::EventKind kind = display.awaitEvent(x, y, key);
     gfxPrintf("Xlib's None is %ld, unconnected %d, the wait gave %d, %s in Xlib's %s\n", None,
-              unconnected, static_cast<int>(kind), label.toUtf8().constData(),
-              XDisplayName(":0"));
+              unconnected, static_cast<int>(kind), label.toUtf8().constData(), XDisplayName(":0"));
     return 0;
 }

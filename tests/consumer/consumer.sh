@@ -50,14 +50,31 @@ for order in -DXLIB_FIRST -UXLIB_FIRST; do
 done
 echo "Xlib's and Qt's headers before and after the library's: built and run"
 
-# name, then the runner's arguments; a script lies beside the example, and is named as
-# the log names it, wherever the source is.
-cp "$SOURCE"/examples/*/*.scr "$WORK/"
+# A program that asks: its headless runner answers from a file, a line a question, then
+# with empty lines; without the file every answer is empty; a missing file is an error.
+# shellcheck disable=SC2046
+g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror -o "$WORK/asks" "$SOURCE/tests/consumer/asks.cpp" \
+    $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/asks.log" ||
+    fail "the asking program does not build: $(cat "$WORK/asks.log")"
+printf 'the first answer\r\nsecond\n' >"$WORK/answers.txt"
+[ "$("$WORK/asks" --log --answers "$WORK/answers.txt")" = "$(printf '%s\n' \
+    'First? 1 [the first answer]' 'Second? 1 [second]' 'Third? 1 []')" ] ||
+    fail "answered from a file: $("$WORK/asks" --log --answers "$WORK/answers.txt")"
+[ "$("$WORK/asks" --log)" = "$(printf '%s\n' 'First? 1 []' 'Second? 1 []' 'Third? 1 []')" ] ||
+    fail "answered without a file: $("$WORK/asks" --log)"
+out=$("$WORK/asks" --answers "$WORK/missing.txt" 2>&1) && fail "a missing answers file was accepted"
+[ "$out" = "asks: cannot read $WORK/missing.txt: No such file or directory" ] ||
+    fail "a missing answers file: $out"
+echo "answers: from a file, then empty; a missing file refused"
+
+# name, then the runner's arguments; a script or answers file lies beside the example,
+# and is named as the log names it, wherever the source is.
+cp "$SOURCE"/examples/*/*.scr "$SOURCE"/examples/*/*.answers "$WORK/"
 cd "$WORK"
 runs=(
     "bounce --seed 1 --ticks 40 --script click.scr"
     "catch --seed 1 --script play.scr"
-    "clock --seed 1700000000 --ticks 25"
+    "clock --seed 1700000000 --ticks 25 --answers label.answers"
     "flat --seed 1"
     "logbook --seed 1"
     "modes --seed 1 --script switch.scr"

@@ -27,6 +27,8 @@ check "unreadable script" 2 "town-replay: cannot read missing.scr: No such file 
 mkdir a-directory
 check "a directory as the script" 2 "town-replay: cannot read a-directory: it is a directory" \
     "$REPLAY" --ticks 1 --script a-directory
+check "unreadable answers" 2 "town-replay: cannot read missing.txt: No such file or directory" \
+    "$REPLAY" --ticks 1 --answers missing.txt
 check "the log into a full standard output" 2 \
     "town-replay: cannot write the log to standard output: No space left on device" \
     sh -c '"$0" --seed 1 --ticks 5 --log >/dev/full' "$REPLAY"

@@ -13,6 +13,19 @@
 #include "gfx/app_entry.h"
 #include "gfx/event_kind.h"
 
+/// Says who the program is: its name heads its windows, "NAME Graphics" and "NAME Text"
+/// (and the input dialog, "NAME_gets"), and a picture is their icon on the desktop.
+/// Called before the Display is made, the windows open so; called later, they change.
+/// Without it they are the library's own: "DROVA Graphics", "DROVA Text", "DROVA_gets".
+/// A web page takes its title and icon from add_web_site instead (its TITLE and ICON).
+/// @param name the program's name, in UTF-8; null or "" for the library's, "DROVA"
+/// @param iconPath a picture file (PNG, SVG, JPEG...) from the working directory, or a
+///        Qt resource (":/..."); null or "" keeps the icon the windows have. One that
+///        cannot be read is reported in the text window ("Cannot read icon file x.png")
+///        and the windows keep their icon.
+/// @return 1, or 0 when the icon cannot be read
+int gfxSetIdentity(const char* name, const char* iconPath);
+
 /// Closes an open script file; Display's destructor calls it. (Display's constructor
 /// opens the library: a program opens it by making its one Display.)
 /// @return 1
