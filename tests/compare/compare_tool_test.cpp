@@ -210,7 +210,8 @@ TEST_F(CompareToolTest, TheCommandComparesTwoRunsOfTheRunner) {
     EXPECT_NE(same.second.find(", 12 ticks\n"), std::string::npos) << same.second;
     const auto other = run(compare + "a.log a.png c.log c.png");
     EXPECT_EQ(other.first, 1);
-    EXPECT_NE(other.second.find(": tick 10, after drawing call "), std::string::npos) << other.second;
+    EXPECT_NE(other.second.find(": tick 10, after drawing call "), std::string::npos)
+        << other.second;
     EXPECT_NE(other.second.find("c.log:"), std::string::npos);
     EXPECT_NE(other.second.find(": DROVA_MOUSE(150, -230);\n"), std::string::npos) << other.second;
 }
