@@ -3,9 +3,8 @@
 #include "app/helicopter.h"
 #include "app/main_loop.h"
 #include "app/town_layout.h"
-#include "gfx/display.h"
-#include "gfx/palette.h"
 #include "traffic/random_sequence.h"
+#include "vehicles/library_names.h"
 
 int appMain() {
     Display display;

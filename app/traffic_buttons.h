@@ -4,8 +4,7 @@
 #include <string>
 
 #include "traffic/traffic_mode.h"
-
-class Display;
+#include "vehicles/library_names.h"
 
 void drawTrafficButtons(Display& display);
 // The selection frame for mode 0 or 1, and that button's label in a random colour.

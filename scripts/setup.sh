@@ -29,7 +29,7 @@ if [ "${1:-}" = web ]; then
 else
   packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev libx11-dev
     libstb-dev libcli11-dev libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick x11-utils openbox

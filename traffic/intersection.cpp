@@ -1,7 +1,7 @@
 #include "traffic/intersection.h"
 
-#include "gfx/display.h"
 #include "traffic/traffic_mode.h"
+#include "vehicles/library_names.h"
 #include "vehicles/shapes.h"
 #include "vehicles/vehicle_kinds.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/shapes.h"
 
 Lane::~Lane() {

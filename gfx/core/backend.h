@@ -10,7 +10,9 @@
 #include <string>
 
 #include "gfx/core/client_area.h"
+#include "gfx/core/identity.h"
 #include "gfx/core/message.h"
+#include "gfx/core/opening.h"  // what a platform's entry stores as it installs its back end
 #include "gfx/core/text_history.h"
 #include "gfx/render/pixel_image.h"
 
@@ -45,6 +47,15 @@ public:
 
     // Runs the modal string-input dialog; false when it cannot be shown.
     virtual bool runInputDialog(const std::string& prompt, std::string& reply) = 0;
+
+    // Who the program is: its windows' titles and icon. Told before open(), so that the
+    // windows are made with them, and whenever the program changes them. False when the
+    // icon cannot be read (the windows then keep the icon they have). A platform without
+    // window titles or icons takes it as it is.
+    virtual bool setIdentity(const Identity& identity) {
+        (void)identity;
+        return true;
+    }
 
     // The calendar time that seeds the random generator.
     virtual std::time_t calendarTime() = 0;

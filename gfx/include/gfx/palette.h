@@ -4,6 +4,8 @@
 /// @file
 /// The 24 colours.
 
+namespace gfx {
+
 /// A colour: 0 to 23, one of the palette's. Any other value is drawn red, and the
 /// drawing function writes "Illegal color N; using RED." to the text window.
 using ColorIndex = int;
@@ -39,3 +41,5 @@ inline constexpr ColorIndex Gray20 = 23;       ///< 20% gray
 inline constexpr int ColourCount = 24;  ///< how many colours there are
 
 }  // namespace palette
+
+}  // namespace gfx

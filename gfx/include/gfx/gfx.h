@@ -14,41 +14,35 @@
 /// to the text window and replaced by a sound value. With the drawing log on, each call
 /// writes its line there too ("red circle at (9,6), radius 20").
 
-#include <string>
-
 #include "gfx/animation.h"
 #include "gfx/app_entry.h"
 #include "gfx/event_kind.h"
 
-/// Start-up values the program entry keeps for gfxOpen.
-struct GfxStartup {
-    void* instance = nullptr;          ///< the platform's program instance (unused)
-    void* previousInstance = nullptr;  ///< the instance before it (unused)
-    const char* commandLine = "";      ///< the first argument, or ""
-    int showMode = 1;                  ///< how the window is first shown
-};
-/// Keeps the start-up values; the entries call it before appMain.
-/// @param startup the values
-void gfxStoreStartup(const GfxStartup& startup);
-/// @return the values gfxStoreStartup kept
-const GfxStartup& gfxStartup();
+/// Says who the program is: its name heads its windows, "NAME Graphics" and "NAME Text"
+/// (and the input dialog, "NAME_gets"), and a picture is their icon on the desktop.
+/// Called before the Display is made, the windows open so; called later, they change.
+/// Without it they are the library's own: "DROVA Graphics", "DROVA Text", "DROVA_gets".
+/// A web page takes its title and icon from add_web_site instead (its TITLE and ICON).
+/// @param name the program's name, in UTF-8; null or "" for the library's, "DROVA"
+/// @param iconPath a picture file (PNG, SVG, JPEG...) from the working directory, or a
+///        Qt resource (":/..."); null or "" keeps the icon the windows have. One that
+///        cannot be read is reported in the text window ("Cannot read icon file x.png")
+///        and the windows keep their icon.
+/// @return 1, or 0 when the icon cannot be read
+int gfxSetIdentity(const char* name, const char* iconPath);
 
-/// Opens the windows through the installed back end; Display's constructor calls it.
-/// @param instance, previousInstance, commandLine kept for the platform, unused
-/// @param showMode how the window is first shown
-/// @return 1, or 0 when no back end is installed
-int gfxOpen(void* instance, void* previousInstance, const char* commandLine, int showMode);
-/// Closes an open script file; Display's destructor calls it.
+/// Closes an open script file; Display's destructor calls it. (Display's constructor
+/// opens the library: a program opens it by making its one Display.)
 /// @return 1
 int gfxClose();
 /// Waits for the next event, showing the picture drawn so far on the way. While a script
 /// plays back, events come from it; while one is recorded, each is written to it.
 /// @param[out] x, y the world point of a click, else 0
 /// @param[out] key the character typed, else 0
-/// @return the kind of event; never EventKind::None
-EventKind gfxAwaitEvent(int& x, int& y, char& key);
+/// @return the kind of event; never gfx::EventKind::None
+gfx::EventKind gfxAwaitEvent(int& x, int& y, char& key);
 /// Sets how the animation runs.
-/// @param code one of the AnimationCode numbers; any other is accepted and changes nothing
+/// @param code one of the gfx::AnimationCode numbers; any other is accepted and changes nothing
 /// @return 1, or 0 before the windows are open
 int gfxSetAnimation(int code);
 /// Switches the drawing log on or off, as the menu's "Logging" does.
@@ -122,10 +116,6 @@ int gfxPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 /// @param[out] reply the answer, at most 255 characters and the end: it must hold 256
 /// @return 1, or 0 when there is no back end (reply is then unchanged)
 int gfxGets(const char* prompt, char* reply);
-
-/// Claims the one Display of a run.
-/// @return 1 when none was made before, 0 for every later one
-int gfxClaimDisplay();
 
 /// The current calendar time in seconds, from the window system: fixed by the headless
 /// runner's --seed, so that a run seeded from it can be repeated.

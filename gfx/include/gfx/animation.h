@@ -5,6 +5,8 @@
 /// @file
 /// The animation modes and the codes of gfxSetAnimation.
 
+namespace gfx {
+
 /// What Display::setAnimation asks for. Values outside 0..3 may be passed; they reach the
 /// library unchanged, which ignores them.
 enum class AnimationMode : int {
@@ -31,3 +33,5 @@ constexpr int animationCode(AnimationMode mode) {
 static_assert(animationCode(AnimationMode::Halt) == AnimationCode::Halt &&
               animationCode(AnimationMode::AdvanceFrame) == AnimationCode::OneFrame &&
               animationCode(AnimationMode::Animate) == AnimationCode::Animate);
+
+}  // namespace gfx

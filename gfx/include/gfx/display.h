@@ -10,6 +10,9 @@
 #include "gfx/event_kind.h"
 #include "gfx/palette.h"
 
+/// The library's types; its functions are the global gfx... ones (gfx/gfx.h).
+namespace gfx {
+
 /// The graphics window and its events. Make one, in appMain, and draw through it:
 /// coordinates first, colour and width last, a width of 0 for a filled shape, world
 /// units with (0, 0) at the centre and y growing upward. Bad arguments are drawn as
@@ -92,3 +95,5 @@ private:
     int height_;
     bool closed_ = false;
 };
+
+}  // namespace gfx
