@@ -3,9 +3,9 @@
 # (find_package(FennsTownGfx COMPONENTS web)), one file for both. What they read:
 #   GFX_WEB_LINK       the target a web program links: the entry, the facade, the library
 #   GFX_WEB_SHARED     a folder of the files every site holds as they are: the page's
-#                      code bundled into town-page.js, the font subset and its licence,
+#                      code bundled into gfx-page.js, the font subset and its licence,
 #                      the default icons (icons/icon-48.png, -192, -512)
-#   GFX_WEB_TEMPLATES  a folder of the files each site fills in: index.html, town.css,
+#   GFX_WEB_TEMPLATES  a folder of the files each site fills in: index.html, gfx-page.css,
 #                      manifest.webmanifest and service_worker.js
 #   GFX_WEB_PRELUDE    the script each program loads before main (it places the font)
 #   GFX_WEB_SW_SCRIPT  the CMake script that writes a site's service worker
@@ -16,7 +16,8 @@
 # add_web_program(<target> <sources>...): a program of the page: its sources, the web
 # program entry, which runs appMain, and the library. Its .js and .wasm go where
 # add_web_site puts its site. Asyncify for the blocking wait, the font at the path the
-# renderer opens; the page keeps the script file in the browser's storage.
+# renderer opens; the page keeps the script file in the browser's storage
+# (page/features/script_file.js).
 #
 # Asyncify instruments only what can be on the stack while the program is suspended.
 # Counting every virtual call as such would instrument all drawing (shapes and vehicles
@@ -57,7 +58,7 @@ function(add_web_program target)
     -sASYNCIFY_STACK_SIZE=65536
     -sEXIT_RUNTIME=1
     -sALLOW_MEMORY_GROWTH=1
-    -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_town_save_recording
+    -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_gfx_save_recording
     -sENVIRONMENT=web
     -Oz
     -sMALLOC=emmalloc
@@ -111,7 +112,7 @@ function(add_web_site)
 
   # The page's code, the font and its licence: the same files in every site.
   set(outputs)
-  set(shared town-page.js ${GFX_WEB_FONT_URL} fonts/LICENSE.txt)
+  set(shared gfx-page.js ${GFX_WEB_FONT_URL} fonts/LICENSE.txt)
   set(icons icons/icon-48.png icons/icon-192.png icons/icon-512.png)
   if(NOT site_ICON)
     list(APPEND shared ${icons})
@@ -145,7 +146,7 @@ function(add_web_site)
   set(TOWN_BACKGROUND_COLOUR ${GFX_WEB_BACKGROUND_COLOUR})
   set(TOWN_CLIENT_WIDTH ${GFX_WEB_CLIENT_WIDTH})
   set(TOWN_CLIENT_HEIGHT ${GFX_WEB_CLIENT_HEIGHT})
-  foreach(f IN ITEMS index.html town.css manifest.webmanifest)
+  foreach(f IN ITEMS index.html gfx-page.css manifest.webmanifest)
     configure_file(${GFX_WEB_TEMPLATES}/${f} ${dir}/${f} @ONLY)
     list(APPEND outputs ${dir}/${f})
   endforeach()

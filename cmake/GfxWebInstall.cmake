@@ -26,8 +26,12 @@ install(EXPORT FennsTownGfx-web NAMESPACE FennsTownGfx:: DESTINATION ${web_cmake
   COMPONENT web EXCLUDE_FROM_ALL)
 
 # The files every site holds as they are, and the templates each fills in.
-install(DIRECTORY ${GFX_WEB_SHARED}/ DESTINATION ${web_dir}/site COMPONENT web EXCLUDE_FROM_ALL)
-install(DIRECTORY ${GFX_WEB_TEMPLATES}/ DESTINATION ${web_dir}/templates COMPONENT web
+foreach(file IN LISTS GFX_WEB_SHARED_FILES)
+  file(RELATIVE_PATH name ${GFX_WEB_SHARED} ${file})
+  get_filename_component(folder ${name} DIRECTORY)
+  install(FILES ${file} DESTINATION ${web_dir}/site/${folder} COMPONENT web EXCLUDE_FROM_ALL)
+endforeach()
+install(FILES ${GFX_WEB_TEMPLATE_FILES} DESTINATION ${web_dir}/templates COMPONENT web
   EXCLUDE_FROM_ALL)
 install(FILES ${GFX_WEB_PRELUDE} ${GFX_WEB_SW_SCRIPT} DESTINATION ${web_dir} COMPONENT web
   EXCLUDE_FROM_ALL)

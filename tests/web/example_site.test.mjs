@@ -32,10 +32,10 @@ for (const { made, dir, label } of sites) describe(`an example site made ${made}
       const manifest = await (await page.request.get(`${site.server.url}manifest.webmanifest`)).json();
       assert.equal(manifest.name, 'Bounce');
       await clickWorld(page, 200, 200);
-      await page.waitForFunction(() => window.town.frames >= 1);
+      await page.waitForFunction(() => window.gfx.frames >= 1);
       assert.equal(await worldPixel(page, 0, 0), '0000ff', 'blue');
       await clickWorld(page, 200, 200);
-      await page.waitForFunction(() => window.town.frames >= 2);
+      await page.waitForFunction(() => window.gfx.frames >= 2);
       assert.equal(await worldPixel(page, 0, 0), '006633', 'forest green');
       assert.match(await page.locator('#run-button').textContent(), /Run/);
 
@@ -43,7 +43,7 @@ for (const { made, dir, label } of sites) describe(`an example site made ${made}
       await waitForAsync(page, async () => (await caches.keys()).some((n) => n.startsWith('bounce-')), undefined, 20000);
       await context.setOffline(true);
       await page.goto(`${site.server.url}index.html`);
-      await page.waitForFunction(() => window.town?.frames >= 1);
+      await page.waitForFunction(() => window.gfx?.frames >= 1);
       assert.equal(await page.title(), 'Bounce');
     } finally {
       await context.close();
