@@ -12,7 +12,6 @@
 #include "gfx/core/client_area.h"
 #include "gfx/core/identity.h"
 #include "gfx/core/message.h"
-#include "gfx/core/opening.h"  // what a platform's entry stores as it installs its back end
 #include "gfx/core/text_history.h"
 #include "gfx/render/pixel_image.h"
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gfx/core/backend.h"
+#include "gfx/core/opening.h"
 #include "gfx/core/script.h"
 #include "gfx/gfx.h"
 #include "gfx/web/page_bridge.h"
