@@ -25,7 +25,7 @@ else
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
-    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen pandoc
     clang libclang-rt-14-dev clang-format clang-tidy
     "${web_packages[@]}" "${web_test_packages[@]}"
   )

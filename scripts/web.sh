@@ -3,7 +3,8 @@
 # npm packages of package-lock.json), builds the page into build/web/site and serves
 # it on 127.0.0.1 with Python's web server.
 # Usage: scripts/web.sh [PORT]       build and serve (port 8000 unless given)
-#        scripts/web.sh --build      build only, with the programs the browser tests use
+#        scripts/web.sh --build      build only, with the programs the browser tests use and
+#                                    the project's site (build/web/guide: needs pandoc, doxygen)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh web
@@ -19,7 +20,7 @@ cmake --preset web >/dev/null
 site=build/web/site
 
 if [ "${1:-}" = --build ]; then
-  cmake --build --preset web --target all second_display repaint_bench stops_on_error town_checked
+  cmake --build --preset web --target all second_display repaint_bench stops_on_error town_checked guide
   exit 0
 fi
 
