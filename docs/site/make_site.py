@@ -72,14 +72,16 @@ def town_files(town_site: Path) -> tuple[list[str], str]:
 
 def into_site(html: str, page: str) -> str:
     """A page of Doxygen's as a page of the site: in English, with the site's style and
-    its bar above it, its navigation and its content as landmarks, its title a heading."""
+    its bar above it, its navigation and its content as landmarks, its title a heading,
+    and the site's worker, which keeps the site for an offline start (shell.html)."""
     root = "../" * page.count("/")
     for old, new in [
         ("</head>", f'<link rel="icon" href="{root}gallery/icons/icon-48.png" type="image/png">\n'
                     f'<link rel="stylesheet" href="{root}site.css">\n</head>'),
         ('<div id="top">', '<div id="top" role="navigation" aria-label="Reference">'),
         ("</div><!-- top -->", '</div><!-- top -->\n<main id="doc-content">'),
-        ("</body>", "</main>\n</body>"),
+        ("</body>", "</main>\n<script>\n  addEventListener('load', () => "
+                    f"navigator.serviceWorker?.register('{root}sw.js').catch(() => {{}}));\n</script>\n</body>"),
     ]:
         if html.count(old) != 1:
             raise SystemExit(f"{page}: Doxygen's page has no single {old!r}, which make_site.py "
