@@ -3,9 +3,9 @@
 
 #include <string>
 
-class Display;
+#include "traffic/traffic_mode.h"
 
-enum TrafficMode : int { NoSelection = -1, Heavy = 0, Light = 1 };
+class Display;
 
 void drawTrafficButtons(Display& display);
 // The selection frame for mode 0 or 1, and that button's label in a random colour.

@@ -1,5 +1,10 @@
 // The graphics and event library: flat gfx... functions over one library state.
-// Drawing functions take the colour first and return 1; a width of 0 means filled.
+// Drawing functions take the colour first and return 1 (gfxTextf: the number of
+// characters drawn); a width of 0 means filled.
+// DROVA is the library's own name, the graphics library the town is drawn with: its
+// windows "DROVA Graphics" and "DROVA Text", its dialog "DROVA_gets", its script file
+// "DROVA.SCR" with lines such as "DROVA_MOUSE(x, y);" and its credit in the "Run" menu
+// carry it. The code calls the library gfx.
 #pragma once
 
 /// @file

@@ -4,23 +4,43 @@
 #   tidy    clang-tidy (.clang-tidy) over the project's sources in the debug build's
 #           compile_commands.json, two at a time; build the debug preset first
 #   js      ESLint's recommended rules over the page's modules (eslint.config.js)
-# Usage: lint.sh [format] [tidy] [js]   (none: all three)
+# Usage: lint.sh [--changed] [format] [tidy] [js]   (none: all three)
+#   --changed  only the files changed against main (its common ancestor with HEAD), or
+#              against HEAD where there is no main, committed or not; for a changed
+#              header, clang-tidy takes the source file of the same name
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+changed=""
+if [ "${1:-}" = --changed ]; then
+  changed=yes
+  shift
+fi
 checks=("$@")
 [ ${#checks[@]} -eq 0 ] && checks=(format tidy js)
 status=0
 
+# Keeps the lines naming a file changed against main (or HEAD); all lines without --changed.
+only_changed() {
+  if [ -z "$changed" ]; then
+    cat
+    return
+  fi
+  local base=HEAD
+  git rev-parse -q --verify main >/dev/null && base=$(git merge-base HEAD main)
+  grep -Fxf <({ git diff --name-only --diff-filter=d "$base"; git ls-files --others --exclude-standard; } |
+    sed -E 's#\.h$#.cpp#; p; s#\.cpp$#.h#' | sort -u) || true
+}
+
 cxx_files() {
-  find app traffic vehicles gfx tools tests bench fuzz -name '*.cpp' -o -name '*.h' | sort
+  find app traffic vehicles gfx tools tests bench fuzz -name '*.cpp' -o -name '*.h' | sort | only_changed
 }
 
 for check in "${checks[@]}"; do
   case $check in
     format)
       echo "== clang-format"
-      cxx_files | xargs clang-format --dry-run -Werror || status=1
+      cxx_files | xargs -r clang-format --dry-run -Werror || status=1
       ;;
     tidy)
       echo "== clang-tidy"
@@ -38,9 +58,9 @@ entries = json.load(open(os.path.join(build, "compile_commands.json")))
 for f in sorted({os.path.normpath(os.path.join(e["directory"], e["file"])) for e in entries}):
     if f.startswith(root + "/") and not f.startswith(os.path.abspath(build) + "/") \
             and not f.startswith(root + "/build/"):
-        print(f)
+        print(os.path.relpath(f, root))
 EOF
-        xargs -P 2 -n 4 clang-tidy -p $build --quiet --use-color=false 2>/dev/null)
+        only_changed | xargs -r -P 2 -n 4 clang-tidy -p $build --quiet --use-color=false 2>/dev/null)
       # Headers are reached through the targets' include folders: name their sources.
       found=$(grep -E '(warning|error):' <<<"$out" |
               sed -E "s#^$root/$build/include/[^/]+/##; s#^$root/##" | sort -u)
@@ -53,7 +73,12 @@ EOF
     js)
       echo "== ESLint"
       [ -d node_modules/eslint ] || npm ci --no-audit --no-fund
-      npx --no-install eslint --max-warnings 0 gfx/web/page || status=1
+      if [ -z "$changed" ]; then
+        npx --no-install eslint --max-warnings 0 gfx/web/page || status=1
+      else
+        find gfx/web/page -name '*.js' | sort | only_changed |
+          xargs -r npx --no-install eslint --max-warnings 0 || status=1
+      fi
       ;;
     *)
       echo "unknown check: $check (format, tidy or js)"

@@ -15,6 +15,15 @@ web_packages=(
 )
 web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xclip)
 
+# The sanitizers' run-time library is named after clang's version on Debian 12 and
+# follows the release's own clang on Debian 13.
+. /etc/os-release
+if [ "${VERSION_ID:-}" = 12 ]; then
+  clang_runtime=libclang-rt-14-dev
+else
+  clang_runtime=libclang-rt-dev
+fi
+
 if [ "${1:-}" = web ]; then
   packages=("${web_packages[@]}")
 else
@@ -23,10 +32,15 @@ else
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libstb-dev libcli11-dev libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-utils openbox
+    xvfb xauth xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
+<<<<<<< HEAD
     scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen pandoc
     clang libclang-rt-14-dev clang-format clang-tidy
+=======
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen
+    clang "$clang_runtime" clang-format clang-tidy
+>>>>>>> main
     "${web_packages[@]}" "${web_test_packages[@]}"
   )
 fi

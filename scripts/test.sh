@@ -1,27 +1,130 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite:
-#  1. debug build: unit, widget, tool and end-to-end tests; then the house rules:
-#     clang-format, clang-tidy and ESLint (scripts/lint.sh);
-#  2. AddressSanitizer + UndefinedBehaviorSanitizer build: the same without the
-#     end-to-end tests, plus a long headless soak of the whole program;
-#  3. the fuzz targets of the script reader and of the renderer, for a bounded time;
-#  4. the web edition: its page's modules under node, then the page in headless Chromium.
+# Installs what is missing, builds and runs the whole test suite in four stages:
+#  debug  debug build: unit, widget, tool and end-to-end tests (each end-to-end test has
+#         an X server of its own, so they run side by side); the house rules:
+#         clang-format, clang-tidy and ESLint (scripts/lint.sh);
+#  asan   AddressSanitizer + UndefinedBehaviorSanitizer build: the same tests without the
+#         end-to-end ones and the checks of the sources alone, plus a long headless
+#         soak of the whole program;
+#  fuzz   the fuzz targets of the script reader and of the renderer, for a bounded time;
+#  web    the web edition: its page's modules under node, then the page in headless
+#         Chromium, then its main path in Chromium, Firefox ESR and WebKitGTK.
+# The builds follow one another, each on both cores; a stage's tests run beside the
+# next stage's build, each in a log of its own shown when they end.
+#
+# Usage: test.sh [--slow] [STAGE...]   the stages named, in this order (none: all four)
+#        test.sh --quick               the everyday check: the debug build, its tests
+#                                      but the end-to-end ones and the soak, and the
+#                                      house rules on the files changed against main
+#   --slow  every X server, window manager, browser driver and browser takes 2 s to
+#           come up (tests/slow first in PATH), as on a fresh or a busy machine
 set -euo pipefail
 cd "$(dirname "$0")/.."
+all_stages=(debug asan fuzz web)
+stages=()
+quick=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --quick) quick=yes ;;
+    --slow)
+      export PATH=$PWD/tests/slow:$PATH
+      export TOWN_CHROMIUM=$PWD/tests/slow/chromium TOWN_FIREFOX=$PWD/tests/slow/firefox-esr
+      ;;
+    debug | asan | fuzz | web) stages+=("$1") ;;
+    *)
+      echo "usage: $0 [--quick | --slow] [debug] [asan] [fuzz] [web]" >&2
+      exit 2
+      ;;
+  esac
+  shift
+done
+[ ${#stages[@]} -eq 0 ] && stages=("${all_stages[@]}")
+
 bash scripts/setup.sh
+started=$SECONDS
 
-cmake --preset debug >/dev/null
-cmake --build --preset debug
-ctest --preset debug -LE soak
-bash scripts/lint.sh
+if [ -n "$quick" ]; then
+  cmake --preset debug >/dev/null
+  cmake --build --preset debug
+  ctest --preset debug -LE 'e2e|soak' --parallel 2
+  bash scripts/lint.sh --changed
+  echo "== quick check passed in $((SECONDS - started)) s"
+  exit 0
+fi
 
-cmake --preset asan >/dev/null
-cmake --build --preset asan
-ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -LE e2e
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+results=()
+failed=""
 
-cmake --preset fuzz -DTOWN_FUZZ_SECONDS=30 >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz
+# The build of a stage, in the foreground.
+build() {
+  case $1 in
+    debug) cmake --preset debug >/dev/null && cmake --build --preset debug ;;
+    asan) cmake --preset asan >/dev/null && cmake --build --preset asan ;;
+    fuzz) cmake --preset fuzz -DTOWN_FUZZ_SECONDS=30 >/dev/null && cmake --build --preset fuzz ;;
+    web) bash scripts/web.sh --build ;;
+  esac
+}
 
-bash scripts/web.sh --build
-node --test tests/web/
+# The tests of a stage. Those of the sources alone (label "source") run once, in the
+# debug stage; package_e2e runs alone (RUN_SERIAL), the others side by side.
+tests_of() {
+  case $1 in
+    debug)
+      ctest --preset debug -LE soak --parallel 3 || return 1
+      bash scripts/lint.sh
+      ;;
+    asan) ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -LE 'e2e|source' --parallel 2 ;;
+    fuzz) ctest --preset fuzz --parallel 2 ;;
+    web) node --test tests/web/ ;;
+  esac
+}
+
+# A stage's tests in the background, their output in a log of their own.
+tests_pid=""
+start_tests() {
+  tests_stage=$1
+  tests_started=$SECONDS
+  tests_of "$1" >"$logs/$1.log" 2>&1 &
+  tests_pid=$!
+}
+
+# Waits for the tests started last and shows their log.
+finish_tests() {
+  [ -n "$tests_pid" ] || return 0
+  local status=0 result
+  wait "$tests_pid" || status=$?
+  tests_pid=""
+  echo "== $tests_stage tests"
+  cat "$logs/$tests_stage.log"
+  result="$tests_stage tests: $((SECONDS - tests_started)) s"
+  if [ "$status" = 0 ]; then
+    results+=("passed  $result")
+  else
+    results+=("FAILED  $result")
+    failed=yes
+  fi
+}
+
+for stage in "${stages[@]}"; do
+  echo "== $stage build"
+  build_started=$SECONDS
+  if ! build "$stage"; then
+    finish_tests
+    echo "FAILED: the $stage build"
+    exit 1
+  fi
+  results+=("built   $stage: $((SECONDS - build_started)) s")
+  finish_tests
+  start_tests "$stage"
+done
+finish_tests
+
+echo "== test.sh ${stages[*]}: $((SECONDS - started)) s"
+printf '   %s\n' "${results[@]}"
+if [ -n "$failed" ]; then
+  echo "FAILED"
+  exit 1
+fi
+echo "all passed"

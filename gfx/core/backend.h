@@ -69,9 +69,9 @@ private:
     std::deque<Message> queue_;
 };
 
-// Presents the off-screen image if it changed since it was last shown: the pump does
-// so before it waits, and a platform's entry after appMain, so that the repaint after
-// the end stays on the screen.
+// Presents the off-screen image if it changed since it was last shown: the pump does so
+// before it waits and after each pass. The web entry also calls it after appMain, so
+// that the repaint after the quit stays on the page under the ending.
 void showIfDirty();
 
 // Installs the back end that gfxOpen will use; the library owns it from then on.

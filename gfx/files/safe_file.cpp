@@ -22,13 +22,13 @@ std::string reason(int code) {
 }  // namespace
 
 FileKind fileKind(const std::string& path) {
-    struct stat st {};
+    struct stat st = {};
     if (stat(path.c_str(), &st) == 0) return kindOf(st);
     return errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Other;
 }
 
 FileKind fileKind(int fd) {
-    struct stat st {};
+    struct stat st = {};
     return fstat(fd, &st) == 0 ? kindOf(st) : FileKind::Other;
 }
 

@@ -44,9 +44,28 @@ private:
     int saved_ = -1;
 };
 
+// An X display name ends in ":DISPLAY" or ":DISPLAY.SCREEN", whatever host or
+// protocol stands before it.
+bool hasDisplayNameForm(std::string_view display) {
+    const auto colon = display.rfind(':');
+    if (colon == std::string_view::npos) return false;
+    const std::string_view number = display.substr(colon + 1);
+    const auto dot = number.find('.');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return dot == std::string_view::npos
+               ? digits(number)
+               : digits(number.substr(0, dot)) && digits(number.substr(dot + 1));
+}
+
 std::string connectionProblem(int error, const std::string& display, const std::string& reason) {
     if (!reason.empty())
         return "the X server on display " + display + " refused the connection: " + reason;
+    // The X library of Debian 13 refuses some names that earlier ones took ("unix:99"),
+    // and no server can be reached by them: for the user that is a display that does
+    // not answer, not a name that is no display name at all.
+    if (error == XCB_CONN_CLOSED_PARSE_ERR && hasDisplayNameForm(display)) error = XCB_CONN_ERROR;
     switch (error) {
         case XCB_CONN_CLOSED_PARSE_ERR:
             return "DISPLAY '" + display + "' is not a display name";

@@ -20,31 +20,45 @@ fail() {
 }
 
 TOWN=$(realpath "$TOWN")
+source "$(dirname "${BASH_SOURCE[0]}")/wait_lib.sh"
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display, waits until it answers and exports DISPLAY.
 start_x() {
-    exec 3<> "$E2E_TMP/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 1 100); do
-        if [ -s "$E2E_TMP/displayfd" ]; then break; fi
-        sleep 0.05
-    done
-    export DISPLAY=":$(head -n1 "$E2E_TMP/displayfd")"
+    start_x_server "$E2E_TMP" -screen 0 1280x1024x24
+    export DISPLAY=$X_DISPLAY
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-# Starts the program in the temporary folder and waits for its graphics window.
+# Starts the program in the temporary folder and waits until it is drawn.
 start_town() {
     (cd "$E2E_TMP" && exec "$TOWN" >"$E2E_TMP/town.out" 2>&1) &
     TOWN_PID=$!
-    WINDOW=$(timeout 20 xdotool search --sync --name "^DROVA Graphics$" | head -n1) ||
-        fail "no graphics window"
-    # The canvas is the bottom 601 x 501 of the window, under the menu bar.
-    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-    CANVAS_X=$X
-    CANVAS_Y=$((Y + HEIGHT - 501))
-    sleep 1
+    wait_for_town
+}
+
+# Waits until the program started as TOWN_PID shows both its windows and has drawn
+# the town; sets WINDOW and TEXT_WINDOW, and the canvas's place on the screen.
+wait_for_town() {
+    wait_until "the program's windows" "$E2E_TMP/town.out" "$TOWN_PID" town_drawn
+}
+
+town_drawn() {
+    WINDOW=$(xdotool search --onlyvisible --name '^DROVA Graphics$' 2>/dev/null | head -n1)
+    TEXT_WINDOW=$(xdotool search --onlyvisible --name '^DROVA Text$' 2>/dev/null | head -n1)
+    [ -n "$WINDOW" ] && [ -n "$TEXT_WINDOW" ] && canvas_place || return 1
+    # A lawn of the park, drawn from the first tick on.
+    shoot "$E2E_TMP/first.png" 2>/dev/null && [ "$(pixel "$E2E_TMP/first.png" -250 200)" = 006633 ]
+}
+
+# The canvas is the bottom 601 x 501 of the graphics window's client area, under the
+# menu bar (xwininfo: xdotool counts a reparented window's offset twice).
+canvas_place() {
+    local x y height
+    read -r x y height <<<"$(xwininfo -id "$WINDOW" 2>/dev/null | awk '/Absolute upper-left X/ {x=$NF}
+        /Absolute upper-left Y/ {y=$NF} /^ *Height:/ {h=$NF} END {print x, y, h}')"
+    [ -n "$height" ] || return 1
+    CANVAS_X=$x
+    CANVAS_Y=$((y + height - 501))
 }
 
 # Pixel position on the screen of a world point.
@@ -86,13 +100,16 @@ keys() {
 
 # Waits for the program to end and checks its exit status.
 expect_exit() {
+    wait_until "the program's end" "$E2E_TMP/town.out" "" town_ended
     local status=0
-    for _ in $(seq 1 100); do
-        kill -0 "$TOWN_PID" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -0 "$TOWN_PID" 2>/dev/null && fail "the program did not end"
     wait "$TOWN_PID" || status=$?
     TOWN_PID=""
     [ "$status" = "$1" ] || fail "exit status $status, expected $1"
 }
+town_ended() { ! kill -0 "$TOWN_PID" 2>/dev/null; }
+
+# Waits until world point ($1, $2) of the canvas on the screen shows colour $3.
+expect_pixel_soon() {  # x, y, colour, what
+    wait_until "$4: world ($1, $2) is not $3" "$E2E_TMP/town.out" "$TOWN_PID" pixel_now_is "$@"
+}
+pixel_now_is() { shoot "$E2E_TMP/now.png" && [ "$(pixel "$E2E_TMP/now.png" "$1" "$2")" = "$3" ]; }

@@ -8,12 +8,13 @@ S=$E2E_TMP
 SCRIPT=$S/DROVA.SCR
 
 # Records some ticks, a click on "Heavy Traffic" and more ticks, then leaves the
-# recording running.
+# recording running. The pauses are ticks to record; the click is waited for in the file.
 record_ticks_click_ticks() {
     rm -f "$SCRIPT"
     keys ctrl+r
     sleep 0.6
     click_world 150 -230
+    wait_until "the recorded click" "$S/town.out" "$TOWN_PID" grep -qsx 'DROVA_MOUSE(150, -230);' "$SCRIPT"
     sleep 0.6
 }
 
@@ -99,11 +100,10 @@ done
 rm -f "$SCRIPT"
 (cd "$S" && trap '' XFSZ && ulimit -f 1 && exec "$TOWN" >"$S/town.out" 2>&1) &
 TOWN_PID=$!
-WINDOW=$(timeout 20 xdotool search --sync --name "^DROVA Graphics$" | head -n1) || fail "no graphics window"
-sleep 1
+wait_for_town
 keys ctrl+r
+# X delivers the keys in order: Ctrl+Q comes after every typed one.
 xdotool type --delay 5 "$(printf 'abcdefghij%.0s' $(seq 1 12))"
-sleep 1
 keys ctrl+q
 expect_exit 0
 size=$(stat -c %s "$SCRIPT")

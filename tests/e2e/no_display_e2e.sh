@@ -3,6 +3,11 @@
 # Qt's abort: whatever is wrong with the display.
 TOWN=$(realpath "$1")
 set -u
+# The authorization case needs xauth to write the server's cookie: without it the
+# server would let anyone in, and the case would fail for another reason.
+for tool in Xvfb xauth; do
+    command -v $tool >/dev/null || { echo "FAIL: $tool is missing (bash scripts/setup.sh installs it)"; exit 1; }
+done
 dir=$(mktemp -d)
 XVFB_PID=""
 trap '[ -n "$XVFB_PID" ] && kill $XVFB_PID 2>/dev/null; rm -rf "$dir"' EXIT
@@ -40,13 +45,10 @@ done
 expect_one_line "not a display name" "is not a display name" DISPLAY=garbage
 
 # A live server: a screen it does not have, and a server that wants authorization.
+source "$(dirname "$0")/wait_lib.sh"
 start_server() {  # extra Xvfb arguments...
-    exec 3<>"$dir/displayfd"
-    : >"$dir/displayfd"
-    Xvfb -displayfd 3 -nolisten tcp "$@" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 1 100); do [ -s "$dir/displayfd" ] && break; sleep 0.05; done
-    NUMBER=$(head -n1 "$dir/displayfd")
+    start_x_server "$dir" "$@"
+    NUMBER=${X_DISPLAY#:}
 }
 stop_server() { kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""; }
 
@@ -54,8 +56,11 @@ start_server
 expect_one_line "no screen 5" "has no such screen" DISPLAY=":$NUMBER.5"
 stop_server
 
-printf 'add :0 MIT-MAGIC-COOKIE-1 %s\n' "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" |
-    xauth -f "$dir/server.auth" -q source - 2>/dev/null
+if ! printf 'add :0 MIT-MAGIC-COOKIE-1 %s\n' "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" |
+    xauth -f "$dir/server.auth" -q source - 2>"$dir/xauth.err" || [ ! -s "$dir/server.auth" ]; then
+    echo "FAIL: xauth wrote no authorization file for the X server: $(cat "$dir/xauth.err")"
+    exit 1
+fi
 start_server -auth "$dir/server.auth"
 expect_one_line "authorization refused" "refused the connection" DISPLAY=":$NUMBER" XAUTHORITY="$dir/none"
 stop_server

@@ -12,12 +12,16 @@ S=$E2E_TMP
 keys ctrl+r
 sleep 0.8
 click_world 150 -230
+expect_pixel_soon 95 -230 808080 "the heavy button's selection frame"
 shoot "$S/recorded.png"
 xdotool key k
 sleep 0.8
 keys ctrl+r
 
 script="$S/DROVA.SCR"
+# Stopped: the ticks after the key are the last line.
+wait_until "the end of the recording" "$S/town.out" "$TOWN_PID" \
+    sh -c 'tail -n1 "$1" | grep -qE "^DROVA_PERIODIC"' - "$script"
 [ -f "$script" ] || fail "no DROVA.SCR after recording"
 sed 's/^/DROVA.SCR: /' "$script"
 lines=$(grep -v '^$' "$script")
@@ -33,10 +37,9 @@ printf '%s\n' "$lines" | tail -n1 | grep -q '^DROVA_PERIODIC' || fail "the ticks
 
 # Another mode, then the script brings the heavy selection back.
 click_world 250 -230
-shoot "$S/light.png"
-expect_pixel "$S/light.png" 195 -230 808080 "the light button's selection frame"
+expect_pixel_soon 195 -230 808080 "the light button's selection frame"
 keys ctrl+p
-sleep 2
+expect_pixel_soon 95 -230 808080 "the heavy selection frame after playback"
 shoot "$S/replayed.png"
 expect_pixel "$S/replayed.png" 95 -230 808080 "the heavy selection frame after playback"
 expect_pixel "$S/replayed.png" 195 -230 cccccc "no light selection frame after playback"

@@ -8,8 +8,6 @@ start_x
 start_town
 S=$E2E_TMP
 
-xdotool search --name "^DROVA Text$" >/dev/null || fail "no text window"
-
 shoot "$S/start.png"
 expect_pixel "$S/start.png" 93 -230 cccccc "heavy button, beside its frame"
 expect_pixel "$S/start.png" -250 200 006633 "a lawn"
@@ -30,38 +28,40 @@ done
 
 # Ctrl+L: the drawing log fills the text window.
 keys ctrl+l
-import -window root -crop 600x60+0+960 +repage "$S/text.png"
-colours=$(convert "$S/text.png" -format %k info:)
-[ "$colours" -gt 1 ] || fail "the text window shows no log lines"
+log_shown() {
+    import -window root -crop 600x60+0+960 +repage "$S/text.png" &&
+        [ "$(convert "$S/text.png" -format %k info:)" -gt 1 ]
+}
+wait_until "the text window's log lines" "$S/town.out" "$TOWN_PID" log_shown
 keys ctrl+l
 
-# Ctrl+H: halted, nothing changes any more.
+# Ctrl+H: halted, nothing changes any more (once the key is taken).
 keys ctrl+h
-sleep 0.3
-shoot "$S/halt1.png"
-sleep 0.8
-shoot "$S/halt2.png"
-[ "$(differing_pixels "$S/halt1.png" "$S/halt2.png")" = 0 ] || fail "the picture changes while halted"
+still() {
+    shoot "$S/halt1.png" && sleep 0.8 && shoot "$S/halt2.png" &&
+        [ "$(differing_pixels "$S/halt1.png" "$S/halt2.png")" = 0 ]
+}
+wait_until "a halted picture (it still changes)" "$S/town.out" "$TOWN_PID" still
 
 # Ctrl+F: exactly one more frame.
 keys ctrl+f
-shoot "$S/frame1.png"
-[ "$(differing_pixels "$S/halt2.png" "$S/frame1.png")" != 0 ] || fail "Ctrl+F drew no frame"
+next_frame() { shoot "$S/frame1.png" && [ "$(differing_pixels "$S/halt2.png" "$S/frame1.png")" != 0 ]; }
+wait_until "the frame of Ctrl+F" "$S/town.out" "$TOWN_PID" next_frame
 sleep 0.8
 shoot "$S/frame2.png"
 [ "$(differing_pixels "$S/frame1.png" "$S/frame2.png")" = 0 ] || fail "Ctrl+F went on animating"
 
 # A click on each button selects it and shows the mode label.
 click_world 150 -230
+expect_pixel_soon 95 -230 808080 "the heavy button's selection frame"
 shoot "$S/heavy.png"
-expect_pixel "$S/heavy.png" 95 -230 808080 "the heavy button's selection frame"
 expect_pixel "$S/heavy.png" 195 -230 cccccc "no frame on the light button"
 label=$(convert "$S/heavy.png" -crop 120x16+10+478 +repage -format %k info:)
 [ "$label" -gt 1 ] || fail "no mode label after the click"
 
 click_world 250 -230
+expect_pixel_soon 195 -230 808080 "the light button's selection frame"
 shoot "$S/light.png"
-expect_pixel "$S/light.png" 195 -230 808080 "the light button's selection frame"
 expect_pixel "$S/light.png" 95 -230 cccccc "no frame on the heavy button"
 
 # Ctrl+Q ends the program with status 0.

@@ -10,10 +10,8 @@ start_x
 openbox >"$S/openbox.log" 2>&1 &
 WM_PID=$!
 trap 'kill $WM_PID 2>/dev/null; e2e_cleanup' EXIT
-for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until "openbox" "$S/openbox.log" "$WM_PID" wm_running
 
 # A window's client area as "x y width height" on the screen (xwininfo: xdotool counts
 # a reparented window's offset twice).
@@ -32,8 +30,11 @@ frame_of() {
 }
 
 start_town
-TEXT=$(xdotool search --name "^DROVA Text$" | head -n1) || fail "no text window"
-sleep 1
+TEXT=$TEXT_WINDOW
+# Managed: openbox has framed both windows and put them in their places.
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '= '; }
+wait_until "openbox's frame of the graphics window" "$S/openbox.log" "$WM_PID" framed "$WINDOW"
+wait_until "openbox's frame of the text window" "$S/openbox.log" "$WM_PID" framed "$TEXT"
 
 read -r gx gy gw gh gtop <<<"$(frame_of "$WINDOW")"
 [ "$gtop" -gt 0 ] || fail "openbox put no frame around the graphics window"
@@ -49,10 +50,12 @@ read -r tx ty tw th ttop <<<"$(frame_of "$TEXT")"
 
 # A single message is the newest line, at the bottom of the text window: on the screen.
 keys ctrl+p  # no DROVA.SCR here: "Cannot open script file DROVA.SCR for reading"
-sleep 0.5
-import -window root -crop 1280x24+0+1000 +repage "$S/bottom.png"
-ink=$(convert "$S/bottom.png" -threshold 50% -negate -format '%[fx:mean*w*h]' info:)
-[ "${ink%.*}" -gt 20 ] || fail "the newest line is not visible at the bottom of the screen"
+bottom_line_shown() {
+    import -window root -crop 1280x24+0+1000 +repage "$S/bottom.png" &&
+        ink=$(convert "$S/bottom.png" -threshold 50% -negate -format '%[fx:mean*w*h]' info:) &&
+        [ "${ink%.*}" -gt 20 ]
+}
+wait_until "the newest line at the bottom of the screen" "$S/town.out" "$TOWN_PID" bottom_line_shown
 
 # Destroyed by another program, the graphics window ends the program as Quit does.
 keys ctrl+a ctrl+r  # the failed playback halted the animation

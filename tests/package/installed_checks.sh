@@ -72,7 +72,8 @@ check_manual_pages() {
         out=$(MANWIDTH=80 man --warnings -l "$file" 2>"$WORK/man.err") ||
             fail "man -l $page failed: $(cat "$WORK/man.err")"
         [ ! -s "$WORK/man.err" ] || fail "man -l $page warns: $(cat "$WORK/man.err")"
-        grep -q "^ *$page - " <<<"$out" || fail "man page $page has no NAME line"
+        # groff 1.23 justifies the NAME line, widening its spaces; 1.22 did not.
+        grep -qE "^ *$page +- " <<<"$out" || fail "man page $page has no NAME line"
         [[ "$out" == "$page(6) "* ]] || fail "man page $page is not in section 6"
     done
     local help options option

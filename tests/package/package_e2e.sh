@@ -33,9 +33,11 @@ DESCRIPTION=$(field Description)
 [ -z "$(awk 'length > 80' <<<"$DESCRIPTION")" ] || fail "Description lines over 80 columns"
 DEPENDS=$(field Depends)
 echo "Depends: $DEPENDS"
-# Computed from the binaries: versioned, and Qt's widgets among them.
+# Computed from the binaries: versioned, and Qt's widgets among them. Debian 13 names
+# Qt's libraries with the t64 suffix of its 64-bit time_t transition.
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    [[ ", $DEPENDS" == *", $lib (>= "[0-9]* ]] || fail "Depends lacks a versioned $lib"
+    [[ ", $DEPENDS" == *", $lib (>= "[0-9]* || ", $DEPENDS" == *", ${lib}t64 (>= "[0-9]* ]] ||
+        fail "Depends lacks a versioned $lib"
 done
 # Loaded at run time by name, out of dpkg-shlibdeps's sight.
 for pkg in fonts-dejavu-core qt6-qpa-plugins; do

@@ -51,7 +51,9 @@ check "--gif-from without --gif" 2 "town-replay: --gif-from needs --gif" "$REPLA
 # Killed half way (as Ctrl+C would end it): the unfinished GIF goes with the run.
 "$REPLAY" --seed 1 --ticks 100000 --gif cut.gif &
 pid=$!
-for _ in $(seq 100); do [ -e cut.gif.tmp ] && break; sleep 0.1; done
+# Killed once it writes, or after a minute at most (a busy machine's start is slow).
+for _ in $(seq 600); do [ -e cut.gif.tmp ] && break; sleep 0.1; done
+[ -e cut.gif.tmp ] || { echo "FAIL: town-replay did not start writing cut.gif.tmp within 60 s"; failures=$((failures + 1)); }
 kill -TERM "$pid"
 wait "$pid"
 status=$?

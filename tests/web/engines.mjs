@@ -9,12 +9,13 @@
 //   await page.setWidth(390);                  // resolves to the width the page got
 //   await page.waitFor(fn, arg, ms); page.errors(); await page.close();
 //   await engine.clipboardText(page); await engine.fresh(url); await engine.close();
-import { execFile, spawn } from 'node:child_process';
+import { execFile } from 'node:child_process';
 import { createServer } from 'node:net';
 import puppeteer from 'puppeteer-core';
 import { Builder, Key } from 'selenium-webdriver';
 
 import { launchBrowser } from './harness.mjs';
+import { startLimitMs, startProgram, untilReady } from './started.mjs';
 
 export const EngineNames = ['chromium', 'firefox', 'webkit'];
 const firefoxPath = process.env.TOWN_FIREFOX || '/usr/bin/firefox-esr';
@@ -130,6 +131,8 @@ async function launchFirefox() {
     executablePath: firefoxPath,
     headless: true,
     protocol: 'webDriverBiDi',
+    // Puppeteer waits for the browser's own sign that it is ready.
+    timeout: startLimitMs,
     defaultViewport: { width: Width, height: Height },
     // The page's clipboard is read without the paste prompt a user would see.
     extraPrefsFirefox: { 'dom.events.testing.asyncClipboard': true },
@@ -164,22 +167,23 @@ async function launchFirefox() {
 
 // ---- WebKit ------------------------------------------------------------------------
 
-// Xvfb on a display it picks itself; resolves to { display, stop }.
-function startXvfb() {
-  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'], {
-    stdio: ['ignore', 'ignore', 'ignore', 'pipe'],
+// Xvfb on a display it picks itself, told through a pipe of this start's own;
+// resolves to { display, stop } once the server answers there. -noreset: the check,
+// its first client, would otherwise make it reset on leaving.
+async function startXvfb() {
+  const xvfb = startProgram('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp', '-noreset'], {
+    extraPipes: 1,
   });
-  const stop = () => xvfb.kill();
-  process.on('exit', stop);
-  return new Promise((resolve, reject) => {
-    let out = '';
-    xvfb.stdio[3].on('data', (chunk) => {
-      out += chunk;
-      if (out.includes('\n')) resolve({ display: `:${out.trim()}`, stop });
-    });
-    xvfb.on('exit', (code) => reject(new Error(`Xvfb ended (${code})`)));
-  });
+  let number = '';
+  xvfb.child.stdio[3].on('data', (chunk) => (number += chunk));
+  const display = await untilReady('Xvfb (its display number)', xvfb, () => /^(\d+)\n/.exec(number) && `:${number.trim()}`);
+  await untilReady(`the X server on ${display}`, xvfb, () => xAnswers(display));
+  return { display, stop: xvfb.stop };
 }
+
+// The X server on the display lets a client in.
+const xAnswers = (display) =>
+  new Promise((resolve) => execFile('xdpyinfo', ['-display', display], { timeout: 5000 }, (error) => resolve(!error)));
 
 // A port that was free a moment ago.
 function freePort() {
@@ -193,26 +197,27 @@ function freePort() {
   });
 }
 
-// WebKitWebDriver on a port it is given; tried on another if that one was taken meanwhile.
+// WebKitWebDriver on a port it is given, waited for until it says it is ready; tried
+// on another port if that one was taken meanwhile (the driver then ends at once).
 async function startWebKitDriver(env) {
+  let failure;
   for (let attempt = 0; attempt < 5; ++attempt) {
     const port = await freePort();
-    const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env });
-    const stop = () => driver.kill();
-    process.on('exit', stop);
-    let ended = false;
-    driver.on('exit', () => (ended = true));
-    for (let i = 0; i < 50 && !ended; ++i) {
-      try {
-        const status = await (await fetch(`http://127.0.0.1:${port}/status`)).json();
-        if (status.value && !ended) return { url: `http://127.0.0.1:${port}`, stop };
-      } catch {
-        await sleep(100);
-      }
+    const url = `http://127.0.0.1:${port}`;
+    const driver = startProgram('WebKitWebDriver', [`--port=${port}`], { env });
+    try {
+      await untilReady(`WebKitWebDriver at ${url}`, driver, async () => {
+        const status = await (await fetch(`${url}/status`, { signal: AbortSignal.timeout(5000) })).json();
+        return status.value;
+      });
+      return { url, stop: driver.stop };
+    } catch (error) {
+      driver.stop();
+      if (driver.ended() === null) throw error;
+      failure = error;
     }
-    stop();
   }
-  throw new Error('WebKitWebDriver did not start');
+  throw failure;
 }
 
 async function webkitSession(driverUrl, args = []) {

@@ -19,10 +19,10 @@ describe('an example site', () => {
       const manifest = await (await page.request.get(`${site.server.url}manifest.webmanifest`)).json();
       assert.equal(manifest.name, 'Bounce');
       await clickWorld(page, 200, 200);
-      await page.waitForFunction(() => window.town.frames >= 1);
+      await page.waitForFunction(() => window.gfx.frames >= 1);
       assert.equal(await worldPixel(page, 0, 0), '0000ff', 'blue');
       await clickWorld(page, 200, 200);
-      await page.waitForFunction(() => window.town.frames >= 2);
+      await page.waitForFunction(() => window.gfx.frames >= 2);
       assert.equal(await worldPixel(page, 0, 0), '006633', 'forest green');
       assert.match(await page.locator('#run-button').textContent(), /Run/);
 
@@ -30,7 +30,7 @@ describe('an example site', () => {
       await waitForAsync(page, async () => (await caches.keys()).some((n) => n.startsWith('bounce-')), undefined, 20000);
       await context.setOffline(true);
       await page.goto(`${site.server.url}index.html`);
-      await page.waitForFunction(() => window.town?.frames >= 1);
+      await page.waitForFunction(() => window.gfx?.frames >= 1);
       assert.equal(await page.title(), 'Bounce');
     } finally {
       await context.close();

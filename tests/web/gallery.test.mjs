@@ -53,9 +53,9 @@ describe('the gallery', () => {
         const page = await watchedPage(context);
         await page.goto(`${site.server.url}gallery/${name}.html`);
         // A program that asks for a line first (gfxGets) gets an empty one.
-        await page.waitForFunction(() => window.town?.frames >= 1 || document.getElementById('gets').open);
+        await page.waitForFunction(() => window.gfx?.frames >= 1 || document.getElementById('gets').open);
         if (await page.evaluate(() => document.getElementById('gets').open)) await page.keyboard.press('Enter');
-        await page.waitForFunction(() => window.town.frames >= 1);
+        await page.waitForFunction(() => window.gfx.frames >= 1);
         assert.ok((await canvasColours(page)) >= 2, 'the first frame is no blank canvas');
         const fit = await page.evaluate(() => [
           document.getElementById('canvas').getBoundingClientRect().width,
@@ -67,14 +67,14 @@ describe('the gallery', () => {
         // Halted and recording, so that the click is the program's one event: it takes it
         // at the world point where it landed on the scaled canvas.
         await page.keyboard.press('Control+h');
-        await page.waitForFunction(() => !window.town.ticking);
+        await page.waitForFunction(() => !window.gfx.ticking);
         await page.keyboard.press('Control+r');
-        await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
-        const waits = await page.evaluate(() => window.town.waits);
+        await page.waitForFunction(() => window.gfx.menuChecked('RecordScript'));
+        const waits = await page.evaluate(() => window.gfx.waits);
         await clickWorld(page, 40, 20);
-        await page.waitForFunction((n) => window.town.waits > n, waits);
+        await page.waitForFunction((n) => window.gfx.waits > n, waits);
         await page.keyboard.press('Control+r');
-        await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
+        await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
         // The browser gives the pointer in whole CSS pixels, and one of them covers 1.76
         // canvas pixels here: the click is taken within a pixel of where it was aimed.
         const click = /^DROVA_MOUSE\((-?\d+), (-?\d+)\);$/m;

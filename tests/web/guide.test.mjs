@@ -139,7 +139,7 @@ describe('the site', () => {
       // A program of the gallery and the town run offline too.
       for (const path of [example, 'town/index.html']) {
         await page.goto(`${own.url}${path}`);
-        await page.waitForFunction(() => window.town?.frames >= 1 || document.getElementById('gets')?.open);
+        await page.waitForFunction(() => window.gfx?.frames >= 1 || document.getElementById('gets')?.open);
       }
       assert.deepEqual(page.problems, []);
     } finally {

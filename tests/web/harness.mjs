@@ -1,10 +1,11 @@
 // Serves the built page on 127.0.0.1 and drives it in Debian's Chromium.
-import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { dirname, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
+
+import { answers, startLimitMs, startProgram, untilReady } from './started.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
@@ -15,38 +16,32 @@ export const guideDir = process.env.TOWN_GUIDE_DIR || resolve(siteDir, '../guide
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
 // python3's own web server on a port the system picks, serving the built page (or
-// another folder); resolves to its address.
+// another folder); resolves to its address once it answers there.
 export async function startServer(dir = siteDir) {
   if (!existsSync(resolve(dir, 'index.html'))) {
     throw new Error(`${dir} holds no built page: run cmake --build --preset web`);
   }
-  const server = spawn(
-    'python3',
-    ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', dir, '0'],
-    { stdio: ['ignore', 'pipe', 'ignore'] },
-  );
-  // Also when the test run ends early or is stopped: the server never outlives it.
-  process.on('exit', () => server.kill());
+  const server = startProgram('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1', '--directory', dir, '0']);
+  // Also when the test run is stopped: the server never outlives it.
   for (const signal of ['SIGINT', 'SIGTERM'])
     process.once(signal, () => {
-      server.kill();
+      server.stop();
       process.exit(1);
     });
-  return new Promise((resolvePromise, reject) => {
-    let output = '';
-    server.stdout.on('data', (chunk) => {
-      output += chunk;
-      const m = /port (\d+)/.exec(output);
-      if (m) resolvePromise({ url: `http://127.0.0.1:${m[1]}/`, stop: () => server.kill() });
-    });
-    server.on('exit', () => reject(new Error(`the web server did not start: ${output}`)));
-  });
+  const what = `the web server (python3 -m http.server) of ${dir}`;
+  const port = await untilReady(what, server, () => /port (\d+)/.exec(server.log())?.[1]);
+  const url = `http://127.0.0.1:${port}/`;
+  await untilReady(`${what} at ${url}`, server, () => answers(url));
+  return { url, stop: server.stop };
 }
 
+// Playwright waits for the browser's own sign that it is ready, and names its log
+// when the time is up.
 export function launchBrowser() {
   return chromium.launch({
     executablePath: chromiumPath,
     args: ['--headless=new', '--no-sandbox'],
+    timeout: startLimitMs,
   });
 }
 
@@ -94,7 +89,7 @@ export async function openTown(context, url, { frames = 3 } = {}) {
   const page = await watchedPage(context);
   await page.goto(url);
   // The first frames are the cleared image; the town comes with the first event.
-  await page.waitForFunction((n) => window.town?.frames >= n, frames);
+  await page.waitForFunction((n) => window.gfx?.frames >= n, frames);
   return page;
 }
 
@@ -142,13 +137,13 @@ export async function clickWorld(page, x, y) {
   await page.mouse.click(box.x + (px + 0.5) * scale, box.y + (py + 0.5) * scale);
 }
 
-export const frames = (page) => page.evaluate(() => window.town.frames);
-export const lines = (page) => page.evaluate(() => window.town.lines());
+export const frames = (page) => page.evaluate(() => window.gfx.frames);
+export const lines = (page) => page.evaluate(() => window.gfx.lines());
 
 // Waits until the text panel shows a line that matches.
 export function waitForLine(page, pattern, timeout = 10000) {
   return page.waitForFunction(
-    ([source, flags]) => window.town.lines().some((l) => new RegExp(source, flags).test(l)),
+    ([source, flags]) => window.gfx.lines().some((l) => new RegExp(source, flags).test(l)),
     [pattern.source, pattern.flags],
     { timeout },
   );
@@ -158,7 +153,7 @@ export function waitForLine(page, pattern, timeout = 10000) {
 export function collectLines(page) {
   return page.evaluate(() => {
     window.seenLines = [];
-    window.town.onLine = (line) => window.seenLines.push(line);
+    window.gfx.onLine = (line) => window.seenLines.push(line);
   });
 }
 
@@ -179,7 +174,7 @@ export function storedScript(page) {
   return page.evaluate(
     () =>
       new Promise((resolve, reject) => {
-        const open = indexedDB.open('fenns-town', 1);
+        const open = indexedDB.open('gfx-page', 1);
         open.onupgradeneeded = () => open.result.createObjectStore('scripts');
         open.onerror = () => reject(open.error);
         open.onsuccess = () => {
@@ -210,7 +205,7 @@ export async function uploadScript(page, text) {
 
 // Waits until the program waits for the user alone: no tick is awaited any more.
 export function untilHalted(page) {
-  return page.waitForFunction(() => !window.town.ticking);
+  return page.waitForFunction(() => !window.gfx.ticking);
 }
 
 // Which traffic button is highlighted: 'heavy', 'light' or what was seen instead.

@@ -1,6 +1,7 @@
 // What the program calls (through gfx/web/page_bridge.cpp), published as the global
-// townPage, and the one call the page makes into the program (saveRecording): each
-// request is handed to the module of its concern.
+// gfxPage, and the one call the page makes into the program (saveRecording): each
+// request is handed to the module of its concern, the script file's to the page's
+// features (../features/features.js), which the bridge knows only as the object given.
 // May not: call into the program while it runs; the page's handlers only queue, and
 // saveRecording is made only while the program is suspended.
 import { MenuId, Message, defineWire } from './messages.js';
@@ -32,23 +33,20 @@ export class Bridge {
   #resumedAt = 0;
   #running = false; // the program is loaded and has not ended
 
-  // sharedRun: { seed, script } of a link the page was opened with, or null; runShare
-  // is told the seed the program takes.
-  constructor({ queue, timer, canvas, panel, menu, scriptFile, dialog, ending, sharedRun, runShare }) {
+  // features: the page's own features (openFeatures), which keep the script file.
+  constructor({ queue, timer, canvas, panel, menu, dialog, ending, features }) {
     // The stored script is put in place while the program opens its window and shows
     // its first frame; it takes no event before then.
     let mounted = null;
     this.mountStorage = (folder, fs) => {
-      mounted = scriptFile.mount(fs, folder).then(() => {
-        if (sharedRun) scriptFile.hold(sharedRun.script);
-      });
+      mounted = features.mount(fs, folder);
     };
     this.storageMounted = async () => {
       await mounted;
       this.#resumed();
     };
     this.defineWire = (wire) => defineWire(wire);
-    this.addMenuItem = (...item) => menu.addItem(...item);
+    this.addMenuItem = (title, item) => menu.addItem(title, item);
     this.open = (historyCapacity, tickMs) => {
       this.#running = true;
       panel.keep(historyCapacity);
@@ -56,7 +54,7 @@ export class Bridge {
       const command = (id) => queue.push({ kind: Message.Command, commandId: id });
       testMenuCommands().forEach(command);
       // A shared run plays from the first wait on, as town-replay plays a script.
-      if (sharedRun) command(MenuId.PlaybackScript);
+      if (features.playsSharedRun) command(MenuId.PlaybackScript);
       timer.run(true);
       canvas.focus();
     };
@@ -86,18 +84,17 @@ export class Bridge {
     };
     this.setMenuCheck = (id, checked) => {
       menu.setCheck(id, checked);
-      if (id === MenuId.RecordScript) scriptFile.recordingChanged(checked);
+      if (id === MenuId.RecordScript) features.recordingChanged(checked);
     };
     this.appendText = (bytes) => panel.add(bytes);
-    this.mayWriteScript = () => scriptFile.mayWrite;
-    this.scriptChanged = (change) => scriptFile[change]();
+    this.mayWriteScript = () => features.mayWriteScript;
+    this.scriptChanged = (change) => features.scriptChanged(change);
     this.runDialog = async (promptBytes) => {
       const reply = await dialog.run(promptBytes);
       this.#resumed();
       return reply;
     };
-    this.calendarTime = () =>
-      runShare.started(sharedRun?.seed ?? testSeed() ?? Math.floor(Date.now() / 1000));
+    this.calendarTime = () => features.seed(testSeed() ?? Math.floor(Date.now() / 1000));
     // The end, with its status; or a stop on an error (an abort, a failed assertion,
     // no memory), which the page shows as plainly, keeping what was stored.
     const end = (shown) => {
@@ -107,7 +104,7 @@ export class Bridge {
       timer.run(false);
       menu.disable();
       panel.flush();
-      scriptFile.flush();
+      features.flush();
     };
     this.programEnded = (status) => end(ending.show(status));
     this.programStopped = (what) => end(ending.showStopped(what));
@@ -121,9 +118,8 @@ export class Bridge {
     this.saveRecording = () => {
       // A tab refused the script has nothing to keep: the write would only be refused
       // again, one message more than the desktop gives for the same recording.
-      if (this.#running && scriptFile.mayWrite) window.Module?._town_save_recording?.();
-      scriptFile.flush();
-      scriptFile.journal();
+      if (this.#running && features.mayWriteScript) window.Module?._gfx_save_recording?.();
+      features.keep();
     };
   }
 

@@ -1,9 +1,7 @@
 // One writer of DROVA.SCR at a time among the tabs of this page, through the Web Locks
 // API: a tab that records, or stores an upload, holds the lock.
 // May not: wait for the lock; a tab that does not get it at once is refused.
-import { ScriptName } from './script_store.js';
-
-const LockName = `fenns-town ${ScriptName}`;
+import { StorageName } from './script_store.js';
 
 export class RecorderLock {
   #locks;
@@ -31,7 +29,7 @@ export class RecorderLock {
     this.#state = 'pending';
     this.#granted = new Promise((resolve) => {
       this.#locks
-        .request(LockName, { ifAvailable: true }, (lock) => {
+        .request(StorageName, { ifAvailable: true }, (lock) => {
           if (!lock || this.#state !== 'pending') {
             if (this.#state === 'pending') this.#state = 'refused';
             resolve(false);

@@ -6,7 +6,7 @@
 // May not: write the store for a tab that does not hold the writer's lock, write what
 // the library did not write (but for an upload), or report failures itself.
 import { keepInJournal, recoverScript } from './script_journal.js';
-import { describeError, openScriptStore, ScriptName } from './script_store.js';
+import { describeError, openScriptStore, ScriptName, StorageName } from './script_store.js';
 
 // A script of 16 MiB already holds years of ticks; a larger file is no script.
 export const MaxScriptBytes = 16 * 1024 * 1024;
@@ -94,7 +94,7 @@ export class ScriptFile {
     this.#path = `${folder}/${ScriptName}`;
     this.#replaceCopy(bytes);
     if (this.#store.durable && typeof BroadcastChannel === 'function') {
-      this.#channel = new BroadcastChannel(`fenns-town ${ScriptName}`);
+      this.#channel = new BroadcastChannel(StorageName);
       this.#channel.onmessage = () => this.refresh();
     }
   }

@@ -31,7 +31,7 @@ export class RunShare {
   // WebKit refuses a write that comes after the awaits that make the link.
   async share() {
     if (this.#seed === null) {
-      this.#say('The run has not started yet: share it once the town is drawn.');
+      this.#say('The run has not started yet: share it once the program has drawn its picture.');
       return;
     }
     const made = this.#link();

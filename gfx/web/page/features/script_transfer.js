@@ -5,7 +5,7 @@
 // May not: change the stored script unless an upload is accepted and stored whole;
 // read more of a file than the bound allows; hide the note that scripts are kept in
 // this page only behind a later line.
-import { latin1 } from './text_lines.js';
+import { latin1 } from '../wire/text_lines.js';
 import { uploadRefusal } from './script_file.js';
 import { describeError, ScriptName } from './script_store.js';
 

@@ -2,10 +2,13 @@
 // is hidden or goes away, since the save issued then may be cut off with the page (a
 // hidden page may be discarded). The next visit stores it unless a later save came.
 // May not: hold more than one script, or keep an entry it has read.
-import { formerScript, ScriptName } from './script_store.js';
-import { latin1 } from './text_lines.js';
+import { formerScript, StorageName } from './script_store.js';
+import { latin1 } from '../wire/text_lines.js';
 
-const JournalKey = `fenns-town ${ScriptName} at the end of a page`;
+const JournalKey = `${StorageName} at the end of a page`;
+// The key the page's earlier versions wrote, named after the first program of the page:
+// an entry left there is taken as the journal's own.
+const FormerJournalKey = 'fenns-town DROVA.SCR at the end of a page';
 
 // Written at once, so it outlives a page cut off right after.
 export function keepInJournal({ bytes, savedAt }) {
@@ -31,8 +34,10 @@ export async function recoverScript(store, onFailure) {
 
 function takeJournal() {
   try {
-    const entry = JSON.parse(localStorage.getItem(JournalKey));
+    const text = localStorage.getItem(JournalKey) ?? localStorage.getItem(FormerJournalKey);
     localStorage.removeItem(JournalKey);
+    localStorage.removeItem(FormerJournalKey);
+    const entry = JSON.parse(text);
     if (!entry) return null;
     return { bytes: Uint8Array.from(entry.text, (c) => c.charCodeAt(0)), savedAt: entry.savedAt };
   } catch {

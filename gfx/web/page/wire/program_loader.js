@@ -55,6 +55,6 @@ async function compile(response, imports) {
 
 // The page's modules are wired: the program may run.
 export function pageReady() {
-  window.townPageReady = true;
-  window.dispatchEvent(new Event('townpageready'));
+  window.gfxPageReady = true;
+  window.dispatchEvent(new Event('gfxpageready'));
 }

@@ -55,9 +55,10 @@ export class RunMenu {
     });
   }
 
-  // One item (itemText null: a separator) and the letter of its Ctrl shortcut ('' for
-  // none); the first names the menu's title too.
-  addItem(title, itemText, id, shortcutLetter, checkable, checked, greyed) {
+  // One item of the menu title (the first names the menu too), its fields named as the
+  // library's menu item: text (null: a separator), id, shortcut (the letter of its Ctrl
+  // shortcut, '' for none), checkable, checked and greyed.
+  addItem(title, { text: itemText, id, shortcut: shortcutLetter, checkable, checked, greyed }) {
     if (!this.#button.childNodes.length) {
       const parsed = parseMenuText(title);
       this.#button.append(accessKeyLabel(parsed));

@@ -1,9 +1,9 @@
 // What only tests and measurements use: the query parameters that start the page in a
-// known state (menu=, program=, seed=, busy) and the read-only view window.town.
+// known state (menu=, program=, seed=, busy) and the read-only view window.gfx.
 import { MenuId } from './messages.js';
 
 // May not: change what the program sees unless one of these parameters is given; the
-// program and the other modules never read window.town.
+// program and the other modules never read window.gfx.
 const params = new URLSearchParams(location.search);
 
 // Menu commands given by name with ?menu=Halt,Logging,PlaybackScript come before any tick;
@@ -34,9 +34,9 @@ export function testBusy() {
   return params.has('busy');
 }
 
-// Publishes the page's state as window.town; every field reads a module's own state.
+// Publishes the page's state as window.gfx; every field reads a module's own state.
 export function exposeTestHooks({ canvas, timer, panel, menu, bridge, ending }) {
-  window.town = {
+  window.gfx = {
     get frames() {
       return canvas.frames;
     },

@@ -3,8 +3,11 @@
 // May not: touch the library's file or decide who may write; it stores and loads the
 // bytes it is given, and every failure reaches the caller.
 export const ScriptName = 'DROVA.SCR';
+// The page's names in the browser (the database, the journal's key, the writer's lock
+// and the tabs' channel) begin with the library's name, whichever program runs.
+export const StorageName = `gfx-page ${ScriptName}`;
 
-const DatabaseName = 'fenns-town';
+const DatabaseName = 'gfx-page';
 const StoreName = 'scripts';
 const OpenTimeoutMs = 5000;
 
@@ -88,18 +91,38 @@ function openDatabase(factory) {
   });
 }
 
-// DROVA.SCR as the page's earlier versions kept it, or null: they stored the working
-// folder with emscripten's IDBFS, in the database "/town", one entry per path.
+// Where the page's earlier versions kept DROVA.SCR: the same record in a database
+// named after the first program of the page, and before that the working folder
+// stored with emscripten's IDBFS, one entry per path. Both are read, never changed.
+const FormerDatabaseName = 'fenns-town';
+const FormerFolder = '/town';
+
+// DROVA.SCR as the earlier versions kept it, the newer layout first, or null.
 export async function formerScript(factory = globalThis.indexedDB) {
-  const Folder = '/town';
   if (!factory?.databases) return null;
   const names = (await factory.databases()).map((d) => d.name);
-  if (!names.includes(Folder)) return null; // opening it would make it
-  const db = await request(factory.open(Folder));
+  // Opening a database that is not there would make it.
+  const record = names.includes(FormerDatabaseName) ? await formerRecord(factory) : null;
+  if (record) return record;
+  return names.includes(FormerFolder) ? folderScript(factory) : null;
+}
+
+async function formerRecord(factory) {
+  const db = await request(factory.open(FormerDatabaseName));
+  try {
+    if (!db.objectStoreNames.contains(StoreName)) return null;
+    return (await new DatabaseStore(db).load())?.bytes ?? null;
+  } finally {
+    db.close();
+  }
+}
+
+async function folderScript(factory) {
+  const db = await request(factory.open(FormerFolder));
   try {
     if (!db.objectStoreNames.contains('FILE_DATA')) return null;
     const files = db.transaction('FILE_DATA', 'readonly').objectStore('FILE_DATA');
-    const entry = await request(files.get(`${Folder}/${ScriptName}`));
+    const entry = await request(files.get(`${FormerFolder}/${ScriptName}`));
     return entry?.contents instanceof Uint8Array ? entry.contents : null;
   } finally {
     db.close();
