@@ -34,13 +34,8 @@ else
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
-<<<<<<< HEAD
     scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen pandoc
-    clang libclang-rt-14-dev clang-format clang-tidy
-=======
-    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen
     clang "$clang_runtime" clang-format clang-tidy
->>>>>>> main
     "${web_packages[@]}" "${web_test_packages[@]}"
   )
 fi
