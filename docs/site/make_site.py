@@ -3,7 +3,7 @@
   index.html, docs/*.html  the README and docs/*.md, converted by pandoc
   gallery/                 every example running in the page beside its source
   reference/               the library's reference, made by Doxygen
-  town/                    the town's own site, as add_web_site made it
+  town/                    the town's own site, as add_web_site made it, kept by sw.js
   sw.js                    a service worker that keeps all of it for an offline start
 The folder is made anew each time. A link to a page or file that the site lacks stops
 the build, naming the document that holds it."""
@@ -154,7 +154,10 @@ def main():
         own = f in ("index.html", "manifest.webmanifest", f"{town_program}.js", f"{town_program}.wasm")
         if not own:
             copy(a.town_site / f, out / GALLERY / f)
-    copy(a.town_site / "sw.js", out / "town/sw.js")
+    # The town's page is kept by the site's worker, as every page of the site is.
+    town_page = out / "town/index.html"
+    town_page.write_text(town_page.read_text(encoding="utf-8").replace(
+        "<html ", '<html data-worker="../sw.js" ', 1), encoding="utf-8")
     built = {p.stem: p for p in a.programs}
     for e in examples:
         if e.name not in built:

@@ -32,6 +32,9 @@ describe('the gallery', () => {
     const context = await site.browser.newContext();
     const page = await watchedPage(context);
     await page.goto(`${site.server.url}gallery/index.html`);
+    // The pictures load as they come into view.
+    for (const img of await page.locator('.gallery img').all()) await img.scrollIntoViewIfNeeded();
+    await page.waitForFunction(() => [...document.querySelectorAll('.gallery img')].every((i) => i.complete));
     const listed = await page.evaluate(() =>
       [...document.querySelectorAll('.gallery li')].map((li) => ({
         href: li.querySelector('a').getAttribute('href'),
