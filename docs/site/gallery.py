@@ -103,7 +103,6 @@ class Gallery:
         # The site's worker keeps the whole site, this page's program among it.
         html = replace_once(html, "<html ", '<html data-worker="../sw.js" ', "html element")
         html = replace_once(html, "</head>", """  <link rel="stylesheet" href="../site.css">
-  <link rel="stylesheet" href="../code.css">
 </head>""", "end of the head")
         html = replace_once(html, "<body>", '<body class="example-page">', "body")
         intro = f"""

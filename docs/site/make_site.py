@@ -169,8 +169,9 @@ def main():
     for html in (out / "reference").glob("*.html"):
         page = f"reference/{html.name}"
         html.write_text(into_site(html.read_text(encoding="utf-8"), page), encoding="utf-8")
-    copy(HERE / "site.css", out / "site.css")
-    write(out / "code.css", pandoc.highlighting_css(HERE / "code.theme"))
+    # One style for every page, the colours of highlighted code in it: one request.
+    write(out / "site.css", (HERE / "site.css").read_text(encoding="utf-8") + "\n"
+          + pandoc.highlighting_css(HERE / "code.theme"))
     for path, html in pages.items():
         write(out / path, html)
 
