@@ -34,7 +34,7 @@ else
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
-    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen pandoc
     clang "$clang_runtime" clang-format clang-tidy
     "${web_packages[@]}" "${web_test_packages[@]}"
   )

@@ -66,3 +66,19 @@ export async function pressForFrame(page, combo) {
   await page.press(combo);
   await waitFor(page, (n) => window.gfx.frames > n, before);
 }
+
+// The gallery's main path as a visitor takes it: its list, then the first example's page
+// by its link, drawn (a program that asks for a line first gets an empty one), halted
+// and recording, so that a click is its one event. Resolves to the example's page.
+export async function galleryExample(engine, url) {
+  const page = await engine.open(`${url}gallery/index.html`);
+  await page.click('.gallery a');
+  await waitFor(page, () => window.gfx?.frames >= 1 || document.getElementById('gets')?.open);
+  if (await page.evaluate(() => document.getElementById('gets').open)) await page.press('Enter');
+  await waitFor(page, () => window.gfx.frames >= 1);
+  await page.press('Control+h');
+  await waitFor(page, () => !window.gfx.ticking);
+  await page.press('Control+r');
+  await waitFor(page, () => window.gfx.menuChecked('RecordScript'));
+  return page;
+}

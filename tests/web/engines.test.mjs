@@ -13,6 +13,7 @@ import { after, before, describe, it } from 'node:test';
 
 import {
   clickWorld,
+  galleryExample,
   haltedWithScript,
   linesLike,
   pressForFrame,
@@ -21,7 +22,7 @@ import {
   worldPixels,
 } from './engine_scenes.mjs';
 import { EngineNames, launchEngine, waitFor } from './engines.mjs';
-import { siteDir, startServer } from './harness.mjs';
+import { guideDir, siteDir, startServer } from './harness.mjs';
 import { decodePng } from './png.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
@@ -210,6 +211,32 @@ for (const name of EngineNames) {
         await page.close();
       } finally {
         if (!stopped) own.stop();
+      }
+    });
+
+    it("the gallery: an example from its list takes a click, and its run is shared as a link", async () => {
+      const guide = await startServer(guideDir);
+      try {
+        const page = await galleryExample(engine, guide.url);
+        const example = await page.evaluate(() => location.pathname);
+        const waits = await page.evaluate(() => window.gfx.waits);
+        await clickWorld(page, 40, 20);
+        await waitFor(page, (n) => window.gfx.waits > n, waits);
+        await page.press('Control+r');
+        await waitFor(page, () => !window.gfx.menuChecked('RecordScript'));
+        await page.click('#share');
+        await waitFor(page, () => /clipboard/.test(document.getElementById('storage-status').textContent));
+        const link = (await engine.clipboardText(page)).trim();
+        assert.equal(link.split('#')[0], new URL(example, guide.url).href, 'a link to this example');
+        assert.match(link, /#seed=\d+&script=[A-Za-z0-9_-]+$/);
+        assert.deepEqual(await page.errors(), []);
+        await page.close();
+        const visitor = await engine.fresh(link);
+        await waitFor(visitor, () => /Playing a shared run/.test(document.getElementById('storage-status').textContent));
+        assert.equal(await visitor.evaluate(() => location.pathname), example);
+        await visitor.close();
+      } finally {
+        guide.stop();
       }
     });
 

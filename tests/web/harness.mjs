@@ -14,6 +14,8 @@ export const exampleSiteDir = resolve(siteDir, '../bounce-site');
 // The same example's site built out of the tree from the library's web package
 // (tests/web/installed_site.sh).
 export const installedExampleSiteDir = resolve(siteDir, '../installed-examples/bounce-site');
+// The project's site: the documents, the reference, the gallery and the town.
+export const guideDir = process.env.TOWN_GUIDE_DIR || resolve(siteDir, '../guide');
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
 // python3's own web server on a port the system picks, serving the built page (or
@@ -169,6 +171,27 @@ export function waitForSeenLine(page, pattern, timeout = 10000) {
 // The storage status line beside Download and Upload.
 export const storageStatus = (page) =>
   page.evaluate(() => document.getElementById('storage-status').textContent);
+
+// The stored DROVA.SCR as text, or null, read from the page's IndexedDB record.
+export function storedScript(page) {
+  return page.evaluate(
+    () =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('gfx-page', 1);
+        open.onupgradeneeded = () => open.result.createObjectStore('scripts');
+        open.onerror = () => reject(open.error);
+        open.onsuccess = () => {
+          const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
+          get.onsuccess = () => {
+            open.result.close();
+            const bytes = get.result?.bytes ?? get.result;
+            resolve(bytes ? String.fromCharCode(...bytes) : null);
+          };
+          get.onerror = () => reject(get.error);
+        };
+      }),
+  );
+}
 
 // Gives the file input a file, as a user choosing it would; resolves at once.
 export function chooseUpload(page, bytes, name = 'run.scr') {

@@ -6,33 +6,12 @@ import { deflateSync } from 'node:zlib';
 import { describe, it } from 'node:test';
 
 import { MaxLinkScriptChars, MaxSharedScriptBytes } from '../../gfx/web/page/features/share_link.js';
-import { openTown, siteAndBrowser, uploadScript, waitForLine } from './harness.mjs';
+import { openTown, siteAndBrowser, storedScript, uploadScript, waitForLine } from './harness.mjs';
 
 const site = siteAndBrowser();
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const Eof = /^EOF encountered in script file DROVA\.SCR$/;
-
-// The stored DROVA.SCR as text, or null, read from the page's IndexedDB record.
-function storedScript(page) {
-  return page.evaluate(
-    () =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('gfx-page', 1);
-        open.onupgradeneeded = () => open.result.createObjectStore('scripts');
-        open.onerror = () => reject(open.error);
-        open.onsuccess = () => {
-          const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
-          get.onsuccess = () => {
-            open.result.close();
-            const bytes = get.result?.bytes ?? get.result;
-            resolve(bytes ? String.fromCharCode(...bytes) : null);
-          };
-          get.onerror = () => reject(get.error);
-        };
-      }),
-  );
-}
 
 const status = (page) => page.locator('#storage-status').textContent();
 const base64url = (bytes) => Buffer.from(bytes).toString('base64url');

@@ -65,9 +65,11 @@ pageReady();
 // page has loaded, not before; the load may well be over by now (this module awaited
 // the share link and the wiring). Without one (an http:// address other than
 // localhost, or a browser that refuses it) the page runs as before, only not offline.
+// A page within a larger site names that site's worker (<html data-worker="../sw.js">),
+// which keeps the whole site, this page among it.
 const keepOffline = () =>
   navigator.serviceWorker
-    ?.register('sw.js')
+    ?.register(document.documentElement.dataset.worker ?? 'sw.js')
     .catch((error) => console.warn(`The page will not start offline: ${error.message}`));
 if (document.readyState === 'complete') keepOffline();
 else addEventListener('load', keepOffline, { once: true });

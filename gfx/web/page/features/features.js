@@ -66,6 +66,11 @@ class Features {
     return this.#runShare.started(this.#sharedRun?.seed ?? otherwise);
   }
 
+  // The program has opened its window; the seed it would take now, as seed() gives it.
+  opened(otherwise) {
+    this.#runShare.opened(this.#sharedRun?.seed ?? otherwise);
+  }
+
   // Puts the stored script (or the shared run's) at folder/DROVA.SCR in the program's
   // file system fs; resolves once it is there.
   async mount(fs, folder) {

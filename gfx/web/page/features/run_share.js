@@ -10,6 +10,7 @@ export class RunShare {
   #say;
   #scriptFile;
   #seed = null;
+  #openedSeed = null; // the seed it would have taken when the program opened its window
 
   constructor({ button, seedElement, say, scriptFile }) {
     this.#seedElement = seedElement;
@@ -27,10 +28,21 @@ export class RunShare {
     return seed;
   }
 
+  // The program has opened its window. A program that never asks the calendar time runs
+  // alike from every seed: its run is shared with this one, which it would have taken.
+  opened(seed) {
+    this.#openedSeed ??= seed;
+  }
+
+  // The run's seed: the one the program took, else the one it would have taken.
+  get #runSeed() {
+    return this.#seed ?? this.#openedSeed;
+  }
+
   // The clipboard is written in the click's own turn, the link following as a promise:
   // WebKit refuses a write that comes after the awaits that make the link.
   async share() {
-    if (this.#seed === null) {
+    if (this.#runSeed === null) {
       this.#say('The run has not started yet: share it once the program has drawn its picture.');
       return;
     }
@@ -38,7 +50,7 @@ export class RunShare {
     const link = made.then(({ link: text, refusal }) => text ?? Promise.reject(new Error(refusal)));
     try {
       await writeToClipboard(link);
-      this.#say(`A link to this run (seed ${this.#seed} and ${ScriptName}) is in the clipboard.`);
+      this.#say(`A link to this run (seed ${this.#runSeed} and ${ScriptName}) is in the clipboard.`);
     } catch (error) {
       const { link: text, refusal } = await made;
       if (refusal) this.#say(refusal);
@@ -50,7 +62,7 @@ export class RunShare {
   async #link() {
     const script = await this.#scriptFile.newest();
     if (!script) return { refusal: `No ${ScriptName} to share yet: record one with Ctrl+R.` };
-    const { fragment, refusal } = await runFragment(this.#seed, script);
+    const { fragment, refusal } = await runFragment(this.#runSeed, script);
     if (refusal) return { refusal };
     return { link: `${location.origin}${location.pathname}${fragment}` };
   }

@@ -27,6 +27,9 @@ const nextTask = (() => {
     });
 })();
 
+// The seed a program is given when it asks the calendar time: ?seed=N's, else the time.
+const seedNow = () => testSeed() ?? Math.floor(Date.now() / 1000);
+
 export class Bridge {
   waits = 0; // how often the program was suspended
   #saveFailures = 0;
@@ -57,6 +60,7 @@ export class Bridge {
       if (features.playsSharedRun) command(MenuId.PlaybackScript);
       timer.run(true);
       canvas.focus();
+      features.opened(seedNow());
     };
     this.takeEvent = () => queue.take();
     this.waitForEvent = async (wakeOnTimer) => {
@@ -94,7 +98,7 @@ export class Bridge {
       this.#resumed();
       return reply;
     };
-    this.calendarTime = () => features.seed(testSeed() ?? Math.floor(Date.now() / 1000));
+    this.calendarTime = () => features.seed(seedNow());
     // The end, with its status; or a stop on an error (an abort, a failed assertion,
     // no memory), which the page shows as plainly, keeping what was stored.
     const end = (shown) => {
