@@ -97,7 +97,7 @@ finish_tests() {
   local status=0 result
   wait "$tests_pid" || status=$?
   tests_pid=""
-  echo "== $tests_stage tests"
+  echo "== $tests_stage tests (at $((SECONDS - started)) s)"
   cat "$logs/$tests_stage.log"
   result="$tests_stage tests: $((SECONDS - tests_started)) s"
   if [ "$status" = 0 ]; then
@@ -109,7 +109,7 @@ finish_tests() {
 }
 
 for stage in "${stages[@]}"; do
-  echo "== $stage build"
+  echo "== $stage build (at $((SECONDS - started)) s)"
   build_started=$SECONDS
   if ! build "$stage"; then
     finish_tests
