@@ -3,9 +3,8 @@
 #include "app/helicopter.h"
 #include "app/main_loop.h"
 #include "app/town_layout.h"
-#include "gfx/display.h"
-#include "gfx/palette.h"
 #include "traffic/random_sequence.h"
+#include "vehicles/library_names.h"
 
 int appMain() {
     Display display;
@@ -15,18 +14,19 @@ int appMain() {
     seedRandom(static_cast<unsigned>(Display::calendarTime()));
     display.clear(palette::White);
     display.setAnimation(AnimationMode::Animate);
+    TownLayout layout;
     Town town;
-    buildTown(town);
+    layout.buildTown(town);
 
     MainLoop loop(display, town, helicopter);
     bool running = true;
     while (running) {
         int x = 0, y = 0;
         char key = 0;
-        const EventKind kind = display.awaitEvent(x, y, key);  // fills x and y first
+        // x, y: a click's world point; key: the character typed; 0 where the kind has none.
+        const EventKind kind = display.awaitEvent(x, y, key);
         running = loop.react(kind, x, y);
         loop.repaint();  // after every event, the quit included
     }
-    releaseTown(town);
     return 0;
 }

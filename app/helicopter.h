@@ -1,7 +1,7 @@
 // The helicopter that flies across the town again and again, and its drawing.
 #pragma once
 
-class Display;
+#include "vehicles/library_names.h"
 
 // One helicopter seen from above, its body centred on (x, y); the rotor pose and
 // the tail light are drawn at random.

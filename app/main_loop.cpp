@@ -3,7 +3,7 @@
 #include "app/helicopter.h"
 #include "app/scenery.h"
 #include "app/traffic_buttons.h"
-#include "gfx/palette.h"
+#include "vehicles/library_names.h"
 
 MainLoop::MainLoop(Display& display, Town& town, const Helicopter& helicopter)
     : display_(display), town_(town), helicopter_(helicopter) {}

@@ -1,8 +1,8 @@
 // The application's state and its event loop: one event, one reaction, one repaint.
 #pragma once
 
-#include "gfx/display.h"
 #include "traffic/town.h"
+#include "vehicles/library_names.h"
 
 // The flying helicopter: body centre, colour, and how often it has been relaunched.
 struct Helicopter {

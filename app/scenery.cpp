@@ -3,9 +3,8 @@
 #include <span>
 
 #include "app/helicopter.h"
-#include "gfx/display.h"
-#include "gfx/palette.h"
 #include "traffic/random_sequence.h"
+#include "vehicles/library_names.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // They hold no state and are repainted every turn; their random colours are drawn anew.
 #pragma once
 
-class Display;
+#include "vehicles/library_names.h"
 
 // The ten green blocks between the roads.
 void drawLawns(Display& display);

@@ -1,7 +1,6 @@
 #include "app/town_layout.h"
 
 #include <array>
-#include <unordered_set>
 
 #include "traffic/intersection.h"
 #include "traffic/lane.h"
@@ -60,13 +59,22 @@ constexpr std::array<LaneEnds, 54> laneEnds{{
 
 }  // namespace
 
-void buildTown(Town& town) {
-    std::array<Intersection*, centres.size()> intersections{};
-    for (std::size_t i = 0; i < centres.size(); ++i)
-        intersections[i] = new Intersection(Point(centres[i][0], centres[i][1]));
+TownLayout::TownLayout() = default;
+TownLayout::~TownLayout() = default;
 
+void TownLayout::buildTown(Town& town) {
+    // The layout owns the pieces; these arrays name them by their table numbers.
+    std::array<Intersection*, centres.size()> intersections{};
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        intersections_.push_back(
+            std::make_unique<Intersection>(Point(centres[i][0], centres[i][1])));
+        intersections[i] = intersections_.back().get();
+    }
     std::array<Lane*, laneEnds.size()> lanes{};
-    for (Lane*& lane : lanes) lane = new Lane();
+    for (Lane*& lane : lanes) {
+        lanes_.push_back(std::make_unique<Lane>());
+        lane = lanes_.back().get();
+    }
 
     for (std::size_t i = 0; i < laneEnds.size(); ++i) {
         const LaneEnds& e = laneEnds[i];
@@ -79,20 +87,10 @@ void buildTown(Town& town) {
     for (Intersection* intersection : intersections) town.add(intersection);
 }
 
-void releaseTown(Town& town) {
-    // Only the pieces of road are ours; an object added twice is deleted once.
-    std::unordered_set<TownObject*> released;
-    town.forEach([&released](TownObject* object) {
-        if (auto* road = dynamic_cast<RoadElement*>(object); road && released.insert(road).second)
-            delete road;
-    });
-}
-
-int vehiclesInTown(const Town& town) {
+int TownLayout::vehiclesInTown() const {
     int n = 0;
-    town.forEach([&n](TownObject* o) {
-        if (auto* lane = dynamic_cast<Lane*>(o)) n += lane->count();
-        if (auto* i = dynamic_cast<Intersection*>(o); i && i->crossingVehicle()) ++n;
-    });
+    for (const auto& lane : lanes_) n += lane->count();
+    for (const auto& i : intersections_)
+        if (i->crossingVehicle()) ++n;
     return n;
 }

@@ -2,17 +2,32 @@
 // two-lane roads with right-hand traffic.
 #pragma once
 
+#include <memory>
+#include <vector>
+
+class Intersection;
+class Lane;
 class Town;
 
-// Creates every intersection and lane on the heap, joins each lane to the
-// intersections at its two ends and adds them to the town: the lanes first,
-// then the intersections, so that intersections update and draw before lanes.
-void buildTown(Town& town);
+// What builds the town keeps its pieces: the lanes and intersections live as long as
+// the layout, and go with it, with the vehicles they still hold. The town only lists
+// them, so a layout must outlive the town's last update and draw.
+class TownLayout {
+public:
+    TownLayout();
+    ~TownLayout();
+    TownLayout(const TownLayout&) = delete;
+    TownLayout& operator=(const TownLayout&) = delete;
 
-// Deletes every lane and intersection in the town, with the vehicles they still
-// hold. The town keeps its list of (now dangling) entries: call this only just
-// before the town itself goes away.
-void releaseTown(Town& town);
+    // Creates every intersection and lane, joins each lane to the intersections at its
+    // two ends and adds them to the town: the lanes first, then the intersections, so
+    // that intersections update and draw before lanes.
+    void buildTown(Town& town);
 
-// Vehicles in the town: those queued on lanes and those on intersection squares.
-int vehiclesInTown(const Town& town);
+    // Vehicles in the town: those queued on lanes and those on intersection squares.
+    int vehiclesInTown() const;
+
+private:
+    std::vector<std::unique_ptr<Intersection>> intersections_;
+    std::vector<std::unique_ptr<Lane>> lanes_;
+};

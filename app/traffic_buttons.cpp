@@ -1,8 +1,7 @@
 #include "app/traffic_buttons.h"
 
-#include "gfx/display.h"
-#include "gfx/palette.h"
 #include "traffic/random_sequence.h"
+#include "vehicles/library_names.h"
 
 namespace {
 

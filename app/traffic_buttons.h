@@ -3,9 +3,8 @@
 
 #include <string>
 
-class Display;
-
-enum TrafficMode : int { NoSelection = -1, Heavy = 0, Light = 1 };
+#include "traffic/traffic_mode.h"
+#include "vehicles/library_names.h"
 
 void drawTrafficButtons(Display& display);
 // The selection frame for mode 0 or 1, and that button's label in a random colour.

@@ -28,11 +28,10 @@ public:
         gfx::resetLibraryWith<gfx::HeadlessBackend>().setKeepLines(false);
         display = std::make_unique<Display>();
         seedRandom(1);
-        buildTown(town);
+        layout.buildTown(town);
         advance(ticks);
     }
     ~BenchTown() {
-        releaseTown(town);
         display.reset();
         gfx::resetLibrary();
     }
@@ -44,6 +43,7 @@ public:
     }
 
     std::unique_ptr<Display> display;
+    TownLayout layout;
     Town town;
     int tick = 0;
 };
@@ -59,7 +59,7 @@ void BM_Repaint(benchmark::State& state) {
     gfxSetLogging(state.range(1) != 0);
     MainLoop loop(*t.display, t.town);
     for (auto _ : state) loop.repaint();
-    state.counters["vehicles"] = vehiclesInTown(t.town);
+    state.counters["vehicles"] = t.layout.vehiclesInTown();
 }
 BENCHMARK(BM_Repaint)
     ->ArgsProduct({{3000, 60000}, {0, 1}})
@@ -80,9 +80,9 @@ BENCHMARK(BM_ButtonsAndTitle)->Arg(0)->Arg(1)->ArgName("log")->Unit(benchmark::k
 
 void BM_TownUpdate(benchmark::State& state) {
     BenchTown t(static_cast<int>(state.range(0)));
-    const int before = vehiclesInTown(t.town);
+    const int before = t.layout.vehiclesInTown();
     for (auto _ : state) t.advance(1);
-    state.counters["vehicles"] = (before + vehiclesInTown(t.town)) / 2.0;
+    state.counters["vehicles"] = (before + t.layout.vehiclesInTown()) / 2.0;
 }
 // A fixed number of ticks, so the town hardly grows while it is measured.
 BENCHMARK(BM_TownUpdate)
@@ -100,10 +100,10 @@ void BM_DayOfUpdates(benchmark::State& state) {
     for (auto _ : state) {
         BenchTown t(36000);
         const long rssHour = residentBytes();
-        const int vehiclesHour = vehiclesInTown(t.town);
+        const int vehiclesHour = t.layout.vehiclesInTown();
         t.advance(864000 - 36000);
         const long rssDay = residentBytes();
-        const int vehiclesDay = vehiclesInTown(t.town);
+        const int vehiclesDay = t.layout.vehiclesInTown();
         state.counters["vehicles_hour"] = vehiclesHour;
         state.counters["vehicles_day"] = vehiclesDay;
         state.counters["rss_growth_MiB"] = (rssDay - rssHour) / 1048576.0;

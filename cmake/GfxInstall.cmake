@@ -18,19 +18,6 @@ set(gfx_archive_dir ${TOWN_GFX_LIBDIR}/${gfx_name})
 set(gfx_cmake_dir ${TOWN_GFX_LIBDIR}/cmake/FennsTownGfx)
 set(gfx_include_dir ${CMAKE_INSTALL_INCLUDEDIR}/${gfx_name})
 
-# The public headers: the facade, the gfx... functions and the types they name. Each
-# includes only the others and the standard library.
-install(FILES
-  ${PROJECT_SOURCE_DIR}/gfx/animation.h
-  ${PROJECT_SOURCE_DIR}/gfx/app_entry.h
-  ${PROJECT_SOURCE_DIR}/gfx/display.h
-  ${PROJECT_SOURCE_DIR}/gfx/event_kind.h
-  ${PROJECT_SOURCE_DIR}/gfx/gfx.h
-  ${PROJECT_SOURCE_DIR}/gfx/palette.h
-  DESTINATION ${gfx_include_dir}/gfx COMPONENT dev EXCLUDE_FROM_ALL)
-# The lowest library that every other one links names the installed headers' folder.
-target_include_directories(gfx_render PUBLIC $<INSTALL_INTERFACE:${gfx_include_dir}>)
-
 # What a program links: an entry (main, which calls the program's appMain) and the facade.
 add_library(gfx_desktop INTERFACE)
 target_link_libraries(gfx_desktop INTERFACE gfx_qt_main gfx_facade)
@@ -39,13 +26,15 @@ target_link_libraries(gfx_headless_entry INTERFACE gfx_headless_main gfx_facade)
 set_target_properties(gfx_desktop PROPERTIES EXPORT_NAME desktop)
 set_target_properties(gfx_headless_entry PROPERTIES EXPORT_NAME headless)
 
-# Two export sets, so that a headless program needs neither Qt nor X.
-set(headless_targets gfx_files gfx_render gfx_core gfx_facade gfx_headless replay_options
+# Two export sets, so that a headless program needs neither Qt nor X. The public headers
+# are gfx_api's header set (gfx/CMakeLists.txt), installed with it.
+set(headless_targets gfx_api gfx_files gfx_render gfx_core gfx_facade gfx_headless replay_options
     gif_writer gfx_runner gfx_headless_main gfx_headless_entry)
 set(desktop_targets gfx_qt gfx_qt_icon gfx_qt_main gfx_desktop)
 foreach(part headless desktop)
   install(TARGETS ${${part}_targets} EXPORT FennsTownGfx-${part}
-    ARCHIVE DESTINATION ${gfx_archive_dir} COMPONENT dev EXCLUDE_FROM_ALL)
+    ARCHIVE DESTINATION ${gfx_archive_dir} COMPONENT dev EXCLUDE_FROM_ALL
+    FILE_SET HEADERS DESTINATION ${gfx_include_dir} COMPONENT dev EXCLUDE_FROM_ALL)
   install(EXPORT FennsTownGfx-${part} NAMESPACE FennsTownGfx:: DESTINATION ${gfx_cmake_dir}
     COMPONENT dev EXCLUDE_FROM_ALL)
 endforeach()

@@ -32,6 +32,7 @@ endfunction()
 if(NOT TOWN_SANITIZE AND NOT TOWN_BUILD_FUZZ)
   town_harden(town)
   town_harden(town-replay)
+  town_harden(town-compare)
 endif()
 
 set(CPACK_GENERATOR DEB)
@@ -65,7 +66,8 @@ string(JOIN "\n" CPACK_DEBIAN_DEV_DESCRIPTION
   "own replay tool with a fixed seed, PNG and animated GIF pictures."
   ""
   "This package holds the headers, the static libraries, a CMake package"
-  "(find_package(FennsTownGfx)) and pkg-config files.")
+  "(find_package(FennsTownGfx)), pkg-config files, and town-compare, which"
+  "compares two runs of a program and says where they first differ.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
@@ -88,6 +90,8 @@ set(CPACK_DEBIAN_TOWN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_TOWN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins")
 # The library's archives need, to link and to run a program: the development files of
 # what they link (Qt's widgets, xcb, giflib) and the same font and platform plugins.
+# town-compare's libraries come from dpkg-shlibdeps too.
+set(CPACK_DEBIAN_DEV_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
   "qt6-base-dev, libxcb1-dev, libgif-dev, fonts-dejavu-core, qt6-qpa-plugins")
 

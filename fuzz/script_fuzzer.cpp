@@ -13,6 +13,7 @@
 
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
+#include "gfx/core/opening.h"
 #include "gfx/core/script.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
@@ -20,6 +21,8 @@
 #include "gfx/headless/headless_backend.h"
 
 namespace {
+
+using gfx::EventKind;
 
 // Bounds a periodic line of up to INT_MAX events; far more than a short input's lines.
 constexpr std::size_t MaxEvents = 256;

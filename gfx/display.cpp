@@ -4,9 +4,12 @@
 #include <cstdlib>
 
 #include "gfx/core/client_area.h"
+#include "gfx/core/opening.h"
 #include "gfx/gfx.h"
 
-Display::Display() : width_(gfx::DrawingWidth), height_(gfx::DrawingHeight) {
+namespace gfx {
+
+Display::Display() : width_(DrawingWidth), height_(DrawingHeight) {
     if (!gfxClaimDisplay()) {
         char reply[256];
         gfxGets("Error: Attempted to instantiate multiple DROVA displays", reply);
@@ -15,7 +18,7 @@ Display::Display() : width_(gfx::DrawingWidth), height_(gfx::DrawingHeight) {
         std::fflush(nullptr);
         std::_Exit(-1);
     }
-    const GfxStartup& s = gfxStartup();
+    const Startup& s = gfxStartup();
     gfxOpen(s.instance, s.previousInstance, s.commandLine, s.showMode);
     gfxSetLogging(false);
 }
@@ -72,3 +75,5 @@ int Display::drawOval(int x1, int y1, int x2, int y2, ColorIndex colour, int wid
 int Display::drawCircle(int x, int y, int radius, ColorIndex colour) {
     return gfxCircle(colour, x, y, radius);
 }
+
+}  // namespace gfx

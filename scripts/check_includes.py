@@ -13,19 +13,23 @@ import sys
 from collections import Counter
 
 # (layer, the folders and files that make it up). Safe files serve the renderer's
-# pictures and the core's scripts alike. The library's own API (gfx.h, the kinds of
-# event, the animation modes, the application's entry) is what the core implements; the colour numbers belong with the colour table
-# in the renderer.
+# pictures and the core's scripts alike. The library's public headers (gfx/include/gfx/)
+# sit in the layers that implement them: the colour numbers with the colour table in the
+# renderer; gfx.h, the kinds of event, the animation modes and the application's entry
+# with the core; the facade above the back ends and the runner.
+PUBLIC = "gfx/include/gfx/"
 LAYERS = [
     ("gfx/files", ["gfx/files/"]),
-    ("gfx/render", ["gfx/render/", "gfx/palette.h"]),
-    ("gfx/core", ["gfx/core/", "gfx/gfx.h", "gfx/event_kind.h", "gfx/animation.h",
-                  "gfx/app_entry.h"]),
+    ("gfx/render", ["gfx/render/", PUBLIC + "palette.h"]),
+    ("gfx/core", ["gfx/core/", PUBLIC + "gfx.h", PUBLIC + "event_kind.h",
+                  PUBLIC + "animation.h", PUBLIC + "app_entry.h"]),
     ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]),
     # The headless runner drives the headless back end from a command line: above it,
     # below the facade, which it never needs.
     ("gfx runner", ["gfx/runner/"]),
-    ("gfx facade", ["gfx/display.h", "gfx/display.cpp"]),
+    # The compare command reads what the runner writes; it needs the pictures and files only.
+    ("gfx compare", ["gfx/compare/"]),
+    ("gfx facade", [PUBLIC + "display.h", "gfx/display.cpp"]),
     ("vehicles", ["vehicles/"]),
     ("traffic", ["traffic/"]),
     ("app", ["app/"]),
@@ -38,6 +42,8 @@ ALLOWED = {("vehicles/vehicle.h", "traffic/town_object.h")}
 
 SCANNED = ["app", "traffic", "vehicles", "gfx", "tools", "tests", "bench", "fuzz"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
+# Where an include is looked for: beside the file, the source root, the public folder.
+ROOTS = ["", "gfx/include"]
 
 
 def layer_of(path):
@@ -55,9 +61,9 @@ def node_of(path):
     """The graph's node: a file's folder; the facade and the files at the top of gfx/
     by name; tests, tools, bench and fuzz as one each."""
     folder = os.path.dirname(path)
-    if path.startswith("gfx/display."):
+    if path in ("gfx/display.cpp", PUBLIC + "display.h"):
         return "gfx/display"
-    if folder == "gfx":
+    if folder in ("gfx", PUBLIC.rstrip("/")):
         return path
     top = folder.split("/")[0]
     return top if top in ("tests", "tools", "bench", "fuzz") else folder
@@ -76,12 +82,11 @@ def includes(root):
                         if not m:
                             continue
                         target = m.group(1)
-                        beside = os.path.normpath(os.path.join(os.path.dirname(path), target))
-                        if os.path.exists(os.path.join(root, beside)):
-                            target = beside
-                        elif not os.path.exists(os.path.join(root, target)):
-                            continue  # not one of ours
-                        yield path, number, target
+                        found = [os.path.normpath(os.path.join(os.path.dirname(path), target))]
+                        found += [os.path.join(r, target) for r in ROOTS]
+                        found = [f for f in found if os.path.exists(os.path.join(root, f))]
+                        if found:  # else not one of ours
+                            yield path, number, os.path.normpath(found[0])
 
 
 def check(root):

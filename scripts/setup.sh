@@ -29,12 +29,12 @@ if [ "${1:-}" = web ]; then
 else
   packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev libx11-dev
     libstb-dev libcli11-dev libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick x11-utils openbox
     fonts-dejavu-core
-    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen
+    scdoc dpkg-dev file desktop-file-utils appstream man-db librsvg2-bin lintian doxygen pandoc
     clang "$clang_runtime" clang-format clang-tidy
     "${web_packages[@]}" "${web_test_packages[@]}"
   )

@@ -7,7 +7,8 @@
 #         end-to-end ones and the checks of the sources alone, plus a long headless
 #         soak of the whole program;
 #  fuzz   the fuzz targets of the script reader and of the renderer, for a bounded time;
-#  web    the web edition: its page's modules under node, then the page in headless
+#  web    the web edition: its library's package, and an example's site built out of
+#         the tree from it; its page's modules under node, then the page in headless
 #         Chromium, then its main path in Chromium, Firefox ESR and WebKitGTK.
 # The builds follow one another, each on both cores; a stage's tests run beside the
 # next stage's build, each in a log of its own shown when they end.
@@ -77,7 +78,7 @@ tests_of() {
       ;;
     asan) ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -LE 'e2e|source' --parallel 2 ;;
     fuzz) ctest --preset fuzz --parallel 2 ;;
-    web) node --test tests/web/ ;;
+    web) bash tests/web/installed_site.sh build/web && node --test tests/web/ ;;
   esac
 }
 

@@ -1,12 +1,18 @@
 #include "traffic/intersection.h"
 
-#include "gfx/display.h"
+#include "traffic/traffic_mode.h"
+#include "vehicles/library_names.h"
 #include "vehicles/shapes.h"
 #include "vehicles/vehicle_kinds.h"
 
 namespace {
 bool isRole(int role) {
     return role == Incoming || role == Outgoing;
+}
+
+// The end of a lane that lies at the intersection it is attached to in this role.
+LaneEnd endHere(LaneRole role) {
+    return role == Incoming ? LaneFinish : LaneStart;
 }
 }  // namespace
 
@@ -26,7 +32,7 @@ void Intersection::setPosition(Point centre) {
 void Intersection::attachLane(Lane* lane, Direction side, LaneRole role) {
     if (!lane || !isValidDirection(side) || !isRole(role)) return;
     lanes_[side][role] = lane;
-    const int end = 1 - role;
+    const LaneEnd end = endHere(role);
     lane->setEndIntersection(this, end);
     // Worked out on the north side, then turned to the real one: an incoming
     // lane ends at the middle of the edge, an outgoing one starts at its corner.
@@ -133,7 +139,7 @@ void Intersection::chooseExit(Lane* in, Lane*& out, Direction side) {
 
 void Intersection::spawnVehicle(int tick, Direction side, int trafficMode, Lane* in) {
     // A new period on every call, whether or not anything can spawn here.
-    const int period = trafficMode == 0 ? randomInRange(300, 400) : randomInRange(300, 700);
+    const int period = trafficMode == Heavy ? randomInRange(300, 400) : randomInRange(300, 700);
     if (!in || tick % period != 0 || lanes_[opposite(side)][Outgoing]) return;
     Lane* entry = lanes_[side][Outgoing];
     if (!entry) return;  // no lane to put it on

@@ -9,7 +9,7 @@
 #include "vehicles/geometry.h"
 #include "vehicles/vehicle.h"
 
-// Incoming: the lane's finish (end 1) lies here; Outgoing: its start (end 0).
+// Incoming: the lane's finish (LaneFinish) lies here; Outgoing: its start (LaneStart).
 enum LaneRole : int { Incoming = 0, Outgoing = 1 };
 
 class Intersection : public RoadElement {

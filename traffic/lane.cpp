@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/shapes.h"
 
 Lane::~Lane() {
@@ -17,12 +17,12 @@ void Lane::setEndPoint(Point p, int end) {
     if (!isEnd(end)) return;
     endPoints_[end] = p;
     endSet_[end] = true;
-    if (endSet_[0] && endSet_[1]) computeHeading();
+    if (endSet_[LaneStart] && endSet_[LaneFinish]) computeHeading();
 }
 
 void Lane::computeHeading() {
-    const int dx = endPoints_[1].x() - endPoints_[0].x();
-    const int dy = endPoints_[1].y() - endPoints_[0].y();
+    const int dx = endPoints_[LaneFinish].x() - endPoints_[LaneStart].x();
+    const int dy = endPoints_[LaneFinish].y() - endPoints_[LaneStart].y();
     // The start is one corner of the strip, the finish the middle of the far edge.
     if (dx > 0 && dy > 0) {
         heading_ = East;
@@ -36,8 +36,8 @@ void Lane::computeHeading() {
 }
 
 Point Lane::entryPoint() const {
-    const Point& start = endPoints_[0];
-    const Point& finish = endPoints_[1];
+    const Point& start = endPoints_[LaneStart];
+    const Point& finish = endPoints_[LaneFinish];
     if (heading_ == East || heading_ == West) return Point(start.x(), (start.y() + finish.y()) / 2);
     return Point((start.x() + finish.x()) / 2, start.y());
 }
@@ -51,7 +51,7 @@ void Lane::enqueue(Vehicle* vehicle) {
 
 bool Lane::acceptsVehicle() const {
     // Near the start, not far from it: a lane backed up to its start still accepts.
-    return queue_.empty() || queue_.back()->distanceTo(endPoints_[0]) <= acceptReach;
+    return queue_.empty() || queue_.back()->distanceTo(endPoints_[LaneStart]) <= acceptReach;
 }
 
 Vehicle* Lane::dequeue() {
@@ -71,7 +71,7 @@ bool Lane::frontAtEnd() const {
 
 bool Lane::hasReachedEnd(const Vehicle& vehicle) const {
     const Point p = vehicle.position();
-    const Point& finish = endPoints_[1];
+    const Point& finish = endPoints_[LaneFinish];
     switch (heading_) {
         case North:
             return p.y() >= finish.y() - endZone;
@@ -139,8 +139,8 @@ void Lane::update(int& tick, int trafficMode) {
 
 void Lane::draw(Display& display) {
     using namespace shapes;
-    drawRectangle(display, endPoints_[0], endPoints_[1], Gray50, 0);
-    drawRectangle(display, endPoints_[0], endPoints_[1], White, 1);
+    drawRectangle(display, endPoints_[LaneStart], endPoints_[LaneFinish], Gray50, 0);
+    drawRectangle(display, endPoints_[LaneStart], endPoints_[LaneFinish], White, 1);
     if (queue_.empty()) return;
     // The newest first, then the front and the rest up to the second-newest.
     queue_.back()->draw(display);

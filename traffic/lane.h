@@ -10,6 +10,10 @@
 
 class Intersection;
 
+// The two ends of a lane, numbered as the end operations take them: vehicles travel
+// from the start to the finish.
+enum LaneEnd : int { LaneStart = 0, LaneFinish = 1 };
+
 class Lane : public RoadElement {
 public:
     Lane() = default;
@@ -20,7 +24,7 @@ public:
 
     void draw(Display& display) override;
     void update(int& tick, int trafficMode) override;
-    // end 0 is the start, end 1 the finish; other ends are ignored.
+    // end is a LaneEnd; other numbers are ignored.
     virtual void setEndIntersection(Intersection* intersection, int end);
     virtual void setEndPoint(Point p, int end);
     // The lane takes the vehicle over and places it on its entry point.
@@ -50,7 +54,7 @@ public:
     static constexpr int acceptReach = 62;    // accept while the newest is this near the start
 
 private:
-    static bool isEnd(int end) { return end == 0 || end == 1; }
+    static bool isEnd(int end) { return end == LaneStart || end == LaneFinish; }
     void computeHeading();
 
     Intersection* ends_[2] = {nullptr, nullptr};

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "traffic/random_sequence.h"
-
-class Display;
+#include "vehicles/library_names.h"
 
 class TownObject {
 public:

@@ -1,6 +1,6 @@
 #include "traffic/traffic_light.h"
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/shapes.h"
 
 using namespace shapes;

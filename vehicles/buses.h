@@ -1,7 +1,7 @@
 // The long vehicle kinds, labelled at their destination.
 #pragma once
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/vehicle.h"
 
 class SchoolBus : public Vehicle {

@@ -1,7 +1,7 @@
 // The private vehicle kinds; each marks its destination with a "P".
 #pragma once
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/vehicle.h"
 
 class Car : public Vehicle {

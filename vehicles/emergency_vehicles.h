@@ -2,7 +2,7 @@
 // station marker at the destination.
 #pragma once
 
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 #include "vehicles/vehicle.h"
 
 class Ambulance : public Vehicle {

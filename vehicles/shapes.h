@@ -1,9 +1,8 @@
 // Drawing with Points; the palette's colour names come along.
 #pragma once
 
-#include "gfx/display.h"
-#include "gfx/palette.h"
 #include "vehicles/geometry.h"
+#include "vehicles/library_names.h"
 
 namespace shapes {
 

@@ -5,6 +5,13 @@
 #include "gfx/display.h"
 #include "gfx/palette.h"
 
+// The library keeps its names in namespace gfx.
+using gfx::AnimationMode;
+using gfx::ColorIndex;
+using gfx::Display;
+using gfx::EventKind;
+namespace palette = gfx::palette;
+
 namespace {
 
 constexpr int Radius = 20;

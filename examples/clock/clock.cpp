@@ -1,6 +1,8 @@
-// A clock with a label: gfxGets asks for it (headless, the dialog answers with an empty
-// line), gfxPrintf greets in the text window, and every tick redraws the time of day
-// with gfxTextf. The time starts at the calendar time, which --seed fixes in a replay.
+// A clock with a label: gfxGets asks for it (headless, the line of the runner's
+// --answers file; without one an empty line, and the label is "Town hall"), the
+// windows take the label as their name (gfxSetIdentity), gfxPrintf greets in the text
+// window, and every tick redraws the time of day with gfxTextf. The time starts at the
+// calendar time, which --seed fixes in a replay.
 #include <cmath>
 #include <cstring>
 #include <ctime>
@@ -8,6 +10,12 @@
 #include "gfx/display.h"
 #include "gfx/gfx.h"
 #include "gfx/palette.h"
+
+// The library keeps its names in namespace gfx.
+using gfx::AnimationMode;
+using gfx::Display;
+using gfx::EventKind;
+namespace palette = gfx::palette;
 
 namespace {
 
@@ -28,6 +36,7 @@ int appMain() {
     Display display;
     char label[256];  // gfxGets writes at most 255 characters and the end
     if (!gfxGets("Label of the clock:", label) || label[0] == '\0') std::strcpy(label, "Town hall");
+    gfxSetIdentity(label, nullptr);  // "Station Graphics", "Station Text"
     gfxPrintf("The clock \"%s\" starts.\n", label);
     display.setAnimation(AnimationMode::Animate);
     const std::time_t start = static_cast<std::time_t>(Display::calendarTime());

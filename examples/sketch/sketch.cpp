@@ -5,6 +5,12 @@
 #include "gfx/gfx.h"
 #include "gfx/palette.h"
 
+// The library keeps its names in namespace gfx.
+using gfx::AnimationMode;
+using gfx::Display;
+using gfx::EventKind;
+namespace palette = gfx::palette;
+
 namespace {
 
 constexpr int Step = 10;

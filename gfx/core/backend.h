@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gfx/core/client_area.h"
+#include "gfx/core/identity.h"
 #include "gfx/core/message.h"
 #include "gfx/core/text_history.h"
 #include "gfx/render/pixel_image.h"
@@ -46,6 +47,15 @@ public:
     // Runs the modal string-input dialog; false when it cannot be shown.
     virtual bool runInputDialog(const std::string& prompt, std::string& reply) = 0;
 
+    // Who the program is: its windows' titles and icon. Told before open(), so that the
+    // windows are made with them, and whenever the program changes them. False when the
+    // icon cannot be read (the windows then keep the icon they have). A platform without
+    // window titles or icons takes it as it is.
+    virtual bool setIdentity(const Identity& identity) {
+        (void)identity;
+        return true;
+    }
+
     // The calendar time that seeds the random generator.
     virtual std::time_t calendarTime() = 0;
 
@@ -69,9 +79,9 @@ private:
     std::deque<Message> queue_;
 };
 
-// Presents the off-screen image if it changed since it was last shown: the pump does
-// so before it waits, and a platform's entry after appMain, so that the repaint after
-// the end stays on the screen.
+// Presents the off-screen image if it changed since it was last shown: the pump does so
+// before it waits and after each pass. The web entry also calls it after appMain, so
+// that the repaint after the quit stays on the page under the ending.
 void showIfDirty();
 
 // Installs the back end that gfxOpen will use; the library owns it from then on.

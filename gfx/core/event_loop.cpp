@@ -3,6 +3,7 @@
 
 #include "gfx/core/backend.h"
 #include "gfx/core/menu_items.h"
+#include "gfx/core/opening.h"
 #include "gfx/core/script.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
@@ -14,7 +15,7 @@ namespace {
 // Deliberately not destroyed at process exit: a back end's windows must not outlive
 // the window system, which exit() may already have torn down.
 Backend* currentBackend = nullptr;
-GfxStartup startupValues;
+Startup startupValues;
 
 void setCentre(int clientWidth, int clientHeight) {
     // Integer centre of the client rectangle (left and top are 0).
@@ -185,10 +186,10 @@ Backend* backend() {
 
 using namespace gfx;
 
-void gfxStoreStartup(const GfxStartup& startup) {
+void gfxStoreStartup(const Startup& startup) {
     startupValues = startup;
 }
-const GfxStartup& gfxStartup() {
+const Startup& gfxStartup() {
     return startupValues;
 }
 
@@ -197,10 +198,12 @@ int gfxOpen(void*, void*, const char*, int showMode) {
     State& s = state();
     s.animation.animating = false;
     s.animation.framesRequested = 0;
+    identityBeforeOpening();
     currentBackend->open(showMode);
     setCentre(ClientWidth, ClientHeight);
     s.window.open = true;
     currentBackend->setMenuCheck(MenuId::Logging, s.log.loggingOn);
+    identityAfterOpening();
     return 1;
 }
 
@@ -265,7 +268,7 @@ EventKind gfxAwaitEvent(int& x, int& y, char& key) {
     x = in.eventX;
     y = in.eventY;
     key = in.eventKey;
-    if (toolHooks().eventObserver) toolHooks().eventObserver(kind);
+    if (toolHooks().eventObserver) toolHooks().eventObserver(kind, x, y, key);
     return kind;
 }
 

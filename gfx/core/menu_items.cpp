@@ -3,24 +3,32 @@
 namespace gfx {
 
 namespace {
-constexpr MenuItem Separator = {nullptr, 0, 0, false, false, false};
+constexpr MenuItem Separator = {};
+// The credits are shown, greyed, under the commands.
+constexpr MenuItem credit(const char* text) {
+    return {.text = text, .id = MenuId::Credit, .greyed = true};
+}
 constexpr MenuItem items[] = {
-    {"&Animate", MenuId::Animate, 'A', false, false, false},
-    {"&Halt animation", MenuId::Halt, 'H', false, false, false},
-    {"Advance one &frame", MenuId::AdvanceFrame, 'F', false, false, false},
+    {.text = "&Animate", .id = MenuId::Animate, .shortcut = 'A'},
+    {.text = "&Halt animation", .id = MenuId::Halt, .shortcut = 'H'},
+    {.text = "Advance one &frame", .id = MenuId::AdvanceFrame, .shortcut = 'F'},
     Separator,
-    {"&Logging", MenuId::Logging, 'L', true, true, false},
+    {.text = "&Logging",
+     .id = MenuId::Logging,
+     .shortcut = 'L',
+     .checkable = true,
+     .checked = true},
     Separator,
-    {"&Record Script", MenuId::RecordScript, 'R', true, false, false},
-    {"&Playback Script", MenuId::PlaybackScript, 'P', true, false, false},
-    {"Play &One Script", MenuId::PlayOne, 'O', false, false, false},
+    {.text = "&Record Script", .id = MenuId::RecordScript, .shortcut = 'R', .checkable = true},
+    {.text = "&Playback Script", .id = MenuId::PlaybackScript, .shortcut = 'P', .checkable = true},
+    {.text = "Play &One Script", .id = MenuId::PlayOne, .shortcut = 'O'},
     Separator,
-    {"&Quit", MenuId::Quit, 'Q', false, false, false},
+    {.text = "&Quit", .id = MenuId::Quit, .shortcut = 'Q'},
     Separator,
-    {"DROVA v2.2 July 1997", MenuId::Credit, 0, false, false, true},
-    {"MAC: mac@example.org", MenuId::Credit, 0, false, false, true},
-    {"WINDOWS: windows@example.org", MenuId::Credit, 0, false, false, true},
-    {"UPDATES: updates@example.org", MenuId::Credit, 0, false, false, true},
+    credit("DROVA v2.2 July 1997"),
+    credit("MAC: mac@example.org"),
+    credit("WINDOWS: windows@example.org"),
+    credit("UPDATES: updates@example.org"),
 };
 }  // namespace
 

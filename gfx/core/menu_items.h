@@ -19,13 +19,15 @@ constexpr int Quit = 8;
 constexpr int Credit = 9;
 }  // namespace MenuId
 
+// Made with its fields named: {.text = "&Logging", .id = MenuId::Logging, .shortcut = 'L',
+// .checkable = true, .checked = true}; a field not named keeps its default.
 struct MenuItem {
-    const char* text;  // nullptr for a separator; '&' marks the access key
-    int id;
-    char shortcut;   // Ctrl+this upper-case letter chooses the item; 0 for none
-    bool checkable;  // carries a check mark
-    bool checked;    // the check mark's state when the menu is made
-    bool greyed;
+    const char* text = nullptr;  // nullptr for a separator; '&' marks the access key
+    int id = 0;
+    char shortcut = 0;       // Ctrl+this upper-case letter chooses the item; 0 for none
+    bool checkable = false;  // carries a check mark
+    bool checked = false;    // the check mark's state when the menu is made
+    bool greyed = false;     // shown, but cannot be chosen
 };
 
 std::span<const MenuItem> runMenuItems();

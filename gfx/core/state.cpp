@@ -31,7 +31,10 @@ ToolHooks& toolHooks() {
 bool nothingScheduled() {
     const AnimationState& a = theState.animation;
     const ScriptState& sc = theState.script;
-    return !a.animating && a.framesRequested == 0 && !sc.playingBack && !sc.playOnePending;
+    // A frame asked for is armed before its tick comes: it is still to happen.
+    const bool frameArmed = theState.input.pendingKind == EventKind::Periodic;
+    return !a.animating && a.framesRequested == 0 && !frameArmed && !sc.playingBack &&
+           !sc.playOnePending;
 }
 
 void resetLibrary(std::unique_ptr<Backend> backend) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gfx/core/client_area.h"
+#include "gfx/core/identity.h"
 #include "gfx/core/off_screen.h"
 #include "gfx/core/text_history.h"
 #include "gfx/event_kind.h"
@@ -63,6 +64,7 @@ struct State {
     AnimationState animation;
     ScriptState script;
     LogState log;
+    IdentityState identity;
 };
 
 State& state();

@@ -15,8 +15,9 @@ struct ShapeRecord;
 struct ToolHooks {
     // Also write every text-window line to standard output.
     bool echoText = false;
-    // Told of every event the wait returns (tools that stop a run after so many ticks).
-    std::function<void(EventKind kind)> eventObserver;
+    // Told of every event the wait returns, with its values (tools that stop a run after
+    // so many ticks, or log the events).
+    std::function<void(EventKind kind, int x, int y, char key)> eventObserver;
     // Told of every shape record before it is drawn (benchmarks that replay a frame).
     std::function<void(const ShapeRecord& record)> shapeObserver;
     // Recording and playback use this file instead of "DROVA.SCR".
@@ -29,7 +30,8 @@ struct ToolHooks {
 
 ToolHooks& toolHooks();
 
-// Nothing is scheduled: no animation, no frame asked for, no script playing. Without a
+// Nothing is scheduled: no animation, no frame asked for or waiting for its tick, no
+// script playing. Without a
 // new message the run would wait for the user (a headless run is over).
 bool nothingScheduled();
 

@@ -29,7 +29,7 @@ bool HeadlessBackend::menuChecked(int id) const {
 
 bool HeadlessBackend::runInputDialog(const std::string& prompt, std::string& reply) {
     lastPrompt_ = prompt;
-    reply = dialogReply_;
+    reply = answers_ ? answers_() : dialogReply_;
     return true;
 }
 

@@ -28,11 +28,15 @@ public:
     // Called when the library would block with no message pending; it may post some.
     // Without one (or when it posts nothing) a timer message is posted.
     using IdleHandler = std::function<void(HeadlessBackend&)>;
+    // Gives the input dialog's next answer; without one, every answer is the reply set
+    // by setDialogReply (empty unless set).
+    using AnswerSource = std::function<std::string()>;
 
     using Backend::post;  // tests and tools drive the library through the FIFO
     void setIdleHandler(IdleHandler handler) { idle_ = std::move(handler); }
     void setCalendarTime(std::time_t t) { calendarTime_ = t; }
     void setDialogReply(std::string reply) { dialogReply_ = std::move(reply); }
+    void setAnswerSource(AnswerSource source) { answers_ = std::move(source); }
 
     // The library's off-screen image, as the graphics window would show it.
     const PixelImage& image() const;
@@ -43,6 +47,12 @@ public:
     void setKeepLines(bool keep) { keepLines_ = keep; }
     bool textWindowShown() const { return textWindowShown_; }
     const std::string& lastDialogPrompt() const { return lastPrompt_; }
+    // What the program said it is; it has no windows to show it, nor an icon to read.
+    const Identity& identity() const { return identity_; }
+    bool setIdentity(const Identity& identity) override {
+        identity_ = identity;
+        return true;
+    }
     void open(int) override {}
     void waitForMessage(bool tickAwaited) override;
     void present(const PixelImage&) override { ++imagesShown_; }
@@ -58,7 +68,9 @@ private:
     IdleHandler idle_;
     std::optional<std::time_t> calendarTime_;
     std::string dialogReply_;
+    AnswerSource answers_;
     std::string lastPrompt_;
+    Identity identity_ = identityNamed("");
     std::map<int, bool> checks_;
     bool textWindowShown_ = false;
     int imagesShown_ = 0;

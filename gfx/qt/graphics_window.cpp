@@ -59,7 +59,6 @@ GraphicsWindow::GraphicsWindow(const MessageSink& post)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       post_(post) {
-    setWindowTitle(QStringLiteral("DROVA Graphics"));
     canvas_ = new Canvas(post, this);
     setCentralWidget(canvas_);
     buildMenu();

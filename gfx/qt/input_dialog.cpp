@@ -18,7 +18,6 @@ QRect dialogRect(const QFontMetrics& m, int x, int y, int w, int h) {
 
 InputDialog::InputDialog(const std::string& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("DROVA_gets"));
     setModal(true);
     const QFontMetrics m(font());
     const QRect frame = dialogRect(m, 50, 50, 185, 92);

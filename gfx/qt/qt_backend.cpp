@@ -1,7 +1,10 @@
 #include "gfx/qt/qt_backend.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
 #include <QScreen>
 
 #include "gfx/qt/input_dialog.h"
@@ -30,6 +33,7 @@ void QtBackend::open(int showMode) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int w = screen.width(), h = screen.height();
     text_->placeFrame(QRect(0, (2 * h) / 3 + 1, w, h / 3));
+    showIdentity();
 
     if (showMode != 0) {
         text_->show();
@@ -70,6 +74,7 @@ void QtBackend::showTextWindow() {
 
 bool QtBackend::runInputDialog(const std::string& prompt, std::string& reply) {
     InputDialog dialog(prompt, graphics_.get());
+    dialog.setWindowTitle(QString::fromStdString(identity_.dialogTitle));
     if (dialog.exec() != 1) return false;
     reply = dialog.reply();
     return true;
@@ -77,6 +82,25 @@ bool QtBackend::runInputDialog(const std::string& prompt, std::string& reply) {
 
 std::time_t QtBackend::calendarTime() {
     return std::time(nullptr);
+}
+
+bool QtBackend::setIdentity(const Identity& identity) {
+    identity_ = identity;
+    bool iconRead = true;
+    if (!identity.iconPath.empty()) {
+        const QString path = QString::fromStdString(identity.iconPath);
+        iconRead = QImageReader(path).canRead();
+        // Every window without an icon of its own shows the program's: both windows
+        // and the dialog.
+        if (iconRead) QApplication::setWindowIcon(QIcon(path));
+    }
+    showIdentity();
+    return iconRead;
+}
+
+void QtBackend::showIdentity() {
+    if (graphics_) graphics_->setWindowTitle(QString::fromStdString(identity_.graphicsTitle));
+    if (text_) text_->setWindowTitle(QString::fromStdString(identity_.textTitle));
 }
 
 }  // namespace gfx

@@ -2,7 +2,8 @@
 //
 // Platform: Qt Widgets on X11 (or any platform plugin Qt has). The "DROVA Graphics"
 // window with the "&Run" menu and the fixed client area, the "DROVA Text" window, a
-// QTimer of the library's tick and the modal "DROVA_gets" dialog; waiting blocks in Qt's
+// QTimer of the library's tick and the modal "DROVA_gets" dialog, titled after the
+// program when it names itself, with its icon; waiting blocks in Qt's
 // event loop, so a halted program uses no CPU.
 // Cannot: resize the graphics window (its client size is fixed).
 // Depends on: Qt 6 Core, Gui and Widgets.
@@ -32,12 +33,16 @@ public:
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;
+    bool setIdentity(const Identity& identity) override;
 
     GraphicsWindow* graphicsWindow() const { return graphics_.get(); }
     TextWindow* textWindow() const { return text_.get(); }
 
 private:
+    void showIdentity();
+
     MessageSink sink_;
+    Identity identity_ = identityNamed("");
     std::unique_ptr<GraphicsWindow> graphics_;
     std::unique_ptr<TextWindow> text_;
     QTimer timer_;

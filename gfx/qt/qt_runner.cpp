@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "gfx/core/opening.h"
 #include "gfx/gfx.h"
 #include "gfx/qt/app_icon.h"
 #include "gfx/qt/display_check.h"

@@ -11,7 +11,6 @@
 namespace gfx {
 
 TextWindow::TextWindow(const MessageSink& post) : QWidget(nullptr), post_(post) {
-    setWindowTitle(QStringLiteral("DROVA Text"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int ColourCount = palette::ColourCount;
+constexpr int ColourCount = gfx::palette::ColourCount;
 // A frame's rows are read straight from the image's.
 static_assert(GifWriter::Width == gfx::PixelImage::Width);
 // A GIF colour table has a power of two entries: the palette's 24 and 8 unused.
@@ -90,7 +90,7 @@ bool GifWriter::open(const std::string& path, std::string& error) {
                       static_cast<GifByteType>(rgb[i])};
     ColorMapObject* map = GifMakeMapObject(TableSize, colours.data());
     const bool described =
-        map && EGifPutScreenDesc(gif_, Width, Rows, 8, palette::White, map) == GIF_OK;
+        map && EGifPutScreenDesc(gif_, Width, Rows, 8, gfx::palette::White, map) == GIF_OK;
     GifFreeMapObject(map);
     // Played in a loop, as browsers show the README's picture.
     static const GifByteType netscape[] = "NETSCAPE2.0";
@@ -116,8 +116,8 @@ bool GifWriter::toIndices(const gfx::PixelImage& image, std::string& error) {
     std::array<std::uint32_t, ColourCount> values{};
     for (int i = 0; i < ColourCount; ++i) values[i] = image.value(i);
     const std::uint32_t* pixels = image.data();
-    std::uint32_t lastValue = values[palette::White];
-    std::uint8_t lastIndex = palette::White;
+    std::uint32_t lastValue = values[gfx::palette::White];
+    std::uint8_t lastIndex = gfx::palette::White;
     for (std::size_t i = 0; i < current_.size(); ++i) {
         // Neighbours mostly share a colour: the last one found saves the search.
         if (pixels[i] != lastValue) {

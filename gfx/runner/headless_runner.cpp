@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <istream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,6 +75,26 @@ private:
     bool released_ = false;
 };
 
+// An event in the log as a script holds it, one line per event, so that the log shows
+// where each tick begins; a quit, which a script never holds, is left out.
+void logEvent(gfx::EventKind kind, int x, int y, char key) {
+    if (kind == gfx::EventKind::Periodic)
+        std::fputs("DROVA_PERIODIC(1);\n", stdout);
+    else if (kind == gfx::EventKind::Mouse)
+        std::fprintf(stdout, "DROVA_MOUSE(%d, %d);\n", x, y);
+    else if (kind == gfx::EventKind::Keyboard)
+        std::fprintf(stdout, "DROVA_KBD(%d);\n", static_cast<int>(static_cast<signed char>(key)));
+}
+
+// One line of the answers, without its line end (a file written on Windows has CR LF);
+// empty once the file has ended.
+std::string nextAnswer(std::istream& answers) {
+    std::string line;
+    if (!std::getline(answers, line)) return {};
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
 }  // namespace
 
 int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
@@ -99,6 +121,13 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
         return fail("cannot write " + options->gif + ": " + error);
     if (!options->script.empty() && !gfx::readableFile(options->script, error))
         return fail("cannot read " + options->script + ": " + error);
+    std::ifstream answers;
+    if (!options->answers.empty()) {
+        if (!gfx::readableFile(options->answers, error))
+            return fail("cannot read " + options->answers + ": " + error);
+        answers.open(options->answers);
+        if (!answers) return fail("cannot read " + options->answers);
+    }
     std::optional<GifWriter> gif;
     if (!options->gif.empty() && !gif.emplace().open(options->gif, error)) return fail(error);
     if (gif) dropOnInterrupt(gif->temporaryPath());
@@ -108,6 +137,8 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     backend.setKeepLines(false);
     backend.setCalendarTime(options->seed ? static_cast<std::time_t>(*options->seed)
                                           : std::time(nullptr));
+    // Each question takes the file's next line; past its end, an empty one.
+    if (answers.is_open()) backend.setAnswerSource([&answers] { return nextAnswer(answers); });
 
     gfx::ToolHooks& hooks = gfx::toolHooks();
     hooks.echoText = options->log;
@@ -126,7 +157,8 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     long long periodic = 0;
     const long long limit = options->ticks.value_or(-1);
     if (limit == 0) backend.post(gfx::Message::quit());
-    hooks.eventObserver = [&](EventKind kind) {
+    hooks.eventObserver = [&](EventKind kind, int x, int y, char key) {
+        if (options->logEvents) logEvent(kind, x, y, key);
         if (kind != EventKind::Periodic) return;
         ++periodic;
         if (periodic == limit)
@@ -143,14 +175,15 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     bool framePending = false;
     std::string gifError;
     if (gif) {
-        hooks.eventObserver = [&, countTicks = hooks.eventObserver](EventKind kind) {
+        hooks.eventObserver = [&, countTicks = hooks.eventObserver](EventKind kind, int x, int y,
+                                                                    char key) {
             // The picture of a periodic event is complete when the next event comes.
             if (framePending) {
                 framePending = false;
                 if (!gif->addFrame(backend.image(), gifError))
                     backend.post({gfx::MessageKind::Quit});  // no reason to run on
             }
-            countTicks(kind);
+            countTicks(kind, x, y, key);
             framePending =
                 kind == EventKind::Periodic && gifError.empty() && periodic >= options->gifFrom;
         };
@@ -164,6 +197,7 @@ int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         status = fail(std::string("cannot write the log to standard output: ") +
                       std::strerror(errno ? errno : EIO));
+    if (answers.bad()) status = fail("cannot read " + options->answers + ": a read failed");
     if (!options->png.empty() && !backend.savePng(options->png, error)) status = fail(error);
     if (gif && gifError.empty() && gif->frames() == 0)
         gifError = "no frame for " + options->gif + ": the run ended after " +

@@ -22,10 +22,17 @@ struct Parser {
         app.add_option("--script", options.script,
                        "play FILE back from the first wait on, as Ctrl+P would")
             ->option_text("FILE");
+        app.add_option("--answers", options.answers,
+                       "answer the input dialog with FILE's lines, one a question; empty "
+                       "lines after its end (default: empty lines)")
+            ->option_text("FILE");
         app.add_option("--ticks", ticks, "quit after N periodic events")->option_text("N");
         app.add_flag("--log", options.log,
                      "switch the drawing log on and write every text-window line to standard "
                      "output");
+        app.add_flag("--log-events", options.logEvents,
+                     "with --log, write each event as a script line (DROVA_PERIODIC(1); for a "
+                     "tick) before the lines it draws");
         app.add_option("--png", options.png,
                        "write the picture after the last repaint as a PNG file")
             ->option_text("FILE");
@@ -64,12 +71,16 @@ std::optional<ReplayOptions> parseReplayOptions(const std::vector<std::string>& 
         error = std::string(e.what()) + " (try --help)";
         return std::nullopt;
     }
-    for (const char* name : {"--script", "--png", "--gif"}) {
+    for (const char* name : {"--script", "--answers", "--png", "--gif"}) {
         const CLI::Option* o = p.app.get_option(name);
         if (o->count() > 0 && o->as<std::string>().empty()) {
             error = std::string(name) + " needs a file name";
             return std::nullopt;
         }
+    }
+    if (p.options.logEvents && !p.options.log) {
+        error = "--log-events needs --log";
+        return std::nullopt;
     }
     long long n = 0;
     if (p.app.count("--seed")) {

@@ -8,8 +8,10 @@
 struct ReplayOptions {
     std::optional<long long> seed;   // calendar time that seeds the generator; now when unset
     std::string script;              // played back from the first wait on
+    std::string answers;             // the input dialog's answers, one a line
     std::optional<long long> ticks;  // quit after this many periodic events
     bool log = false;                // every text-window line to standard output
+    bool logEvents = false;          // and each event as a script line before its drawing
     std::string png;                 // the off-screen image after the last repaint
     std::string gif;                 // the picture after every periodic event, animated
     long long gifFrom = 1;           // the first periodic event the GIF shows

@@ -2,10 +2,11 @@
 
 namespace gfx {
 
-// Must open the graphics window titled "DROVA Graphics" with a client area of
-// ClientWidth x ClientHeight that cannot be resized, its "&Run" menu built from
-// runMenuItems() (menuLabel() gives each label with its shortcut), the "DROVA Text"
-// window (shown only when showTextWindow() asks), and a timer that posts
+// Must open the graphics window, titled as setIdentity() said ("DROVA Graphics" unless
+// the program named itself), with a client area of ClientWidth x ClientHeight that
+// cannot be resized, its "&Run" menu built from runMenuItems() (menuLabel() gives each
+// label with its shortcut), the text window ("DROVA Text"; shown only when
+// showTextWindow() asks), and a timer that posts
 // Message::timer() every TickMilliseconds. showMode is the program entry's way to show
 // the graphics window (1: normally).
 void TemplateBackend::open(int /*showMode*/) {}
@@ -67,5 +68,13 @@ bool TemplateBackend::mayWriteScript() {
 // it or closed it: a platform that keeps the file elsewhere copies it there now, so that
 // an abrupt end loses no line.
 void TemplateBackend::scriptChanged(ScriptChange /*change*/) {}
+
+// Optional. Should title the graphics window identity.graphicsTitle, the text window
+// identity.textTitle and the dialog identity.dialogTitle, when they are made and at once
+// when they are open, and show the picture at identity.iconPath (unless empty) as their
+// icon. Must return false when that picture cannot be read.
+bool TemplateBackend::setIdentity(const Identity& /*identity*/) {
+    return true;
+}
 
 }  // namespace gfx

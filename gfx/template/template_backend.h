@@ -27,6 +27,8 @@ public:
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;
     std::time_t calendarTime() override;
+    // Optional: only a platform whose windows have titles and icons.
+    bool setIdentity(const Identity& identity) override;
     // Optional: only a platform that keeps the script file beyond the file system.
     bool mayWriteScript() override;
     void scriptChanged(ScriptChange change) override;

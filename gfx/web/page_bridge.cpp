@@ -11,69 +11,74 @@
 namespace {
 
 // clang-format off
-EM_JS(void, town_mount_storage, (const char* folder), {
-    townPage.mountStorage(UTF8ToString(folder), FS);
+EM_JS(void, gfx_mount_storage, (const char* folder), {
+    gfxPage.mountStorage(UTF8ToString(folder), FS);
 });
 
-EM_ASYNC_JS(void, town_await_storage, (), { await townPage.storageMounted(); });
+EM_ASYNC_JS(void, gfx_await_storage, (), { await gfxPage.storageMounted(); });
 
-EM_JS(void, town_define_wire, (const char* json), {
-    townPage.defineWire(JSON.parse(UTF8ToString(json)));
+EM_JS(void, gfx_define_wire, (const char* json), {
+    gfxPage.defineWire(JSON.parse(UTF8ToString(json)));
 });
 
-EM_JS(void, town_add_menu_item,
+EM_JS(void, gfx_add_menu_item,
       (const char* title, const char* text, int id, int shortcut, int checkable, int checked,
        int greyed), {
-    townPage.addMenuItem(UTF8ToString(title), text ? UTF8ToString(text) : null, id,
-                         shortcut ? String.fromCharCode(shortcut) : "", checkable != 0,
-                         checked != 0, greyed != 0);
+    gfxPage.addMenuItem(UTF8ToString(title), {
+        text: text ? UTF8ToString(text) : null,
+        id: id,
+        shortcut: shortcut ? String.fromCharCode(shortcut) : "",
+        checkable: checkable != 0,
+        checked: checked != 0,
+        greyed: greyed != 0
+    });
 });
 
-EM_JS(void, town_open, (int historyCapacity, int tickMilliseconds), {
-    townPage.open(historyCapacity, tickMilliseconds);
+EM_JS(void, gfx_open, (int historyCapacity, int tickMilliseconds), {
+    gfxPage.open(historyCapacity, tickMilliseconds);
 });
 
 // The fields in the order of takeEvent's array below; a field the kind has not is 0.
-EM_JS(int, town_take_event, (int* out), {
-    var e = townPage.takeEvent();
+EM_JS(int, gfx_take_event, (int* out), {
+    var e = gfxPage.takeEvent();
     if (!e) return 0;
     var fields = ['kind', 'x', 'y', 'width', 'height', 'keyCode', 'character', 'commandId'];
     for (var i = 0; i < fields.length; ++i) HEAP32[(out >> 2) + i] = e[fields[i]] | 0;
     return 1;
 });
 
-EM_ASYNC_JS(void, town_wait_for_event, (int wakeOnTimer), {
-    await townPage.waitForEvent(wakeOnTimer != 0);
+EM_ASYNC_JS(void, gfx_wait_for_event, (int wakeOnTimer), {
+    await gfxPage.waitForEvent(wakeOnTimer != 0);
 });
 
-EM_JS(int, town_slice_over, (), { return townPage.sliceOver() ? 1 : 0; });
+EM_JS(int, gfx_slice_over, (), { return gfxPage.sliceOver() ? 1 : 0; });
 
-EM_ASYNC_JS(void, town_yield_to_browser, (), { await townPage.yieldToBrowser(); });
+EM_ASYNC_JS(void, gfx_yield_to_browser, (), { await gfxPage.yieldToBrowser(); });
 
-EM_JS(int, town_may_write_script, (), { return townPage.mayWriteScript() ? 1 : 0; });
+EM_JS(int, gfx_may_write_script, (), { return gfxPage.mayWriteScript() ? 1 : 0; });
 
-EM_JS(void, town_script_changed, (const char* change), {
-    townPage.scriptChanged(UTF8ToString(change));
+EM_JS(void, gfx_script_changed, (const char* change), {
+    gfxPage.scriptChanged(UTF8ToString(change));
 });
 
-EM_JS(int, town_take_save_failures, (), { return townPage.takeSaveFailures(); });
+EM_JS(int, gfx_take_save_failures, (), { return gfxPage.takeSaveFailures(); });
 
-EM_JS(void, town_present, (const void* rgba, int width, int height), {
-    townPage.present(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
+EM_JS(void, gfx_present, (const void* rgba, int width, int height), {
+    gfxPage.present(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height);
 });
 
-EM_JS(void, town_set_menu_check, (int id, int checked), {
-    townPage.setMenuCheck(id, checked != 0);
+EM_JS(void, gfx_set_menu_check, (int id, int checked), {
+    gfxPage.setMenuCheck(id, checked != 0);
 });
 
-EM_JS(void, town_append_text, (const char* line, int length), {
-    townPage.appendText(HEAPU8.subarray(line, line + length));
+EM_JS(void, gfx_append_text, (const char* line, int length), {
+    gfxPage.appendText(HEAPU8.subarray(line, line + length));
 });
 
 // The reply comes back as a zero-terminated Latin-1 copy in the heap, freed by the
 // caller; null when no dialog can be shown.
-EM_ASYNC_JS(char*, town_run_dialog, (const char* prompt, int length), {
-    var reply = await townPage.runDialog(HEAPU8.slice(prompt, prompt + length));
+EM_ASYNC_JS(char*, gfx_run_dialog, (const char* prompt, int length), {
+    var reply = await gfxPage.runDialog(HEAPU8.slice(prompt, prompt + length));
     if (reply === null) return 0;
     var p = _malloc(reply.length + 1);
     HEAPU8.set(reply, p);
@@ -81,9 +86,9 @@ EM_ASYNC_JS(char*, town_run_dialog, (const char* prompt, int length), {
     return p;
 });
 
-EM_JS(double, town_calendar_time, (), { return townPage.calendarTime(); });
+EM_JS(double, gfx_calendar_time, (), { return gfxPage.calendarTime(); });
 
-EM_JS(void, town_program_ended, (int status), { townPage.programEnded(status); });
+EM_JS(void, gfx_program_ended, (int status), { gfxPage.programEnded(status); });
 // clang-format on
 
 }  // namespace
@@ -91,30 +96,30 @@ EM_JS(void, town_program_ended, (int status), { townPage.programEnded(status); }
 namespace gfx::page {
 
 void mountStorage(const char* folder) {
-    town_mount_storage(folder);
+    gfx_mount_storage(folder);
 }
 
 void awaitStorage() {
-    town_await_storage();
+    gfx_await_storage();
 }
 
 void defineWire(const std::string& json) {
-    town_define_wire(json.c_str());
+    gfx_define_wire(json.c_str());
 }
 
-void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
-                 bool checked, bool greyed) {
-    town_add_menu_item(title, text, id, shortcut, checkable, checked, greyed);
+void addMenuItem(const char* title, const MenuItem& item) {
+    gfx_add_menu_item(title, item.text, item.id, item.shortcut, item.checkable, item.checked,
+                      item.greyed);
 }
 
 void open(int historyCapacity, int tickMilliseconds) {
-    town_open(historyCapacity, tickMilliseconds);
+    gfx_open(historyCapacity, tickMilliseconds);
 }
 
 bool takeEvent(Message& message) {
     for (;;) {
         int f[8] = {};
-        if (!town_take_event(f)) return false;
+        if (!gfx_take_event(f)) return false;
         if (f[0] < 0 || f[0] > static_cast<int>(MessageKind::Quit)) continue;
         message = {.kind = static_cast<MessageKind>(f[0]),
                    .x = f[1],
@@ -129,43 +134,43 @@ bool takeEvent(Message& message) {
 }
 
 void waitForEvent(bool wakeOnTimer) {
-    town_wait_for_event(wakeOnTimer);
+    gfx_wait_for_event(wakeOnTimer);
 }
 
 bool sliceOver() {
-    return town_slice_over() != 0;
+    return gfx_slice_over() != 0;
 }
 
 void yieldToBrowser() {
-    town_yield_to_browser();
+    gfx_yield_to_browser();
 }
 
 bool mayWriteScript() {
-    return town_may_write_script() != 0;
+    return gfx_may_write_script() != 0;
 }
 
 void scriptChanged(const char* change) {
-    town_script_changed(change);
+    gfx_script_changed(change);
 }
 
 int takeSaveFailures() {
-    return town_take_save_failures();
+    return gfx_take_save_failures();
 }
 
 void present(const void* rgba, int width, int height) {
-    town_present(rgba, width, height);
+    gfx_present(rgba, width, height);
 }
 
 void setMenuCheck(int id, bool checked) {
-    town_set_menu_check(id, checked);
+    gfx_set_menu_check(id, checked);
 }
 
 void appendText(const char* line, int length) {
-    town_append_text(line, length);
+    gfx_append_text(line, length);
 }
 
 std::optional<std::string> runDialog(const std::string& prompt) {
-    char* reply = town_run_dialog(prompt.data(), static_cast<int>(prompt.size()));
+    char* reply = gfx_run_dialog(prompt.data(), static_cast<int>(prompt.size()));
     if (!reply) return std::nullopt;
     std::string text(reply, std::strlen(reply));
     std::free(reply);
@@ -173,11 +178,11 @@ std::optional<std::string> runDialog(const std::string& prompt) {
 }
 
 double calendarTime() {
-    return town_calendar_time();
+    return gfx_calendar_time();
 }
 
 void programEnded(int status) {
-    town_program_ended(status);
+    gfx_program_ended(status);
 }
 
 }  // namespace gfx::page

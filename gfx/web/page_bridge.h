@@ -1,11 +1,14 @@
 // The web back end's link to its page: each function hands one request to the page's
-// script (page/bridge.js, reached as the global townPage) or waits on it. Nothing else in
-// the back end knows that it runs in a browser.
+// script (page/wire/bridge.js, reached as the global gfxPage) or waits on it. Only this
+// file and the web program entry use emscripten: the back end reaches the page through
+// these functions, and the entry (program_entry.cpp) exports the one function the page
+// calls in the program, gfx_save_recording.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "gfx/core/menu_items.h"
 #include "gfx/core/message.h"
 
 namespace gfx::page {
@@ -20,12 +23,11 @@ void awaitStorage();
 // { "Message": {...}, "KeyCode": {...}, "MenuId": {...} }; first of all.
 void defineWire(const std::string& json);
 
-// Adds one item of the "Run" menu (text null: a separator; shortcut: the letter of its
-// Ctrl shortcut, 0 for none); the page builds its menu bar and its shortcuts from these,
-// then open() shows the page and starts its timer, one tick every tickMilliseconds.
-// The text panel keeps as many lines as the library's history (historyCapacity).
-void addMenuItem(const char* title, const char* text, int id, char shortcut, bool checkable,
-                 bool checked, bool greyed);
+// Adds one item of the menu called title, its fields named as the item's; the page
+// builds its menu bar and its shortcuts from these, then open() shows the page and
+// starts its timer, one tick every tickMilliseconds. The text panel keeps as many lines
+// as the library's history (historyCapacity).
+void addMenuItem(const char* title, const MenuItem& item);
 void open(int historyCapacity, int tickMilliseconds);
 
 // Takes the oldest event the page's handlers queued, its fields named as the message's;

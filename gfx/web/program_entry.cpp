@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gfx/core/backend.h"
+#include "gfx/core/opening.h"
 #include "gfx/core/script.h"
 #include "gfx/gfx.h"
 #include "gfx/web/page_bridge.h"
@@ -14,13 +15,13 @@
 
 namespace {
 // The working directory, where the library reads and writes its script file.
-constexpr const char* StorageFolder = "/town";
+constexpr const char* StorageFolder = "/program";
 }  // namespace
 
 // Called by the page when it is hidden or goes away, while the program is suspended:
 // the periodic run being counted is written, as the desktop writes it on SIGTERM, so a
 // reload or a closed tab keeps the whole recording.
-extern "C" EMSCRIPTEN_KEEPALIVE void town_save_recording() {
+extern "C" EMSCRIPTEN_KEEPALIVE void gfx_save_recording() {
     gfx::writePendingRecording();
 }
 

@@ -3,14 +3,14 @@
 // at once, beside the program's own code) is put at the path the renderer opens, and
 // the page has wired its modules (page/program_loader.js, pageReady).
 /* global Module, FS, abort, addRunDependency, removeRunDependency */
-var townFont = fetch('@TOWN_FONT_URL@').then(function (response) {
+var gfxPageFont = fetch('@TOWN_FONT_URL@').then(function (response) {
   if (!response.ok) throw new Error('HTTP ' + response.status);
   return response.arrayBuffer();
 });
 Module['preRun'] = [].concat(Module['preRun'] || [], function placeFont() {
   var path = '@TOWN_FONT_FILE@';
   addRunDependency('font');
-  townFont
+  gfxPageFont
     .then(function (bytes) {
       FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
       FS.writeFile(path, new Uint8Array(bytes));
@@ -20,9 +20,9 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function placeFont() {
       abort('the font @TOWN_FONT_URL@ could not be loaded (' + error.message + ')');
     });
 }, function awaitPage() {
-  if (window['townPageReady']) return;
+  if (window['gfxPageReady']) return;
   addRunDependency('page');
-  window.addEventListener('townpageready', function () {
+  window.addEventListener('gfxpageready', function () {
     removeRunDependency('page');
   }, { once: true });
 });

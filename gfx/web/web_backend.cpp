@@ -55,9 +55,7 @@ void WebBackend::open(int) {
     // The page is the window: there is nothing to hide, so the show mode is not used.
     page::defineWire(wireJson());
     // Each item's label and shortcut letter cross once; the page shows the shortcut.
-    for (const MenuItem& item : runMenuItems())
-        page::addMenuItem(RunMenuTitle, item.text, item.id, item.shortcut, item.checkable,
-                          item.checked, item.greyed);
+    for (const MenuItem& item : runMenuItems()) page::addMenuItem(RunMenuTitle, item);
     page::open(TextHistory::Capacity, TickMilliseconds);
 }
 

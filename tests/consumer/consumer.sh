@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The library as its users get it: installed into a scratch prefix, the examples built
-# out of the tree against it (CMake's find_package, and one with pkg-config and g++),
-# each example's headless runner run twice with a fixed seed, and its drawing log and
-# picture compared with the ones kept beside it.
+# The library as its users get it: installed into a scratch prefix, exactly the public
+# headers' folder installed, the examples built out of the tree against it (CMake's
+# find_package, and one with pkg-config and g++), each example's headless runner run
+# twice with a fixed seed, and its drawing log and picture compared with the ones kept
+# beside it; a program that includes Xlib's and Qt's headers beside the library's.
 # Usage: consumer.sh path/to/build-folder path/to/source-folder
 #   TOWN_UPDATE_EXAMPLES=1 consumer.sh ...   writes the kept logs and pictures anew
 set -euo pipefail
@@ -17,6 +18,10 @@ fail() {
 
 cmake --install "$BUILD" --prefix "$WORK/prefix" --component dev >"$WORK/install.log" ||
     fail "cmake --install failed: $(cat "$WORK/install.log")"
+# The public headers, as a program includes them: the folder's, no more and no fewer.
+installed=$(cd "$WORK/prefix/include/fenns-town-gfx/gfx" && ls)
+[ "$installed" = "$(cd "$SOURCE/gfx/include/gfx" && ls)" ] ||
+    fail "the installed headers are not the public folder's: $installed"
 cmake -S "$SOURCE/examples" -B "$WORK/examples" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_PREFIX_PATH="$WORK/prefix" "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Wpedantic -Werror" \
     >"$WORK/configure.log" 2>&1 || fail "configuring the examples failed: $(cat "$WORK/configure.log")"
@@ -31,14 +36,51 @@ g++ -std=c++20 -o "$WORK/bounce-pc" "$SOURCE/examples/bounce/bounce.cpp" \
     $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/pc.log" ||
     fail "g++ with pkg-config failed: $(cat "$WORK/pc.log")"
 
-# name, then the runner's arguments; a script lies beside the example, and is named as
-# the log names it, wherever the source is.
-cp "$SOURCE"/examples/*/*.scr "$WORK/"
+# Xlib's header before the library's and after them, with Qt's: it compiles, links and
+# runs, Xlib's None and the library's EventKind::None each what they are.
+for order in -DXLIB_FIRST -UXLIB_FIRST; do
+    # shellcheck disable=SC2046
+    g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "$order" -o "$WORK/beside-xlib" \
+        "$SOURCE/tests/consumer/beside_xlib.cpp" \
+        $(pkg-config --cflags --libs fenns-town-gfx-headless Qt6Widgets x11) 2>"$WORK/xlib.log" ||
+        fail "a program with Xlib's header ($order) does not build: $(head -20 "$WORK/xlib.log")"
+    out=$("$WORK/beside-xlib" --log) || fail "the program with Xlib's header ($order) failed"
+    [ "$out" = "Xlib's None is 0, unconnected 1, the wait gave 4, Xlib, Qt and the library in Xlib's :0" ] ||
+        fail "the program with Xlib's header ($order) wrote: $out"
+done
+echo "Xlib's and Qt's headers before and after the library's: built and run"
+
+# A program that asks: its headless runner answers from a file, a line a question, then
+# with empty lines; without the file every answer is empty; a missing file is an error.
+# shellcheck disable=SC2046
+g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror -o "$WORK/asks" "$SOURCE/tests/consumer/asks.cpp" \
+    $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/asks.log" ||
+    fail "the asking program does not build: $(cat "$WORK/asks.log")"
+printf 'the first answer\r\nsecond\n' >"$WORK/answers.txt"
+[ "$("$WORK/asks" --log --answers "$WORK/answers.txt")" = "$(printf '%s\n' \
+    'First? 1 [the first answer]' 'Second? 1 [second]' 'Third? 1 []')" ] ||
+    fail "answered from a file: $("$WORK/asks" --log --answers "$WORK/answers.txt")"
+[ "$("$WORK/asks" --log)" = "$(printf '%s\n' 'First? 1 []' 'Second? 1 []' 'Third? 1 []')" ] ||
+    fail "answered without a file: $("$WORK/asks" --log)"
+out=$("$WORK/asks" --answers "$WORK/missing.txt" 2>&1) && fail "a missing answers file was accepted"
+[ "$out" = "asks: cannot read $WORK/missing.txt: No such file or directory" ] ||
+    fail "a missing answers file: $out"
+echo "answers: from a file, then empty; a missing file refused"
+
+# name, then the runner's arguments; a script or answers file lies beside the example,
+# and is named as the log names it, wherever the source is.
+cp "$SOURCE"/examples/*/*.scr "$SOURCE"/examples/*/*.answers "$WORK/"
 cd "$WORK"
 runs=(
     "bounce --seed 1 --ticks 40 --script click.scr"
-    "clock --seed 1700000000 --ticks 25"
+    "catch --seed 1 --script play.scr"
+    "clock --seed 1700000000 --ticks 25 --answers label.answers"
+    "flat --seed 1"
+    "logbook --seed 1"
+    "modes --seed 1 --script switch.scr"
+    "palette --seed 1"
     "sketch --seed 1 --script keys.scr"
+    "stamps --seed 1 --script record.scr"
 )
 for run in "${runs[@]}"; do
     read -r name args <<<"$run"
@@ -68,4 +110,21 @@ cmp -s "$WORK/bounce.log" "$WORK/bounce-pc.log" || fail "the pkg-config build dr
 # Its messages carry its own name, as town-replay's carry town-replay.
 out=$("$WORK/bounce-pc" --ticks x 2>&1 >/dev/null) && fail "bad --ticks accepted"
 [ "$out" = "bounce-pc: --ticks needs a whole number of 0 or more, not 'x'" ] || fail "message: $out"
+# The installed compare command: a run and the kept one are the same; a run whose
+# script moves one click differs in that one drawing call.
+compare=$WORK/prefix/bin/town-compare
+"$compare" stamps.log stamps.png "$SOURCE/examples/stamps/expected.log" \
+    "$SOURCE/docs/examples/stamps.png" >compare.txt || fail "town-compare: $(cat compare.txt)"
+mkdir moved
+sed 's/^DROVA_MOUSE(0, 0);$/DROVA_MOUSE(20, 10);/' record.scr >moved/record.scr
+(cd moved && "$WORK/examples/stamps-replay" --seed 1 --script record.scr --log --png stamps.png \
+    >stamps.log) || fail "stamps-replay failed"
+status=0
+"$compare" --marked marked.png stamps.log stamps.png moved/stamps.log moved/stamps.png \
+    >compare.txt || status=$?
+[ "$status" = 1 ] || fail "town-compare on runs that differ: status $status, $(cat compare.txt)"
+[ "$(sed -n '1p;4p' compare.txt)" = "Logs differ, first at line 9: before the first tick, drawing call 9
+Lines that differ: 1 of 36 lines in stamps.log, 1 of 36 in moved/stamps.log" ] ||
+    fail "town-compare: $(cat compare.txt)"
+[ "$(identify -format %wx%h marked.png)" = 1210x540 ] || fail "no marked picture of both runs"
 echo "consumer: all checks passed"

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "gfx/core/menu_items.h"
+#include "gfx/core/opening.h"
+#include "gfx/core/tool_hooks.h"
 #include "tests/support/headless_session.h"
 
 using gfx::Message;
@@ -115,6 +117,17 @@ TEST_F(EventWait, HaltAndAdvanceOneFrame) {
     EXPECT_EQ(e.key, 'z');
 }
 
+// A run that ends when nothing is left to happen (the headless runner's) still gives
+// the frame that was asked for while it waits for its tick.
+TEST_F(EventWait, AFrameWaitingForItsTickIsStillToHappen) {
+    session.backend().setIdleHandler([](gfx::HeadlessBackend& b) {
+        if (gfx::nothingScheduled()) b.post(Message::quit());
+    });
+    display.setAnimation(AnimationMode::AdvanceFrame);
+    EXPECT_EQ(await(display).kind, EventKind::Periodic);
+    EXPECT_EQ(await(display).kind, EventKind::Quit);
+}
+
 TEST_F(EventWait, EveryCtrlFWhileHaltedGivesItsOwnFrame) {
     // Three presses within one timer tick: none is merged into another's frame.
     ctrl('F');
@@ -208,8 +221,8 @@ TEST(EventWaitClosed, OpeningWithoutABackEndOpensNothing) {
 
 TEST(EventWaitClosed, SetAnimationCodes) {
     // The application passes the numbers; the names are those numbers.
-    static_assert(AnimationCode::Halt == 0 && AnimationCode::OneFrame == 1 &&
-                  AnimationCode::Animate == 2 && AnimationCode::Quit == 5);
+    static_assert(gfx::AnimationCode::Halt == 0 && gfx::AnimationCode::OneFrame == 1 &&
+                  gfx::AnimationCode::Animate == 2 && gfx::AnimationCode::Quit == 5);
     HeadlessSession session;
     gfxOpen(nullptr, nullptr, "", 1);
     EXPECT_EQ(gfxSetAnimation(2), 1);

@@ -6,7 +6,7 @@
 
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
-#include "gfx/display.h"
+#include "vehicles/library_names.h"
 
 namespace {
 

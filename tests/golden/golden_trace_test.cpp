@@ -54,7 +54,7 @@ std::vector<std::string> runTrace() {
     backend.post(gfx::Message::command(gfx::MenuId::PlaybackScript));
     // When the script has ended nothing is left to do: quit.
     backend.setIdleHandler([](gfx::HeadlessBackend& b) { b.post(gfx::Message::quit()); });
-    gfx::toolHooks().eventObserver = [&backend](EventKind) { backend.endTurn(); };
+    gfx::toolHooks().eventObserver = [&backend](EventKind, int, int, char) { backend.endTurn(); };
     appMain();
     backend.endTurn();
     std::vector<std::string> turns = std::move(backend.turns);

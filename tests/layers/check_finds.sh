@@ -5,9 +5,9 @@ set -u
 python=$1 check=$2
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
-mkdir -p "$tree"/gfx/{render,core,qt,web} "$tree"/vehicles "$tree"/traffic "$tree"/app
+mkdir -p "$tree"/gfx/{render,core,qt,web,include/gfx} "$tree"/vehicles "$tree"/traffic "$tree"/app
 touch "$tree"/gfx/core/state.h "$tree"/gfx/web/web_backend.h "$tree"/traffic/town_object.h \
-      "$tree"/gfx/display.h "$tree"/traffic/town.h
+      "$tree"/gfx/include/gfx/display.h "$tree"/traffic/town.h
 printf '// a renderer\n#include "gfx/core/state.h"\n' >"$tree"/gfx/render/renderer.cpp
 printf '#include "gfx/web/web_backend.h"\n' >"$tree"/gfx/qt/qt_backend.cpp
 printf '#include "traffic/town_object.h"\n#include "gfx/display.h"\n' >"$tree"/vehicles/vehicle.h

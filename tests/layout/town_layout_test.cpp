@@ -107,10 +107,9 @@ class BuiltTown : public ::testing::Test {
 protected:
     void SetUp() override {
         seedRandom(1);
-        buildTown(town);
+        layout.buildTown(town);
         town.forEach([this](TownObject* o) { objects.push_back(o); });
     }
-    void TearDown() override { releaseTown(town); }
 
     // The town lists the last added first: I18..I1, then L54..L1.
     Intersection* intersection(int k) const {
@@ -118,6 +117,7 @@ protected:
     }
     Lane* lane(int k) const { return dynamic_cast<Lane*>(objects.at(72 - k)); }
 
+    TownLayout layout;
     Town town;
     std::vector<TownObject*> objects;
 };

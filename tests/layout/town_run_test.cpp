@@ -30,8 +30,9 @@ TEST(TownRun, HeavyTrafficForAHundredThousandTicks) {
     HeadlessSession session;
     Display display;
     seedRandom(1);
+    TownLayout layout;
     Town town;
-    buildTown(town);
+    layout.buildTown(town);
 
     constexpr int ticks = 100000;
     std::vector<int> samples;
@@ -43,7 +44,7 @@ TEST(TownRun, HeavyTrafficForAHundredThousandTicks) {
         updating += std::chrono::steady_clock::now() - before;
         ASSERT_EQ(t, tick);  // the counter is only read
         if (tick % 1000 == 0) {
-            samples.push_back(vehiclesInTown(town));
+            samples.push_back(layout.vehiclesInTown());
             ASSERT_TRUE(squaresConsistent(town)) << tick;
             town.draw(display);
         }
@@ -59,6 +60,4 @@ TEST(TownRun, HeavyTrafficForAHundredThousandTicks) {
     for (int s : samples) std::printf(" %d", s);
     std::printf("\n");
     EXPECT_GT(sorted.back(), 0);  // traffic did enter the town
-
-    releaseTown(town);
 }

@@ -8,6 +8,7 @@ BUILD=$(realpath "$1")
 VERSION=$2
 SUMMARY=$3
 TOWN=$BUILD/app/town
+PUBLIC_HEADERS=$(realpath "$(dirname "$0")/../../gfx/include/gfx")
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
 source "$(dirname "$0")/installed_checks.sh"
 WORK=$E2E_TMP
@@ -63,8 +64,27 @@ stray=$(dpkg-deb --contents "$LIB_DEB" | awk '$1 !~ /^d/ {print $6}' |
     grep -v -e '^\./usr/include/fenns-town-gfx/gfx/[a-z_]*\.h$' \
         -e '^\./usr/lib/[a-z0-9_-]*/fenns-town-gfx/lib[a-z_]*\.a$' \
         -e '^\./usr/lib/[a-z0-9_-]*/cmake/FennsTownGfx/' -e '^\./usr/lib/[a-z0-9_-]*/pkgconfig/fenns-town-gfx-' \
-        -e '^\./usr/share/doc/libfenns-town-gfx-dev/' || true)
+        -e '^\./usr/share/doc/libfenns-town-gfx-dev/' -e '^\./usr/bin/town-compare$' \
+        -e '^\./usr/share/man/man1/town-compare\.1\.gz$' || true)
 [ -z "$stray" ] || fail "the library's package holds more than the library: $stray"
+# Its headers are the public folder's, no more and no fewer.
+headers=$(dpkg-deb --contents "$LIB_DEB" | awk '$1 !~ /^d/ {print $6}' |
+    sed -n 's|^\./usr/include/fenns-town-gfx/gfx/||p' | LC_ALL=C sort)
+[ "$headers" = "$(cd "$PUBLIC_HEADERS" && ls | LC_ALL=C sort)" ] ||
+    fail "the library's package has the headers: $headers"
+# Its command: stripped, with a manual page in section 1 that renders without a warning
+# and describes every option the command lists.
+dpkg-deb -x "$LIB_DEB" "$WORK/dev"
+COMPARE=$WORK/dev/usr/bin/town-compare
+[[ "$(file "$COMPARE")" == *", stripped"* ]] || fail "town-compare is not stripped"
+page=$(MANWIDTH=200 man --warnings -l "$WORK/dev/usr/share/man/man1/town-compare.1.gz" 2>"$WORK/man1.err") ||
+    fail "man -l town-compare failed: $(cat "$WORK/man1.err")"
+[ ! -s "$WORK/man1.err" ] || fail "man -l town-compare warns: $(cat "$WORK/man1.err")"
+[[ "$page" == "town-compare(1) "* ]] || fail "the town-compare page is not in section 1"
+# The options as the help lists them, one a line ("  -h,--help  show this text").
+for option in $("$COMPARE" --help | grep -oE -- '^ +(-[a-z],)?--[a-z][a-z-]*' | grep -o -- '--.*'); do
+    grep -q -- "^ *$option\b" <<<"$page" || fail "the town-compare page does not describe $option"
+done
 
 # --- contents: the manifest under /usr, stripped programs
 dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' |

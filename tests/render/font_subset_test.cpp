@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "gfx/palette.h"
 #include "tests/render/canvas.h"
+#include "vehicles/library_names.h"
 
 namespace {
 

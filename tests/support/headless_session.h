@@ -8,9 +8,9 @@
 
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
-#include "gfx/display.h"
 #include "gfx/gfx.h"
 #include "gfx/headless/headless_backend.h"
+#include "vehicles/library_names.h"
 
 class HeadlessSession {
 public:

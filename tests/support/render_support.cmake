@@ -4,7 +4,8 @@ include_guard(GLOBAL)
 # The tests sit above everything: their helpers are one include folder for all of them.
 if(NOT TARGET test_headers)
   add_library(test_headers INTERFACE)
-  town_include_folder(test_headers INTERFACE tests)
+  # The tests write the library's names as the town does (vehicles/library_names.h).
+  town_include_folder(test_headers INTERFACE tests vehicles/library_names.h)
 endif()
 add_library(reference_renderer STATIC ${CMAKE_CURRENT_LIST_DIR}/reference_renderer.cpp)
 target_link_libraries(reference_renderer PUBLIC test_headers gfx_render Qt6::Gui)

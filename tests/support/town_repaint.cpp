@@ -20,8 +20,9 @@ TownRepaint captureTownRepaint(int heavyTicks) {
     {
         Display display;
         seedRandom(1);
+        TownLayout layout;
         Town town;
-        buildTown(town);
+        layout.buildTown(town);
         for (int tick = 1; tick <= heavyTicks; ++tick) town.update(tick, Heavy);
         // Keeps the records the library hands to its renderer.
         gfx::toolHooks().shapeObserver = [&out](const gfx::ShapeRecord& r) {
@@ -31,8 +32,7 @@ TownRepaint captureTownRepaint(int heavyTicks) {
         gfx::toolHooks().shapeObserver = nullptr;
         out.centreX = gfx::state().window.centreX;
         out.centreY = gfx::state().window.centreY;
-        out.vehicles = vehiclesInTown(town);
-        releaseTown(town);
+        out.vehicles = layout.vehiclesInTown();
     }
     gfx::resetLibrary();
     return out;

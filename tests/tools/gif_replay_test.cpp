@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "gfx/palette.h"
 #include "tests/tools/gif_frames.h"
+#include "vehicles/library_names.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG

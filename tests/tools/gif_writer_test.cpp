@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "gfx/palette.h"
 #include "tests/tools/gif_frames.h"
+#include "vehicles/library_names.h"
 
 namespace {
 

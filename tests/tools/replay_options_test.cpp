@@ -11,14 +11,17 @@ std::optional<ReplayOptions> parse(const std::vector<std::string>& args, std::st
 
 TEST(ReplayOptions, AllOptionsTogether) {
     std::string error;
-    auto o = parse({"--seed", "-7", "--script", "s.scr", "--ticks", "36000", "--log", "--png",
-                    "out.png", "--gif", "out.gif", "--gif-from", "2401"},
-                   error);
+    auto o = parse(
+        {"--seed", "-7", "--script", "s.scr", "--answers", "a.txt", "--ticks", "36000", "--log",
+         "--log-events", "--png", "out.png", "--gif", "out.gif", "--gif-from", "2401"},
+        error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->seed, -7);
     EXPECT_EQ(o->script, "s.scr");
+    EXPECT_EQ(o->answers, "a.txt");
     EXPECT_EQ(o->ticks, 36000);
     EXPECT_TRUE(o->log);
+    EXPECT_TRUE(o->logEvents);
     EXPECT_EQ(o->png, "out.png");
     EXPECT_EQ(o->gif, "out.gif");
     EXPECT_EQ(o->gifFrom, 2401);
@@ -49,12 +52,14 @@ TEST(ReplayOptions, BadArgumentsSayWhatIsWrong) {
         {{"--seed", "99999999999999999999"},
          "--seed needs a whole number, not '99999999999999999999'"},
         {{"--png", ""}, "--png needs a file name"},
+        {{"--answers", ""}, "--answers needs a file name"},
         {{"--gif", ""}, "--gif needs a file name"},
         {{"--gif", "a.gif", "--gif-from", "0"},
          "--gif-from needs a whole number of 1 or more, not '0'"},
         {{"--gif", "a.gif", "--gif-from", "x"},
          "--gif-from needs a whole number of 1 or more, not 'x'"},
         {{"--gif-from", "5"}, "--gif-from needs --gif"},
+        {{"--log-events"}, "--log-events needs --log"},
         {{"--script"}, "--script: 1 required TEXT missing (try --help)"},
         {{"--frobnicate"}, "The following argument was not expected: --frobnicate (try --help)"},
         {{"extra"}, "The following argument was not expected: extra (try --help)"},

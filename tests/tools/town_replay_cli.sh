@@ -27,6 +27,8 @@ check "unreadable script" 2 "town-replay: cannot read missing.scr: No such file 
 mkdir a-directory
 check "a directory as the script" 2 "town-replay: cannot read a-directory: it is a directory" \
     "$REPLAY" --ticks 1 --script a-directory
+check "unreadable answers" 2 "town-replay: cannot read missing.txt: No such file or directory" \
+    "$REPLAY" --ticks 1 --answers missing.txt
 check "the log into a full standard output" 2 \
     "town-replay: cannot write the log to standard output: No space left on device" \
     sh -c '"$0" --seed 1 --ticks 5 --log >/dev/full' "$REPLAY"
@@ -80,5 +82,15 @@ printf 'DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(4);\n' > run.scr
 grep -q 'Mode: Heavy Traffic' s.log || { echo "FAIL: the script's click was not replayed"; failures=$((failures + 1)); }
 grep -q '^EOF encountered in script file run.scr$' s.log || { echo "FAIL: no end-of-script line"; failures=$((failures + 1)); }
 
-echo "$((25 - failures)) passed, $failures failed"
+# With --log-events each event stands before what it draws, as a script line; the
+# drawing lines are the plain log's.
+printf 'DROVA_PERIODIC(2);\nDROVA_MOUSE(150, -230);\nDROVA_KBD(-23);\nDROVA_PERIODIC(1);\n' > events.scr
+"$REPLAY" --seed 5 --script events.scr --log --log-events > e.log
+"$REPLAY" --seed 5 --script events.scr --log > plain.log
+[ "$(grep '^DROVA_' e.log)" = "$(printf 'DROVA_PERIODIC(1);\nDROVA_PERIODIC(1);\nDROVA_MOUSE(150, -230);\nDROVA_KBD(-23);\nDROVA_PERIODIC(1);')" ] ||
+    { echo "FAIL: events logged: $(grep '^DROVA_' e.log)"; failures=$((failures + 1)); }
+[ "$(sed -n 1p e.log)" = 'DROVA_PERIODIC(1);' ] || { echo "FAIL: the first tick's line is not first"; failures=$((failures + 1)); }
+grep -v '^DROVA_' e.log | cmp -s - plain.log || { echo "FAIL: --log-events changed the drawing lines"; failures=$((failures + 1)); }
+
+echo "$((28 - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -19,7 +19,7 @@ import {
 const site = siteAndBrowser();
 
 const untilFramesPast = async (page, more) =>
-  page.waitForFunction((n) => window.town.frames >= n, (await frames(page)) + more);
+  page.waitForFunction((n) => window.gfx.frames >= n, (await frames(page)) + more);
 
 describe('a busy machine', () => {
   it('animates, halts, takes clicks and keys, records, plays back and quits; two tabs as one', async () => {
@@ -33,15 +33,15 @@ describe('a busy machine', () => {
     // A recording of a few ticks, then halted and played back to its end.
     await collectLines(page);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
+    await page.waitForFunction(() => window.gfx.menuChecked('RecordScript'));
     await untilFramesPast(page, 10);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
+    await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
     await page.keyboard.press('Control+h');
     await untilHalted(page);
     await page.keyboard.press('Control+p');
     await waitForSeenLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
-    assert.equal(await page.evaluate(() => window.town.menuChecked('PlaybackScript')), false);
+    assert.equal(await page.evaluate(() => window.gfx.menuChecked('PlaybackScript')), false);
 
     // A second tab of the same profile runs beside it; both animate.
     const second = await openTown(context, `${site.server.url}index.html?program=town_checked&busy`);
@@ -49,8 +49,8 @@ describe('a busy machine', () => {
     await Promise.all([untilFramesPast(page, 10), untilFramesPast(second, 10)]);
 
     await page.keyboard.press('Control+q');
-    await page.waitForFunction(() => window.town.ended);
-    assert.equal(await page.evaluate(() => window.town.status), 0);
+    await page.waitForFunction(() => window.gfx.ended);
+    assert.equal(await page.evaluate(() => window.gfx.status), 0);
     assert.deepEqual(page.problems, []);
     assert.deepEqual(second.problems, []);
     await context.close();
@@ -64,22 +64,22 @@ describe('an error', () => {
       frames: 1,
     });
     await clickWorld(page, 0, 0);
-    await page.waitForFunction(() => window.town.ended);
+    await page.waitForFunction(() => window.gfx.ended);
     assert.equal(await page.locator('#ended').isVisible(), true);
     assert.match(
       await page.locator('#ended-text').textContent(),
       /^The program stopped: .+\. Start again to run it anew/,
     );
-    assert.equal(await page.evaluate(() => window.town.ticking), false, 'the timer stopped');
+    assert.equal(await page.evaluate(() => window.gfx.ticking), false, 'the timer stopped');
     await page.locator('#restart').click();
-    await page.waitForFunction(() => window.town?.frames >= 1 && !window.town.ended);
+    await page.waitForFunction(() => window.gfx?.frames >= 1 && !window.gfx.ended);
     await context.close();
   });
 
   it('a program whose code cannot be fetched says so', async () => {
     const context = await site.browser.newContext();
     const page = await openTown(context, `${site.server.url}index.html?program=not_built`, { frames: 0 });
-    await page.waitForFunction(() => window.town.ended);
+    await page.waitForFunction(() => window.gfx.ended);
     assert.match(
       await page.locator('#ended-text').textContent(),
       /^The program stopped: the program('s code)? not_built\.(js|wasm) could not be loaded/,

@@ -1,7 +1,7 @@
 // Pages in known states for the cross-engine test and its measurement, through the
 // engine driver (engines.mjs): the script comes in a shared run's link, so that no
 // engine needs a file upload.
-import { runFragment } from '../../gfx/web/page/share_link.js';
+import { runFragment } from '../../gfx/web/page/features/share_link.js';
 import { waitFor } from './engines.mjs';
 import { canvasPoint, canvasSize } from './harness.mjs';
 
@@ -16,7 +16,7 @@ export async function runLink(url, seed, script, query = '') {
 // shared run's own playback command is undone by the menu's, before the first tick.
 export async function haltedWithScript(engine, url, script, seed = 1) {
   const page = await engine.open(await runLink(url, seed, script, '?menu=Halt,PlaybackScript'));
-  await waitFor(page, () => window.town?.frames >= 2 && !window.town.ticking);
+  await waitFor(page, () => window.gfx?.frames >= 2 && !window.gfx.ticking);
   return page;
 }
 
@@ -55,14 +55,30 @@ export async function clickWorld(page, x, y) {
 // The lines of the text panel that match pattern (a RegExp).
 export function linesLike(page, pattern) {
   return page.evaluate(
-    ([source, flags]) => window.town.lines().filter((l) => new RegExp(source, flags).test(l)),
+    ([source, flags]) => window.gfx.lines().filter((l) => new RegExp(source, flags).test(l)),
     [pattern.source, pattern.flags],
   );
 }
 
 // Presses a key and waits until the program has taken it (it drew a frame).
 export async function pressForFrame(page, combo) {
-  const before = await page.evaluate(() => window.town.frames);
+  const before = await page.evaluate(() => window.gfx.frames);
   await page.press(combo);
-  await waitFor(page, (n) => window.town.frames > n, before);
+  await waitFor(page, (n) => window.gfx.frames > n, before);
+}
+
+// The gallery's main path as a visitor takes it: its list, then the first example's page
+// by its link, drawn (a program that asks for a line first gets an empty one), halted
+// and recording, so that a click is its one event. Resolves to the example's page.
+export async function galleryExample(engine, url) {
+  const page = await engine.open(`${url}gallery/index.html`);
+  await page.click('.gallery a');
+  await waitFor(page, () => window.gfx?.frames >= 1 || document.getElementById('gets')?.open);
+  if (await page.evaluate(() => document.getElementById('gets').open)) await page.press('Enter');
+  await waitFor(page, () => window.gfx.frames >= 1);
+  await page.press('Control+h');
+  await waitFor(page, () => !window.gfx.ticking);
+  await page.press('Control+r');
+  await waitFor(page, () => window.gfx.menuChecked('RecordScript'));
+  return page;
 }

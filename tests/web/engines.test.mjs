@@ -13,6 +13,7 @@ import { after, before, describe, it } from 'node:test';
 
 import {
   clickWorld,
+  galleryExample,
   haltedWithScript,
   linesLike,
   pressForFrame,
@@ -21,7 +22,7 @@ import {
   worldPixels,
 } from './engine_scenes.mjs';
 import { EngineNames, launchEngine, waitFor } from './engines.mjs';
-import { siteDir, startServer } from './harness.mjs';
+import { guideDir, siteDir, startServer } from './harness.mjs';
 import { decodePng } from './png.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
@@ -34,9 +35,9 @@ const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const quitShortcut = (engine) => (engine === 'firefox' ? '' : 'Ctrl+Q');
 
 async function framesStayFor(page, ms) {
-  const before = await page.evaluate(() => window.town.frames);
+  const before = await page.evaluate(() => window.gfx.frames);
   await sleep(ms);
-  return (await page.evaluate(() => window.town.frames)) === before;
+  return (await page.evaluate(() => window.gfx.frames)) === before;
 }
 
 // Quits as a user of this browser can: by the shortcut the menu shows, else by the
@@ -47,7 +48,7 @@ async function quit(page, engine) {
     await page.press('Alt+r');
     await page.press('q');
   }
-  await waitFor(page, () => window.town.ended);
+  await waitFor(page, () => window.gfx.ended);
 }
 
 const menuOpen = (page) => page.evaluate(() => !document.getElementById('run-menu').hidden);
@@ -67,7 +68,7 @@ for (const name of EngineNames) {
 
     it('draws the town, fits a narrow window, and takes the menu and its keys', async () => {
       const page = await engine.open(`${server.url}index.html?seed=7`);
-      await waitFor(page, () => window.town?.frames >= 3);
+      await waitFor(page, () => window.gfx?.frames >= 3);
       assert.deepEqual(await worldPixels(page, [[-190, -90]]), ['99ffff'], 'the pond');
       assert.equal(await selectedButton(page), 'light');
 
@@ -93,12 +94,12 @@ for (const name of EngineNames) {
 
       // Ctrl+H halts, Ctrl+F draws one frame, Ctrl+A animates again.
       await page.press('Control+h');
-      await waitFor(page, () => !window.town.ticking);
+      await waitFor(page, () => !window.gfx.ticking);
       assert.ok(await framesStayFor(page, 500), 'halted');
       await pressForFrame(page, 'Control+f');
       assert.ok(await framesStayFor(page, 500), 'one frame');
       await pressForFrame(page, 'Control+a');
-      await waitFor(page, () => window.town.ticking);
+      await waitFor(page, () => window.gfx.ticking);
 
       // A narrow window: the canvas takes the room there is, once the page has settled.
       const narrow = await page.setWidth(390);
@@ -115,11 +116,11 @@ for (const name of EngineNames) {
 
     it('records across a reload and plays it back; a second tab is refused the recording once', async () => {
       const page = await engine.open(`${server.url}index.html?seed=3`);
-      await waitFor(page, () => window.town?.frames >= 3);
+      await waitFor(page, () => window.gfx?.frames >= 3);
       await page.press('Control+h');
-      await waitFor(page, () => !window.town.ticking);
+      await waitFor(page, () => !window.gfx.ticking);
       await page.press('Control+r');
-      await waitFor(page, () => window.town.menuChecked('RecordScript'));
+      await waitFor(page, () => window.gfx.menuChecked('RecordScript'));
       await pressForFrame(page, 'Control+f');
       await clickWorld(page, 95, -230);
       await sleep(300);
@@ -128,15 +129,15 @@ for (const name of EngineNames) {
 
       // Another tab of the page: the script is being written here, so it may not.
       const second = await engine.open(`${server.url}index.html?seed=4&menu=Halt`);
-      await waitFor(second, () => window.town?.frames >= 2 && !window.town.ticking);
+      await waitFor(second, () => window.gfx?.frames >= 2 && !window.gfx.ticking);
       await second.press('Control+r');
-      await waitFor(second, () => window.town.menuChecked('RecordScript'));
+      await waitFor(second, () => window.gfx.menuChecked('RecordScript'));
       await pressForFrame(second, 'Control+f');
       // Hidden meanwhile (WebKit hides a window another one covers): nothing to keep here.
       await second.evaluate(() => dispatchEvent(new Event('pagehide')));
       await pressForFrame(second, 'Control+f');
       await second.press('Control+r');
-      await waitFor(second, () => !window.town.menuChecked('RecordScript'));
+      await waitFor(second, () => !window.gfx.menuChecked('RecordScript'));
       await sleep(500);
       assert.equal((await linesLike(second, RefusedWrite)).length, 1, 'one refused write, one message');
       assert.deepEqual(await second.errors(), []);
@@ -145,17 +146,17 @@ for (const name of EngineNames) {
       // The reload ends the recording where it was; the click comes back in playback.
       await page.bringToFront();
       await page.reload();
-      await waitFor(page, () => window.town?.frames >= 3);
-      assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), false);
+      await waitFor(page, () => window.gfx?.frames >= 3);
+      assert.equal(await page.evaluate(() => window.gfx.menuChecked('RecordScript')), false);
       await page.press('Control+h');
-      await waitFor(page, () => !window.town.ticking);
+      await waitFor(page, () => !window.gfx.ticking);
       await clickWorld(page, 195, -230);
       await sleep(300);
       assert.equal(await selectedButton(page), 'light');
       await page.press('Control+p');
-      await waitFor(page, () => window.town.lines().some((l) => l.startsWith('EOF encountered')));
+      await waitFor(page, () => window.gfx.lines().some((l) => l.startsWith('EOF encountered')));
       assert.deepEqual(await linesLike(page, Eof), ['EOF encountered in script file DROVA.SCR']);
-      await waitFor(page, () => !window.town.ticking);
+      await waitFor(page, () => !window.gfx.ticking);
       assert.equal(await selectedButton(page), 'heavy', 'the recorded click');
       assert.deepEqual(await page.errors(), []);
 
@@ -170,8 +171,8 @@ for (const name of EngineNames) {
       assert.match(link, new RegExp(`^${server.url}index\\.html#seed=3&script=[A-Za-z0-9_-]+$`));
       await page.close();
       const visitor = await engine.fresh(link);
-      await waitFor(visitor, () => window.town?.lines().some((l) => l.startsWith('EOF encountered')), null, 30000);
-      await waitFor(visitor, () => !window.town.ticking);
+      await waitFor(visitor, () => window.gfx?.lines().some((l) => l.startsWith('EOF encountered')), null, 30000);
+      await waitFor(visitor, () => !window.gfx.ticking);
       assert.equal(await selectedButton(visitor), 'heavy', 'the shared click');
       assert.match(
         await visitor.evaluate(() => document.getElementById('storage-status').textContent),
@@ -185,7 +186,7 @@ for (const name of EngineNames) {
       let stopped = false;
       try {
         const page = await engine.open(`${own.url}index.html`);
-        await waitFor(page, () => window.town?.frames >= 3);
+        await waitFor(page, () => window.gfx?.frames >= 3);
         // Every file of the build kept, read from the worker's own list.
         await waitFor(
           page,
@@ -204,7 +205,7 @@ for (const name of EngineNames) {
         own.stop();
         stopped = true;
         await page.goto(`${own.url}index.html?seed=7`);
-        await waitFor(page, () => window.town?.frames >= 3);
+        await waitFor(page, () => window.gfx?.frames >= 3);
         assert.deepEqual(await worldPixels(page, [[-190, -90]]), ['99ffff'], 'the pond, drawn offline');
         assert.deepEqual(await page.errors(), []);
         await page.close();
@@ -213,20 +214,46 @@ for (const name of EngineNames) {
       }
     });
 
+    it("the gallery: an example from its list takes a click, and its run is shared as a link", async () => {
+      const guide = await startServer(guideDir);
+      try {
+        const page = await galleryExample(engine, guide.url);
+        const example = await page.evaluate(() => location.pathname);
+        const waits = await page.evaluate(() => window.gfx.waits);
+        await clickWorld(page, 40, 20);
+        await waitFor(page, (n) => window.gfx.waits > n, waits);
+        await page.press('Control+r');
+        await waitFor(page, () => !window.gfx.menuChecked('RecordScript'));
+        await page.click('#share');
+        await waitFor(page, () => /clipboard/.test(document.getElementById('storage-status').textContent));
+        const link = (await engine.clipboardText(page)).trim();
+        assert.equal(link.split('#')[0], new URL(example, guide.url).href, 'a link to this example');
+        assert.match(link, /#seed=\d+&script=[A-Za-z0-9_-]+$/);
+        assert.deepEqual(await page.errors(), []);
+        await page.close();
+        const visitor = await engine.fresh(link);
+        await waitFor(visitor, () => /Playing a shared run/.test(document.getElementById('storage-status').textContent));
+        assert.equal(await visitor.evaluate(() => location.pathname), example);
+        await visitor.close();
+      } finally {
+        guide.stop();
+      }
+    });
+
     it('plays 3,000 ticks to the end, and Ctrl+P stops a long script part way', async () => {
       const page = await haltedWithScript(engine, server.url, 'DROVA_PERIODIC(3000);\n');
-      const before = await page.evaluate(() => window.town.frames);
+      const before = await page.evaluate(() => window.gfx.frames);
       await page.press('Control+p');
-      await waitFor(page, () => window.town.lines().some((l) => l.startsWith('EOF encountered')), null, 120000);
-      assert.ok((await page.evaluate(() => window.town.frames)) - before >= 3000, 'one frame a tick');
+      await waitFor(page, () => window.gfx.lines().some((l) => l.startsWith('EOF encountered')), null, 120000);
+      assert.ok((await page.evaluate(() => window.gfx.frames)) - before >= 3000, 'one frame a tick');
       await page.close();
 
       const long = await haltedWithScript(engine, server.url, 'DROVA_PERIODIC(30000);\n');
       await long.press('Control+p');
-      await waitFor(long, () => window.town.frames > 200);
+      await waitFor(long, () => window.gfx.frames > 200);
       await long.press('Control+p');
-      await waitFor(long, () => !window.town.menuChecked('PlaybackScript') && !window.town.ticking);
-      const stoppedAt = await long.evaluate(() => window.town.frames);
+      await waitFor(long, () => !window.gfx.menuChecked('PlaybackScript') && !window.gfx.ticking);
+      const stoppedAt = await long.evaluate(() => window.gfx.frames);
       assert.ok(await framesStayFor(long, 300), 'nothing plays on');
       assert.ok(stoppedAt < 20000, `stopped part way: ${stoppedAt} frames`);
       assert.deepEqual(await linesLike(long, Eof), []);
@@ -258,12 +285,12 @@ for (const name of EngineNames) {
       }
       // The log on and the script played from the first wait, as town-replay plays it.
       const page = await engine.open(await runLink(server.url, seed, script, '?menu=Logging'));
-      await waitFor(page, () => window.town?.lines().some((l) => l.startsWith('EOF encountered')), null, 60000);
-      await waitFor(page, () => !window.town.ticking);
+      await waitFor(page, () => window.gfx?.lines().some((l) => l.startsWith('EOF encountered')), null, 60000);
+      await waitFor(page, () => !window.gfx.ticking);
       // town-replay quits when nothing is left to happen, and the quit repaints once more.
       await quit(page, name);
-      assert.equal(await page.evaluate(() => window.town.status), 0);
-      assert.equal(await page.evaluate(() => window.town.logCount), replayLines, 'the log has town-replay\'s lines');
+      assert.equal(await page.evaluate(() => window.gfx.status), 0);
+      assert.equal(await page.evaluate(() => window.gfx.logCount), replayLines, 'the log has town-replay\'s lines');
       const canvas = Buffer.from(
         await page.evaluate(() => {
           const d = document.getElementById('canvas').getContext('2d').getImageData(0, 0, 601, 501).data;
@@ -280,7 +307,7 @@ for (const name of EngineNames) {
 
       // Started again, the town runs.
       await page.goto(`${server.url}index.html?seed=7`);
-      await waitFor(page, () => window.town?.frames >= 3 && !window.town.ended && window.town.ticking);
+      await waitFor(page, () => window.gfx?.frames >= 3 && !window.gfx.ended && window.gfx.ticking);
       assert.deepEqual(await page.errors(), []);
       await page.close();
     });

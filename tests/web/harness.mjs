@@ -11,6 +11,11 @@ const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
 // The site of an example program, built as a user's program is.
 export const exampleSiteDir = resolve(siteDir, '../bounce-site');
+// The same example's site built out of the tree from the library's web package
+// (tests/web/installed_site.sh).
+export const installedExampleSiteDir = resolve(siteDir, '../installed-examples/bounce-site');
+// The project's site: the documents, the reference, the gallery and the town.
+export const guideDir = process.env.TOWN_GUIDE_DIR || resolve(siteDir, '../guide');
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
 // python3's own web server on a port the system picks, serving the built page (or
@@ -87,7 +92,7 @@ export async function openTown(context, url, { frames = 3 } = {}) {
   const page = await watchedPage(context);
   await page.goto(url);
   // The first frames are the cleared image; the town comes with the first event.
-  await page.waitForFunction((n) => window.town?.frames >= n, frames);
+  await page.waitForFunction((n) => window.gfx?.frames >= n, frames);
   return page;
 }
 
@@ -135,13 +140,13 @@ export async function clickWorld(page, x, y) {
   await page.mouse.click(box.x + (px + 0.5) * scale, box.y + (py + 0.5) * scale);
 }
 
-export const frames = (page) => page.evaluate(() => window.town.frames);
-export const lines = (page) => page.evaluate(() => window.town.lines());
+export const frames = (page) => page.evaluate(() => window.gfx.frames);
+export const lines = (page) => page.evaluate(() => window.gfx.lines());
 
 // Waits until the text panel shows a line that matches.
 export function waitForLine(page, pattern, timeout = 10000) {
   return page.waitForFunction(
-    ([source, flags]) => window.town.lines().some((l) => new RegExp(source, flags).test(l)),
+    ([source, flags]) => window.gfx.lines().some((l) => new RegExp(source, flags).test(l)),
     [pattern.source, pattern.flags],
     { timeout },
   );
@@ -151,7 +156,7 @@ export function waitForLine(page, pattern, timeout = 10000) {
 export function collectLines(page) {
   return page.evaluate(() => {
     window.seenLines = [];
-    window.town.onLine = (line) => window.seenLines.push(line);
+    window.gfx.onLine = (line) => window.seenLines.push(line);
   });
 }
 
@@ -166,6 +171,27 @@ export function waitForSeenLine(page, pattern, timeout = 10000) {
 // The storage status line beside Download and Upload.
 export const storageStatus = (page) =>
   page.evaluate(() => document.getElementById('storage-status').textContent);
+
+// The stored DROVA.SCR as text, or null, read from the page's IndexedDB record.
+export function storedScript(page) {
+  return page.evaluate(
+    () =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('gfx-page', 1);
+        open.onupgradeneeded = () => open.result.createObjectStore('scripts');
+        open.onerror = () => reject(open.error);
+        open.onsuccess = () => {
+          const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
+          get.onsuccess = () => {
+            open.result.close();
+            const bytes = get.result?.bytes ?? get.result;
+            resolve(bytes ? String.fromCharCode(...bytes) : null);
+          };
+          get.onerror = () => reject(get.error);
+        };
+      }),
+  );
+}
 
 // Gives the file input a file, as a user choosing it would; resolves at once.
 export function chooseUpload(page, bytes, name = 'run.scr') {
@@ -182,7 +208,7 @@ export async function uploadScript(page, text) {
 
 // Waits until the program waits for the user alone: no tick is awaited any more.
 export function untilHalted(page) {
-  return page.waitForFunction(() => !window.town.ticking);
+  return page.waitForFunction(() => !window.gfx.ticking);
 }
 
 // Which traffic button is highlighted: 'heavy', 'light' or what was seen instead.

@@ -1,7 +1,8 @@
 // Lighthouse's scores of the web edition (mobile defaults: simulated slow 4G and a 4x
 // slower CPU), the median of several runs in Debian's Chromium, each a first visit.
 // Not part of the tests: a measurement. Run it after scripts/web.sh --build:
-//   node tests/web/lighthouse.mjs [runs] [site folder]
+//   node tests/web/lighthouse.mjs [runs] [site folder] [page]
+// e.g. the gallery's page of an example: node tests/web/lighthouse.mjs 3 build/web/guide gallery/bounce.html
 import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -14,6 +15,7 @@ import { siteDir, startServer } from './harness.mjs';
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 const runs = Number(process.argv[2] || 3);
 const site = process.argv[3] ? resolve(process.argv[3]) : siteDir;
+const pagePath = process.argv[4] || 'index.html';
 const chromium = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 const categories = ['performance', 'accessibility', 'best-practices', 'seo'];
 const audits = ['first-contentful-paint', 'largest-contentful-paint', 'total-blocking-time', 'speed-index'];
@@ -29,7 +31,7 @@ try {
       process.execPath,
       [
         resolve(root, 'node_modules/lighthouse/cli/index.js'),
-        `${server.url}index.html`,
+        `${server.url}${pagePath}`,
         `--chrome-path=${chromium}`,
         '--chrome-flags=--headless=new --no-sandbox',
         `--only-categories=${categories.join(',')}`,

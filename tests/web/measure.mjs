@@ -68,7 +68,7 @@ async function townWithScript(script) {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.goto(`${server.url}index.html?seed=1`);
-  await page.waitForFunction(() => window.town?.frames >= 3);
+  await page.waitForFunction(() => window.gfx?.frames >= 3);
   await page.locator('#upload-file').setInputFiles({
     name: 'run.scr',
     mimeType: 'text/plain',
@@ -81,7 +81,7 @@ async function townWithScript(script) {
 async function measurePlayback() {
   const { context, page } = await townWithScript('DROVA_PERIODIC(3000);\n');
   await page.keyboard.press('Control+h');
-  await page.waitForFunction(() => !window.town.ticking);
+  await page.waitForFunction(() => !window.gfx.ticking);
   await page.evaluate(() => {
     window.longTasks = [];
     new PerformanceObserver((l) => window.longTasks.push(...l.getEntries().map((e) => e.duration))).observe({
@@ -94,7 +94,7 @@ async function measurePlayback() {
     };
     requestAnimationFrame(paint);
     document.addEventListener('keydown', () => (window.keyAt ??= performance.now()), { capture: true });
-    window.town.onLine = (line) => {
+    window.gfx.onLine = (line) => {
       if (/^EOF encountered/.test(line)) window.endAt = performance.now();
     };
   });
@@ -139,12 +139,12 @@ async function measureKeys() {
   const { context, page } = await townWithScript('DROVA_PERIODIC(30000);\n');
   const play = async () => {
     await page.keyboard.press('Control+p');
-    await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 200);
+    await page.waitForFunction((n) => window.gfx.frames > n, (await page.evaluate(() => window.gfx.frames)) + 200);
   };
   await play();
-  const stop = await msFromKeyTo(page, 'Control+p', () => !window.town.menuChecked('PlaybackScript'));
+  const stop = await msFromKeyTo(page, 'Control+p', () => !window.gfx.menuChecked('PlaybackScript'));
   await play();
-  const end = await msFromKeyTo(page, 'Control+q', () => window.town.ended);
+  const end = await msFromKeyTo(page, 'Control+q', () => window.gfx.ended);
   console.log(`while a script plays: Ctrl+P stops it in ${stop.toFixed(1)} ms, Ctrl+Q ends the program in ${end.toFixed(1)} ms`);
   await context.close();
 }
@@ -165,7 +165,7 @@ async function measureTheRest() {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.goto(`${server.url}index.html`);
-  await page.waitForFunction(() => window.town?.frames >= 3);
+  await page.waitForFunction(() => window.gfx?.frames >= 3);
   const transfer = await page.evaluate(() =>
     performance
       .getEntries()
@@ -201,8 +201,8 @@ async function measureTheRest() {
   const benchContext = await browser.newContext();
   const bench = await benchContext.newPage();
   await bench.goto(`${server.url}index.html?program=repaint_bench`);
-  await bench.waitForFunction(() => window.town?.ended, null, { timeout: 120000 });
-  const lines = await bench.evaluate(() => window.town.lines());
+  await bench.waitForFunction(() => window.gfx?.ended, null, { timeout: 120000 });
+  const lines = await bench.evaluate(() => window.gfx.lines());
   console.log(lines.filter((l) => l.startsWith('repaint')).join('\n'));
   await benchContext.close();
 }

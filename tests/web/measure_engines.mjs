@@ -23,7 +23,7 @@ function watchHeartbeat() {
   window.endAt = null;
   window.keyAt = null;
   document.addEventListener('keydown', () => (window.keyAt ??= performance.now()), { capture: true });
-  window.town.onLine = (line) => {
+  window.gfx.onLine = (line) => {
     if (/^EOF encountered/.test(line)) {
       window.endAt = performance.now();
       window.beat.on = false;
@@ -38,15 +38,15 @@ const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 // much late), then 3,000 ticks played in another tab.
 async function measureRun(engine, url) {
   const first = await engine.open(`${url}index.html?seed=1`);
-  await waitFor(first, () => window.town?.frames >= 3);
+  await waitFor(first, () => window.gfx?.frames >= 3);
   const firstFrame = await first.evaluate(() => performance.now());
   await first.close();
   const page = await haltedWithScript(engine, url, 'DROVA_PERIODIC(3000);\n');
   await page.evaluate(watchHeartbeat);
-  const framesBefore = await page.evaluate(() => window.town.frames);
+  const framesBefore = await page.evaluate(() => window.gfx.frames);
   await page.press('Control+p');
   await waitFor(page, () => window.endAt, null, 120000);
-  const r = await page.evaluate(() => ({ ms: window.endAt - window.keyAt, gap: window.beat.longest, frames: window.town.frames }));
+  const r = await page.evaluate(() => ({ ms: window.endAt - window.keyAt, gap: window.beat.longest, frames: window.gfx.frames }));
   await page.close();
   return { firstFrame, ms: r.ms, gap: r.gap, frames: r.frames - framesBefore };
 }

@@ -17,7 +17,7 @@ function stampFrames() {
   const times = [];
   window.frameTimes = times;
   let bridge;
-  Object.defineProperty(window, 'townPage', {
+  Object.defineProperty(window, 'gfxPage', {
     configurable: true,
     get: () => bridge,
     set(value) {
@@ -43,7 +43,7 @@ try {
       const page = await context.newPage();
       await page.addInitScript(stampFrames);
       await page.goto(`${server.url}index.html`);
-      await page.waitForFunction(() => window.town?.frames >= 3);
+      await page.waitForFunction(() => window.gfx?.frames >= 3);
       // The first frame is the cleared image; the town comes with the first event.
       const times = await page.evaluate(() => window.frameTimes);
       first[k].push(times[0]);

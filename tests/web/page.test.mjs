@@ -60,7 +60,7 @@ describe('the page', () => {
     assert.equal(await page.locator('#text-title').textContent(), 'DROVA Text');
     const font = await page.locator('#text-lines').evaluate((e) => getComputedStyle(e).fontFamily);
     assert.equal(font, 'monospace', 'the panel is in a fixed-pitch font');
-    await page.waitForFunction(() => window.town.frames >= 5);
+    await page.waitForFunction(() => window.gfx.frames >= 5);
     assert.deepEqual(page.problems, []);
     await context.close();
   });
@@ -77,7 +77,7 @@ describe('the page', () => {
       assert.ok(Math.abs(box.width * ratio - 601 * devicePixels) < 0.01, `width at ${ratio}`);
       assert.ok(Math.abs(box.height * ratio - 501 * devicePixels) < 0.01, `height at ${ratio}`);
       await clickWorld(page, 150, -230);
-      await page.waitForFunction(() => window.town.frames >= 6);
+      await page.waitForFunction(() => window.gfx.frames >= 6);
       assert.equal(await selectedButton(page), 'heavy', `click at ratio ${ratio}`);
       await context.close();
     }
@@ -143,37 +143,37 @@ describe('input', () => {
     const { context, page } = await freshTown();
     await page.keyboard.press('Control+h');
     await untilHalted(page);
-    const waits = await page.evaluate(() => window.town.waits);
+    const waits = await page.evaluate(() => window.gfx.waits);
     assert.ok(await framesStayFor(page, 2000), 'no new frame for 2 s while halted');
-    assert.equal(await page.evaluate(() => window.town.waits), waits, 'halted, nothing wakes it');
+    assert.equal(await page.evaluate(() => window.gfx.waits), waits, 'halted, nothing wakes it');
     const halted = await frames(page);
     await page.keyboard.press('Control+f');
-    await page.waitForFunction((n) => window.town.frames > n, halted);
+    await page.waitForFunction((n) => window.gfx.frames > n, halted);
     await untilHalted(page);
     assert.ok(await framesStayFor(page, 800));
     assert.equal(await frames(page), halted + 1, 'Ctrl+F draws one frame');
     await page.keyboard.press('Control+a');
-    await page.waitForFunction((n) => window.town.frames >= n + 5, halted + 1);
+    await page.waitForFunction((n) => window.gfx.frames >= n + 5, halted + 1);
     await context.close();
   });
 
   it('Ctrl+L fills the text panel with log lines and its check mark follows', async () => {
     const { context, page } = await freshTown();
     await page.keyboard.press('Control+l');
-    await page.waitForFunction(() => window.town.lines().length === 25);
+    await page.waitForFunction(() => window.gfx.lines().length === 25);
     const shown = await lines(page);
     assert.ok(shown.every((l) => logLine.test(l)), shown.join('\n'));
-    assert.equal(await page.evaluate(() => window.town.menuChecked('Logging')), true);
+    assert.equal(await page.evaluate(() => window.gfx.menuChecked('Logging')), true);
     const [panel, kept] = await page.evaluate(() => [
       [...document.querySelectorAll('#text-lines > div > div')].map((e) => e.textContent),
-      window.town.lines(),
+      window.gfx.lines(),
     ]);
     assert.deepEqual(panel, kept, 'the panel shows the 25 lines, one element each');
     await page.keyboard.press('Control+l');
-    await page.waitForFunction(() => !window.town.menuChecked('Logging'));
-    const count = await page.evaluate(() => window.town.logCount);
+    await page.waitForFunction(() => !window.gfx.menuChecked('Logging'));
+    const count = await page.evaluate(() => window.gfx.logCount);
     await sleep(500);
-    assert.equal(await page.evaluate(() => window.town.logCount), count, 'logging is off');
+    assert.equal(await page.evaluate(() => window.gfx.logCount), count, 'logging is off');
     await context.close();
   });
 
@@ -214,7 +214,7 @@ describe('input', () => {
     await page.keyboard.press('Alt+R');
     assert.equal(await page.locator('#run-menu').isVisible(), true);
     await page.keyboard.press('f');
-    await page.waitForFunction((n) => window.town.frames > n, halted);
+    await page.waitForFunction((n) => window.gfx.frames > n, halted);
     await untilHalted(page);
     assert.ok(await framesStayFor(page, 800));
     assert.equal(await frames(page), halted + 1, 'Advance one frame by its access key');
@@ -236,7 +236,7 @@ describe('input', () => {
     await page.keyboard.press('Alt+R');
     assert.equal(await open(), false, 'a second Alt+R closes the menu');
     await sleep(300);
-    assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), false, 'and records nothing');
+    assert.equal(await page.evaluate(() => window.gfx.menuChecked('RecordScript')), false, 'and records nothing');
     await page.keyboard.press('Alt+R');
     await page.keyboard.press('Escape');
     assert.equal(await open(), false);
@@ -246,7 +246,7 @@ describe('input', () => {
     await page.keyboard.press('Tab');
     assert.equal(await open(), false, 'Tab leaves the menu');
     assert.notEqual(await focused(), 'run-button');
-    assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), false);
+    assert.equal(await page.evaluate(() => window.gfx.menuChecked('RecordScript')), false);
     await context.close();
   });
 });
@@ -268,13 +268,13 @@ describe('scripts', () => {
     const oneFrame = async () => {
       const before = await frames(page);
       await page.keyboard.press('Control+f');
-      await page.waitForFunction((n) => window.town.frames > n, before);
+      await page.waitForFunction((n) => window.gfx.frames > n, before);
       await untilHalted(page);
     };
     await page.keyboard.press('Control+h');
     await untilHalted(page);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
+    await page.waitForFunction(() => window.gfx.menuChecked('RecordScript'));
     await oneFrame();
     await clickWorld(page, 150, -230);
     await page.keyboard.press('k');
@@ -287,7 +287,7 @@ describe('scripts', () => {
     await page.keyboard.press('Control+k'); // with Ctrl held, nothing is typed
     await oneFrame();
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
+    await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
     const { name, bytes } = await downloadScript(page);
     assert.equal(name, 'DROVA.SCR');
     assert.deepEqual(bytes.toString('latin1').split('\n'), [
@@ -308,14 +308,14 @@ describe('scripts', () => {
     await clickWorld(page, 150, -230);
     await sleep(300);
     await page.keyboard.press('Control+r');
-    await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
+    await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
     await page.reload();
-    await page.waitForFunction(() => window.town?.frames >= 3);
+    await page.waitForFunction(() => window.gfx?.frames >= 3);
     assert.equal(await selectedButton(page), 'light');
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/);
     assert.equal(await selectedButton(page), 'heavy');
-    assert.equal(await page.evaluate(() => window.town.menuChecked('PlaybackScript')), false);
+    assert.equal(await page.evaluate(() => window.gfx.menuChecked('PlaybackScript')), false);
     assert.deepEqual(page.problems, []);
     await context.close();
   });
@@ -330,7 +330,7 @@ describe('scripts', () => {
     for (const selected of ['light', 'light', 'heavy']) {
       const before = await frames(page);
       await page.keyboard.press('Control+o');
-      await page.waitForFunction((n) => window.town.frames > n, before);
+      await page.waitForFunction((n) => window.gfx.frames > n, before);
       await untilHalted(page);
       assert.ok(await framesStayFor(page, 300));
       assert.equal(await frames(page), before + 1, 'one event, one frame');
@@ -338,7 +338,7 @@ describe('scripts', () => {
     }
     // Playback goes on where play-one left the script: the ticks after the click.
     await clickWorld(page, 250, -230);
-    await page.waitForFunction(() => window.town.frames > 0);
+    await page.waitForFunction(() => window.gfx.frames > 0);
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/);
     assert.equal(await selectedButton(page), 'light');
@@ -355,7 +355,7 @@ describe('scripts', () => {
       // The drawing log on and the script playing from the first wait on.
       const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=Logging,PlaybackScript`);
       await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
-      const log = await page.evaluate(() => [window.town.logCount, window.town.logDigest]);
+      const log = await page.evaluate(() => [window.gfx.logCount, window.gfx.logDigest]);
       await page.close();
       return log;
     };
@@ -373,13 +373,13 @@ describe('the end', () => {
     const { context, page } = await freshTown();
     await page.locator('#run-button').click();
     await page.locator('#run-menu li', { hasText: 'Quit' }).click();
-    await page.waitForFunction(() => window.town.ended);
-    assert.equal(await page.evaluate(() => window.town.status), 0);
+    await page.waitForFunction(() => window.gfx.ended);
+    assert.equal(await page.evaluate(() => window.gfx.status), 0);
     assert.equal(await page.locator('#ended').isVisible(), true);
     assert.equal(await page.locator('#exit-status').textContent(), '0');
     assert.ok(await framesStayFor(page, 500), 'nothing is drawn after the end');
     await page.locator('#restart').click();
-    await page.waitForFunction(() => window.town?.frames > 3 && !window.town.ended);
+    await page.waitForFunction(() => window.gfx?.frames > 3 && !window.gfx.ended);
     assert.equal(await page.locator('#ended').isHidden(), true);
     await context.close();
   });
@@ -389,7 +389,7 @@ describe('the end', () => {
       const { context, page } = await freshTown();
       await page.keyboard.press('Alt+R');
       await page.locator('#run-menu li', { hasText: 'Quit' }).click();
-      await page.waitForFunction(() => window.town.ended);
+      await page.waitForFunction(() => window.gfx.ended);
       assert.equal(await page.locator('#run-menu').isHidden(), true);
       await page.locator('#run-button').click({ force: true }).catch(() => {});
       await page.keyboard.press('Alt+R');
@@ -409,11 +409,11 @@ describe('the end', () => {
       assert.equal(covered, 0, 'nothing covers the box');
       if (key === 'Enter') {
         await page.keyboard.press('Enter');
-        await page.waitForFunction(() => window.town?.frames > 3 && !window.town.ended);
+        await page.waitForFunction(() => window.gfx?.frames > 3 && !window.gfx.ended);
       } else {
         await page.keyboard.press('Escape');
         assert.equal(await page.locator('#ended').isHidden(), true, 'Escape closes the box');
-        assert.equal(await page.evaluate(() => window.town.ended), true);
+        assert.equal(await page.evaluate(() => window.gfx.ended), true);
       }
       await context.close();
     }
@@ -430,8 +430,8 @@ describe('the end', () => {
     assert.equal(await dialog.isVisible(), true, 'only "Okay" closes the dialog');
     await page.locator('#gets-reply').fill('anything');
     await page.keyboard.press('Enter');
-    await page.waitForFunction(() => window.town.ended);
-    assert.equal(await page.evaluate(() => window.town.status), -1);
+    await page.waitForFunction(() => window.gfx.ended);
+    assert.equal(await page.evaluate(() => window.gfx.status), -1);
     assert.equal(await page.locator('#exit-status').textContent(), '-1');
     await context.close();
   });

@@ -1,18 +1,19 @@
 // The page's own logic without a browser: the event queue the program waits on, the
 // key translation, the menu texts and the text panel's lines.
 import assert from 'node:assert/strict';
+import { readdirSync, readFileSync } from 'node:fs';
 import { describe, it } from 'node:test';
 
-import { EventQueue } from '../../gfx/web/page/event_queue.js';
-import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/keys.js';
-import { parseMenuText, reservedShortcuts } from '../../gfx/web/page/menu.js';
-import { KeyCode, Message, defineWire } from '../../gfx/web/page/messages.js';
-import { TextPanel } from '../../gfx/web/page/panel.js';
-import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/text_lines.js';
-import { RecorderLock } from '../../gfx/web/page/recorder_lock.js';
-import { MemoryStore, openScriptStore } from '../../gfx/web/page/script_store.js';
-import { MaxScriptBytes, uploadRefusal } from '../../gfx/web/page/script_file.js';
-import { strangeFirstLine } from '../../gfx/web/page/script_transfer.js';
+import { EventQueue } from '../../gfx/web/page/wire/event_queue.js';
+import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/wire/keys.js';
+import { parseMenuText, reservedShortcuts } from '../../gfx/web/page/wire/menu.js';
+import { KeyCode, Message, defineWire } from '../../gfx/web/page/wire/messages.js';
+import { TextPanel } from '../../gfx/web/page/wire/panel.js';
+import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/wire/text_lines.js';
+import { RecorderLock } from '../../gfx/web/page/features/recorder_lock.js';
+import { MemoryStore, openScriptStore } from '../../gfx/web/page/features/script_store.js';
+import { MaxScriptBytes, uploadRefusal } from '../../gfx/web/page/features/script_file.js';
+import { strangeFirstLine } from '../../gfx/web/page/features/script_transfer.js';
 
 // The numbers the program hands over, in the library's order.
 const wire = {
@@ -32,6 +33,31 @@ describe('the wire', () => {
       /no number for KeyCode\.Control, KeyCode\.Other, MenuId\.RecordScript$/,
     );
     assert.deepEqual(Message, wire.Message, 'a refused wire changes nothing');
+  });
+});
+
+describe("the page's two sides", () => {
+  const folder = new URL('../../gfx/web/page/', import.meta.url);
+  // Every import of the side's modules: [module, names, imported path].
+  const importsOf = (side) =>
+    readdirSync(new URL(side, folder)).flatMap((name) =>
+      [...readFileSync(new URL(`${side}/${name}`, folder), 'utf8').matchAll(/^import \{([^}]*)\} from '([^']+)'/gm)].map(
+        ([, names, from]) => [name, names.trim(), from],
+      ),
+    );
+
+  it('the wire imports nothing of the features, the features only latin1 of the wire', () => {
+    const wire = importsOf('wire');
+    assert.ok(wire.length >= 5, 'the wire modules import each other');
+    assert.deepEqual(wire.filter(([, , from]) => !from.startsWith('./')), []);
+    const features = importsOf('features');
+    assert.deepEqual(
+      features.filter(([, , from]) => !from.startsWith('./')),
+      [
+        ['script_journal.js', 'latin1', '../wire/text_lines.js'],
+        ['script_transfer.js', 'latin1', '../wire/text_lines.js'],
+      ],
+    );
   });
 });
 

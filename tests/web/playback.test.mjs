@@ -31,7 +31,7 @@ function watchPaints(page) {
   return page.evaluate(() => {
     window.shownFrames = new Set();
     const paint = () => {
-      window.shownFrames.add(window.town.frames);
+      window.shownFrames.add(window.gfx.frames);
       requestAnimationFrame(paint);
     };
     requestAnimationFrame(paint);
@@ -45,11 +45,11 @@ describe('playback', () => {
     // the browser its turn would paint once or twice in all.
     const { context, page } = await townWithScript('DROVA_PERIODIC(3000);\n');
     await watchPaints(page);
-    const framesBefore = await page.evaluate(() => window.town.frames);
+    const framesBefore = await page.evaluate(() => window.gfx.frames);
     await page.keyboard.press('Control+p');
     await waitForSeenLine(page, eof, 60000);
     const { frames, shown } = await page.evaluate(() => ({
-      frames: window.town.frames,
+      frames: window.gfx.frames,
       shown: window.shownFrames.size,
     }));
     assert.ok(frames - framesBefore >= 3000, `one frame a tick: ${frames - framesBefore}`);
@@ -60,13 +60,13 @@ describe('playback', () => {
   it('a long script plays visibly and Ctrl+P stops it part way', async () => {
     const { context, page } = await townWithScript('DROVA_PERIODIC(30000);\n');
     await page.keyboard.press('Control+p');
-    await page.waitForFunction(() => window.town.frames > 200);
+    await page.waitForFunction(() => window.gfx.frames > 200);
     await page.keyboard.press('Control+p');
-    await page.waitForFunction(() => !window.town.menuChecked('PlaybackScript'));
+    await page.waitForFunction(() => !window.gfx.menuChecked('PlaybackScript'));
     await untilHalted(page);
-    const stoppedAt = await page.evaluate(() => window.town.frames);
+    const stoppedAt = await page.evaluate(() => window.gfx.frames);
     await new Promise((r) => setTimeout(r, 300));
-    assert.equal(await page.evaluate(() => window.town.frames), stoppedAt, 'nothing plays on');
+    assert.equal(await page.evaluate(() => window.gfx.frames), stoppedAt, 'nothing plays on');
     assert.ok(stoppedAt < 20000, 'stopped part way');
     assert.ok(!(await page.evaluate(() => window.seenLines.some((l) => /^EOF/.test(l)))));
     await context.close();
@@ -75,16 +75,16 @@ describe('playback', () => {
   it('the menu opens and works while a script plays, and Ctrl+Q ends the program', async () => {
     const { context, page } = await townWithScript('DROVA_PERIODIC(30000);\n');
     await page.keyboard.press('Control+p');
-    await page.waitForFunction(() => window.town.frames > 100);
+    await page.waitForFunction(() => window.gfx.frames > 100);
     await page.locator('#run-button').click();
     await page.locator('#run-menu li', { hasText: 'Playback Script' }).click();
-    await page.waitForFunction(() => !window.town.menuChecked('PlaybackScript'));
+    await page.waitForFunction(() => !window.gfx.menuChecked('PlaybackScript'));
     await page.keyboard.press('Control+p');
-    await page.waitForFunction(() => window.town.menuChecked('PlaybackScript'));
-    await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 50);
+    await page.waitForFunction(() => window.gfx.menuChecked('PlaybackScript'));
+    await page.waitForFunction((n) => window.gfx.frames > n, (await page.evaluate(() => window.gfx.frames)) + 50);
     await page.keyboard.press('Control+q');
-    await page.waitForFunction(() => window.town.ended);
-    assert.equal(await page.evaluate(() => window.town.status), 0);
+    await page.waitForFunction(() => window.gfx.ended);
+    assert.equal(await page.evaluate(() => window.gfx.status), 0);
     await context.close();
   });
 });

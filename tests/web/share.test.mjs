@@ -5,34 +5,13 @@ import assert from 'node:assert/strict';
 import { deflateSync } from 'node:zlib';
 import { describe, it } from 'node:test';
 
-import { MaxLinkScriptChars, MaxSharedScriptBytes } from '../../gfx/web/page/share_link.js';
-import { openTown, siteAndBrowser, uploadScript, waitForLine } from './harness.mjs';
+import { MaxLinkScriptChars, MaxSharedScriptBytes } from '../../gfx/web/page/features/share_link.js';
+import { openTown, siteAndBrowser, storedScript, uploadScript, waitForLine } from './harness.mjs';
 
 const site = siteAndBrowser();
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 const Eof = /^EOF encountered in script file DROVA\.SCR$/;
-
-// The stored DROVA.SCR as text, or null, read from the page's IndexedDB record.
-function storedScript(page) {
-  return page.evaluate(
-    () =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('fenns-town', 1);
-        open.onupgradeneeded = () => open.result.createObjectStore('scripts');
-        open.onerror = () => reject(open.error);
-        open.onsuccess = () => {
-          const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
-          get.onsuccess = () => {
-            open.result.close();
-            const bytes = get.result?.bytes ?? get.result;
-            resolve(bytes ? String.fromCharCode(...bytes) : null);
-          };
-          get.onerror = () => reject(get.error);
-        };
-      }),
-  );
-}
 
 const status = (page) => page.locator('#storage-status').textContent();
 const base64url = (bytes) => Buffer.from(bytes).toString('base64url');
@@ -47,7 +26,7 @@ describe('sharing a run', () => {
     await setup.close();
     const page = await openTown(origin, `${site.server.url}index.html?seed=${seed}&menu=Logging,PlaybackScript`);
     await waitForLine(page, Eof, 30000);
-    const log = await page.evaluate(() => [window.town.logCount, window.town.logDigest]);
+    const log = await page.evaluate(() => [window.gfx.logCount, window.gfx.logDigest]);
     assert.equal(await page.locator('#seed').textContent(), `Seed ${seed}`);
     await page.locator('#share').click();
     await page.waitForFunction(() => /in the clipboard/.test(document.getElementById('storage-status').textContent));
@@ -62,7 +41,7 @@ describe('sharing a run', () => {
     await own.close();
     const shared = await openTown(visitor, link.replace('index.html#', 'index.html?menu=Logging#'));
     await waitForLine(shared, Eof, 30000);
-    assert.deepEqual(await shared.evaluate(() => [window.town.logCount, window.town.logDigest]), log);
+    assert.deepEqual(await shared.evaluate(() => [window.gfx.logCount, window.gfx.logDigest]), log);
     assert.equal(await shared.locator('#seed').textContent(), `Seed ${seed}`);
     assert.match(await status(shared), /Playing a shared run from seed 424242/);
     assert.equal(await storedScript(shared), 'DROVA_PERIODIC(3);\n', 'the visitor\'s script stays');
@@ -79,11 +58,11 @@ describe('sharing a run', () => {
     await shared.keyboard.press('Control+r');
     await sleep(300);
     await shared.keyboard.press('Control+r');
-    await shared.waitForFunction(() => !window.town.menuChecked('RecordScript'));
+    await shared.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
     await shared.waitForFunction(
       (held) =>
         new Promise((resolve) => {
-          const open = indexedDB.open('fenns-town', 1);
+          const open = indexedDB.open('gfx-page', 1);
           open.onsuccess = () => {
             const get = open.result.transaction('scripts').objectStore('scripts').get('DROVA.SCR');
             get.onsuccess = () => {
@@ -169,10 +148,10 @@ describe('links from anyone', () => {
       const said = await status(page);
       assert.match(said, /This link holds no run that can be played/, name);
       assert.match(said, message, name);
-      assert.match(said, /The town runs as without it; nothing was stored\./, name);
+      assert.match(said, /The program runs as without it; nothing was stored\./, name);
       assert.equal(await page.locator('#seed').textContent(), 'Seed 99', `${name}: the seed without the link`);
-      await page.waitForFunction(() => window.town.ticking && window.town.frames >= 5);
-      assert.equal(await page.evaluate(() => window.town.menuChecked('PlaybackScript')), false, `${name}: nothing plays`);
+      await page.waitForFunction(() => window.gfx.ticking && window.gfx.frames >= 5);
+      assert.equal(await page.evaluate(() => window.gfx.menuChecked('PlaybackScript')), false, `${name}: nothing plays`);
       assert.equal(await storedScript(page), 'DROVA_PERIODIC(3);\n', `${name}: the stored script stays`);
       assert.deepEqual(page.problems, [], name);
       await page.close();

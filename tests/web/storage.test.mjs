@@ -47,12 +47,12 @@ async function storedIn(context) {
 
 async function startRecording(page) {
   await page.keyboard.press('Control+r');
-  await page.waitForFunction(() => window.town.menuChecked('RecordScript'));
+  await page.waitForFunction(() => window.gfx.menuChecked('RecordScript'));
 }
 
 async function stopRecording(page) {
   await page.keyboard.press('Control+r');
-  await page.waitForFunction(() => !window.town.menuChecked('RecordScript'));
+  await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
 }
 
 const periodic = (line) => /^DROVA_PERIODIC\([1-9]\d*\);$/.test(line);
@@ -62,9 +62,9 @@ describe('a recording survives the end of the page', () => {
     const context = await site.browser.newContext();
     const page = await town(context);
     await startRecording(page);
-    await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 5);
+    await page.waitForFunction((n) => window.gfx.frames > n, (await page.evaluate(() => window.gfx.frames)) + 5);
     await page.reload();
-    await page.waitForFunction(() => window.town?.frames >= 3);
+    await page.waitForFunction(() => window.gfx?.frames >= 3);
     const lines = await downloaded(page);
     assert.ok(lines && periodic(lines[0]) && lines[1] === '', `stored: ${lines}`);
     await context.close();
@@ -74,8 +74,8 @@ describe('a recording survives the end of the page', () => {
     const context = await site.browser.newContext();
     const page = await town(context);
     await startRecording(page);
-    const frames = await page.evaluate(() => window.town.frames);
-    await page.waitForFunction((n) => window.town.frames > n, frames + 5);
+    const frames = await page.evaluate(() => window.gfx.frames);
+    await page.waitForFunction((n) => window.gfx.frames > n, frames + 5);
     await page.evaluate(() => {
       Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
       document.dispatchEvent(new Event('visibilitychange'));
@@ -83,7 +83,7 @@ describe('a recording survives the end of the page', () => {
     await sleep(300);
     const lines = await storedIn(context);
     assert.ok(lines && periodic(lines[0]), `stored while still recording: ${lines}`);
-    assert.equal(await page.evaluate(() => window.town.menuChecked('RecordScript')), true, 'still recording');
+    assert.equal(await page.evaluate(() => window.gfx.menuChecked('RecordScript')), true, 'still recording');
     await context.close();
   });
 
@@ -92,7 +92,7 @@ describe('a recording survives the end of the page', () => {
       const context = await site.browser.newContext();
       const page = await town(context);
       await startRecording(page);
-      await page.waitForFunction((n) => window.town.frames > n, (await page.evaluate(() => window.town.frames)) + 3);
+      await page.waitForFunction((n) => window.gfx.frames > n, (await page.evaluate(() => window.gfx.frames)) + 3);
       await clickWorld(page, 150, -230);
       if (end === 'reload') await page.reload();
       else await page.close({ runBeforeUnload: true });
@@ -121,7 +121,7 @@ async function recordClick(page) {
   await untilHalted(page);
   await startRecording(page);
   await clickWorld(page, 150, -230);
-  await page.waitForFunction(() => window.town.frames > 0);
+  await page.waitForFunction(() => window.gfx.frames > 0);
   await stopRecording(page);
 }
 
@@ -243,7 +243,7 @@ describe('two tabs of the page', () => {
     await waitForSeenLine(reader, eof);
     assert.equal(await selectedButton(reader), 'heavy', 'the newest script plays');
     await reader.keyboard.press('Control+q');
-    await reader.waitForFunction(() => window.town.ended);
+    await reader.waitForFunction(() => window.gfx.ended);
     await reader.close();
     assert.deepEqual((await storedIn(context)).slice(-2), ['DROVA_MOUSE(150, -230);', '']);
     await context.close();
@@ -347,10 +347,48 @@ describe('scripts of the earlier page', () => {
         }),
     );
     await page.reload();
-    await page.waitForFunction(() => window.town?.frames >= 3);
+    await page.waitForFunction(() => window.gfx?.frames >= 3);
     assert.deepEqual(await downloaded(page), ['DROVA_PERIODIC(4);', '']);
     await page.close();
     assert.deepEqual(await storedIn(context), ['DROVA_PERIODIC(4);', '']);
+    await context.close();
+  });
+
+  it("a script and a journal entry stored under the first program's name are adopted", async () => {
+    const context = await site.browser.newContext();
+    const page = await town(context);
+    // The record and the journal's key of the page before it took the library's name.
+    await page.evaluate(
+      () =>
+        new Promise((resolve, reject) => {
+          const r = indexedDB.open('fenns-town', 1);
+          r.onupgradeneeded = () => r.result.createObjectStore('scripts');
+          r.onsuccess = () => {
+            const tx = r.result.transaction('scripts', 'readwrite');
+            const bytes = new TextEncoder().encode('DROVA_PERIODIC(5);\n');
+            tx.objectStore('scripts').put({ bytes, savedAt: Date.now() }, 'DROVA.SCR');
+            tx.oncomplete = () => {
+              r.result.close();
+              resolve();
+            };
+          };
+          r.onerror = () => reject(r.error);
+        }),
+    );
+    await page.reload();
+    await page.waitForFunction(() => window.gfx?.frames >= 3);
+    assert.deepEqual(await downloaded(page), ['DROVA_PERIODIC(5);', '']);
+
+    const formerKey = 'fenns-town DROVA.SCR at the end of a page';
+    await page.evaluate((key) => {
+      localStorage.setItem(key, JSON.stringify({ text: 'DROVA_PERIODIC(6);\n', savedAt: Date.now() + 60000 }));
+    }, formerKey);
+    await page.reload();
+    await page.waitForFunction(() => window.gfx?.frames >= 3);
+    assert.deepEqual(await downloaded(page), ['DROVA_PERIODIC(6);', '']);
+    assert.equal(await page.evaluate((key) => localStorage.getItem(key), formerKey), null, 'taken once');
+    await page.close();
+    assert.deepEqual(await storedIn(context), ['DROVA_PERIODIC(6);', '']);
     await context.close();
   });
 });

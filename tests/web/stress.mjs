@@ -34,8 +34,8 @@ const stoppedOnError = (page) => page.problems.some((p) => /The program stopped|
 // Waits until the page has shown n more frames; false when it did not.
 async function framesPast(page, n) {
   try {
-    const now = await page.evaluate(() => window.town?.frames ?? 0);
-    await page.waitForFunction((m) => window.town?.frames >= m, now + n, { timeout: WaitMs });
+    const now = await page.evaluate(() => window.gfx?.frames ?? 0);
+    await page.waitForFunction((m) => window.gfx?.frames >= m, now + n, { timeout: WaitMs });
     return true;
   } catch {
     return false;
@@ -69,13 +69,13 @@ async function cycle(page) {
   try {
     await page.evaluate(() => {
       window.ended = 0;
-      window.town.onLine = (line) => /^EOF encountered/.test(line) && ++window.ended;
+      window.gfx.onLine = (line) => /^EOF encountered/.test(line) && ++window.ended;
     });
-    await step('Control+a', () => window.town.ticking);
-    await step('Control+r', () => window.town.menuChecked('RecordScript'));
+    await step('Control+a', () => window.gfx.ticking);
+    await step('Control+r', () => window.gfx.menuChecked('RecordScript'));
     if (!(await framesPast(page, 5))) return false;
-    await step('Control+r', () => !window.town.menuChecked('RecordScript'));
-    await step('Control+h', () => !window.town.ticking);
+    await step('Control+r', () => !window.gfx.menuChecked('RecordScript'));
+    await step('Control+h', () => !window.gfx.ticking);
     await step('Control+p', () => window.ended > 0);
     return !stoppedOnError(page);
   } catch {

@@ -65,7 +65,7 @@ describe('a first visit', () => {
     const names = requests.map(([n]) => n);
     const total = requests.reduce((s, [, n]) => s + n, 0);
     assert.ok(total <= FirstVisitBound, `${(total / 1024).toFixed(1)} KiB: ${JSON.stringify(requests)}`);
-    for (const needed of ['index.html', 'town.css', 'town-page.js', 'town.js', 'town.wasm', 'fonts/town-sans.ttf'])
+    for (const needed of ['index.html', 'gfx-page.css', 'gfx-page.js', 'town.js', 'town.wasm', 'fonts/town-sans.ttf'])
       assert.ok(names.includes(needed), `${needed} among ${names}`);
     const kept = keptFiles();
     for (const n of names) assert.ok(kept.includes(n), `${n} is a file of the build`);
@@ -111,7 +111,7 @@ describe('offline', () => {
       const page = await openTown(context, `${site.server.url}index.html${fragment}`, { frames: 1 });
       await waitForAsync(page, async () => (await navigator.serviceWorker.getRegistration())?.active);
       await page.reload();
-      await page.waitForFunction(() => window.town?.frames >= 1);
+      await page.waitForFunction(() => window.gfx?.frames >= 1);
       assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), `visit ${visit}`);
       await context.close();
     }
@@ -124,7 +124,7 @@ describe('offline', () => {
     assert.deepEqual(kept.sort(), keptFiles().sort());
     await context.setOffline(true);
     await page.goto(`${site.server.url}index.html?seed=7`);
-    await page.waitForFunction(() => window.town?.frames >= 3);
+    await page.waitForFunction(() => window.gfx?.frames >= 3);
     assert.equal(await worldPixel(page, -190, -90), '99ffff', 'the pond, drawn offline');
     assert.equal(await selectedButton(page), 'light');
     assert.deepEqual(page.problems, []);
@@ -157,7 +157,7 @@ describe('offline', () => {
       for (const f of [index, join(dir, 'sw.js')]) utimesSync(f, later, later);
 
       await page.reload();
-      await page.waitForFunction(() => window.town?.frames >= 3);
+      await page.waitForFunction(() => window.gfx?.frames >= 3);
       assert.equal(await page.locator('body').getAttribute('data-build'), 'new', 'online: the new page');
       await waitForAsync(
         page,
@@ -170,7 +170,7 @@ describe('offline', () => {
       );
       await context.setOffline(true);
       await page.reload();
-      await page.waitForFunction(() => window.town?.frames >= 3);
+      await page.waitForFunction(() => window.gfx?.frames >= 3);
       assert.equal(await page.locator('body').getAttribute('data-build'), 'new', 'offline: the new build kept');
     } finally {
       await context.close();
@@ -197,7 +197,7 @@ describe('accessibility', () => {
     assert.deepEqual(await violations(page), [], 'menu open');
     await page.keyboard.press('Escape');
     await page.keyboard.press('Control+q');
-    await page.waitForFunction(() => window.town.ended);
+    await page.waitForFunction(() => window.gfx.ended);
     assert.deepEqual(await violations(page), [], 'after Quit');
     await context.close();
   });
@@ -225,7 +225,7 @@ describe('accessibility', () => {
     const log = await page.evaluate(() => {
       const p = document.getElementById('text-lines');
       const lines = [...p.querySelectorAll('div > div')];
-      return [p.getAttribute('role'), lines.at(-1).textContent, window.town.lines().at(-1)];
+      return [p.getAttribute('role'), lines.at(-1).textContent, window.gfx.lines().at(-1)];
     });
     assert.equal(log[0], 'log');
     assert.equal(log[1], log[2], 'the newest line is the last element of the log');
@@ -267,7 +267,7 @@ describe('screen sizes', () => {
       });
       const page = await openTown(context, `${site.server.url}index.html?menu=Logging`);
       await waitForLine(page, /./);
-      await page.waitForFunction(() => window.town.frames >= 5);
+      await page.waitForFunction(() => window.gfx.frames >= 5);
       const l = await layout(page);
       assert.ok(l.scrollWidth <= l.width, `no sideways scrolling: ${l.scrollWidth} > ${l.width}`);
       const devicePixels = (l.canvas.width * ratio) / 601;
@@ -336,11 +336,11 @@ describe('the same town as the desktop', () => {
       // plays it with --log.
       const page = await openTown(context, `${site.server.url}index.html?seed=${seed}&menu=Logging,PlaybackScript`);
       await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/, 30000);
-      await page.waitForFunction(() => !window.town.ticking);
+      await page.waitForFunction(() => !window.gfx.ticking);
       // town-replay quits when nothing is left to happen, and the quit repaints once more.
       await page.keyboard.press('Control+q');
-      await page.waitForFunction(() => window.town.ended);
-      const [count, newest] = await page.evaluate(() => [window.town.logCount, window.town.lines()]);
+      await page.waitForFunction(() => window.gfx.ended);
+      const [count, newest] = await page.evaluate(() => [window.gfx.logCount, window.gfx.lines()]);
       assert.equal(count, replayLog.length, 'as many log lines as town-replay writes');
       assert.deepEqual(newest, replayLog.slice(-newest.length), 'the same last lines');
       const canvas = Buffer.from(

@@ -20,10 +20,10 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
-#include "gfx/display.h"
 #include "gfx/gfx.h"
 #include "gfx/qt/input_dialog.h"
 #include "gfx/qt/qt_backend.h"
+#include "vehicles/library_names.h"
 
 using ::testing::ElementsAre;
 
@@ -249,6 +249,55 @@ TEST_F(QtSession, DialogWithEmptyFieldGivesEmptyReply) {
     char reply[256] = "x";
     EXPECT_EQ(gfxGets("?", reply), 1);
     EXPECT_STREQ(reply, "");
+}
+
+// The dialog's title, as the program asking sees it.
+QString dialogTitle() {
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<gfx::InputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        QTest::mouseClick(dialog->okayButton(), Qt::LeftButton);
+    });
+    char reply[256];
+    gfxGets("?", reply);
+    return title;
+}
+
+// A program that names itself before making its Display gets its windows under its name
+// and with its icon; named again, they change at once; without a name they are the
+// library's. An icon that cannot be read is reported once the windows are open, and
+// they keep the one they have.
+TEST(QtIdentity, ProgramNamesItsWindowsAndGivesThemItsIcon) {
+    gfx::QtBackend* backend = &gfx::resetLibraryWith<gfx::QtBackend>();
+    QApplication::setWindowIcon(QIcon());
+    EXPECT_EQ(gfxSetIdentity("Bounce", TOWN_TEST_ICON), 1);
+    auto display = std::make_unique<Display>();
+    EXPECT_EQ(backend->graphicsWindow()->windowTitle(), "Bounce Graphics");
+    EXPECT_EQ(backend->textWindow()->windowTitle(), "Bounce Text");
+    EXPECT_EQ(dialogTitle(), "Bounce_gets");
+    const QIcon icon = QApplication::windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(48, 48)});
+    EXPECT_EQ(backend->graphicsWindow()->windowIcon().cacheKey(), icon.cacheKey());
+
+    EXPECT_EQ(gfxSetIdentity("Pond \u00e9t\u00e9", "no-such-icon.png"), 0);
+    EXPECT_EQ(backend->graphicsWindow()->windowTitle(), "Pond \u00e9t\u00e9 Graphics");
+    EXPECT_EQ(gfx::state().log.history.newest(), "Cannot read icon file no-such-icon.png\n");
+    EXPECT_EQ(QApplication::windowIcon().cacheKey(), icon.cacheKey());
+    EXPECT_EQ(gfxSetIdentity(nullptr, nullptr), 1);
+    EXPECT_EQ(backend->textWindow()->windowTitle(), "DROVA Text");
+    EXPECT_EQ(dialogTitle(), "DROVA_gets");
+
+    // Named before the windows open, the unread icon is reported when they do.
+    display.reset();
+    gfx::resetLibrary(std::make_unique<gfx::QtBackend>());
+    EXPECT_EQ(gfxSetIdentity("", "no-such-icon.png"), 0);
+    EXPECT_EQ(gfx::state().log.history.first(), -1);
+    display = std::make_unique<Display>();
+    EXPECT_EQ(gfx::state().log.history.newest(), "Cannot read icon file no-such-icon.png\n");
+    display.reset();
+    gfx::resetLibrary();
 }
 
 TEST(QtSecondDisplay, ShowsTheErrorDialogThenExitsWithMinusOne) {

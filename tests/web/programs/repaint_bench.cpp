@@ -35,8 +35,9 @@ double mean(const std::vector<double>& v) {
 int appMain() {
     Display display;
     seedRandom(1);
+    TownLayout layout;
     Town town;
-    buildTown(town);
+    layout.buildTown(town);
     for (int tick = 0; tick < Ticks;) {
         ++tick;
         town.update(tick, Heavy);
@@ -58,7 +59,6 @@ int appMain() {
     gfxPrintf(
         "repaint of %d vehicles: mean %.3f ms, median %.2f ms; with the image handed to the "
         "canvas: mean %.3f ms (%d repaints)\n",
-        vehiclesInTown(town), mean(alone), median(alone), mean(shown), Repaints);
-    releaseTown(town);
+        layout.vehiclesInTown(), mean(alone), median(alone), mean(shown), Repaints);
     return 0;
 }

@@ -3,8 +3,8 @@
 #include "gfx/display.h"
 
 int appMain() {
-    Display first;
+    gfx::Display first;
     first.clear(1);
-    Display second;
+    gfx::Display second;
     return 0;
 }

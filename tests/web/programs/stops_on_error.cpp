@@ -5,13 +5,13 @@
 #include "gfx/display.h"
 
 int appMain() {
-    Display display;
+    gfx::Display display;
     display.clear(1);
     display.drawText(-200, 0, "Click or press a key to stop on an error", 0, 12);
     int x = 0, y = 0;
     char key = 0;
     for (;;) {
-        const EventKind kind = display.awaitEvent(x, y, key);
-        if (kind == EventKind::Mouse || kind == EventKind::Keyboard) std::abort();
+        const gfx::EventKind kind = display.awaitEvent(x, y, key);
+        if (kind == gfx::EventKind::Mouse || kind == gfx::EventKind::Keyboard) std::abort();
     }
 }
