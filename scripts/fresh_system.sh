@@ -46,6 +46,9 @@ mkdir -p "$cache/debootstrap" "$cache/apt" "$logs"
 # --- cleaning up, also after a failure or a signal: end what still runs inside the
 # system (every process whose root is that folder was started by this script), then
 # undo the binds, innermost first.
+stage_names=()
+stage_times=()
+stage_results=()
 mounted=()
 inside_pids() {
   local p
@@ -68,9 +71,17 @@ cleanup() {
   done
   mounted=()
 }
+interrupted() {  # signal, status
+  local at=start
+  [ ${#stage_names[@]} -eq 0 ] || at=${stage_names[-1]}
+  echo
+  echo "VERDICT: Debian $release INTERRUPTED by SIG$1 during: $at"
+  exit "$2"
+}
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+trap 'interrupted INT 130' INT
+trap 'interrupted TERM 143' TERM
+trap 'interrupted HUP 129' HUP
 
 bind() {  # host path, path inside the system
   mkdir -p "$root$2"
@@ -97,9 +108,6 @@ remove_old_system() {
 in_system=(chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}"
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
 
-stage_names=()
-stage_times=()
-stage_results=()
 stage_start=0
 begin() {
   echo
