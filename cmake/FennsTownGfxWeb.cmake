@@ -10,12 +10,14 @@
 #   GFX_WEB_PRELUDE    the script each program loads before main (it places the font)
 #   GFX_WEB_SW_SCRIPT  the CMake script that writes a site's service worker
 #   GFX_WEB_SHARED_TARGET  the target that makes GFX_WEB_SHARED, or "" when installed
+#   GFX_WEB_PROGRAM_DIR  where a program without a site of its own goes (in this tree:
+#                      beside the town's, which runs it with ?program=NAME), or unset
 #   GFX_WEB_FONT_URL, GFX_WEB_THEME_COLOUR, GFX_WEB_BACKGROUND_COLOUR,
 #   GFX_WEB_CLIENT_WIDTH, GFX_WEB_CLIENT_HEIGHT  the values the templates take
 
 # add_web_program(<target> <sources>...): a program of the page: its sources, the web
 # program entry, which runs appMain, and the library. Its .js and .wasm go where
-# add_web_site puts its site. Asyncify for the blocking wait, the font at the path the
+# add_web_site puts its site, else to GFX_WEB_PROGRAM_DIR. Asyncify for the blocking wait, the font at the path the
 # renderer opens; the page keeps the script file in the browser's storage
 # (page/features/script_file.js).
 #
@@ -51,6 +53,9 @@ function(add_web_program target)
   endif()
   target_link_libraries(${target} PRIVATE ${GFX_WEB_LINK})
   set_target_properties(${target} PROPERTIES SUFFIX .js LINK_DEPENDS ${GFX_WEB_PRELUDE})
+  if(GFX_WEB_PROGRAM_DIR)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${GFX_WEB_PROGRAM_DIR})
+  endif()
   target_link_options(${target} PRIVATE
     -sASYNCIFY
     -sASYNCIFY_IGNORE_INDIRECT

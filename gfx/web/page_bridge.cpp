@@ -71,6 +71,14 @@ EM_JS(void, gfx_set_menu_check, (int id, int checked), {
     gfxPage.setMenuCheck(id, checked != 0);
 });
 
+EM_JS(void, gfx_set_titles, (const char* graphics, const char* text, const char* dialog), {
+    gfxPage.setTitles({
+        graphics : UTF8ToString(graphics),
+        text : UTF8ToString(text),
+        dialog : UTF8ToString(dialog)
+    });
+});
+
 EM_JS(void, gfx_append_text, (const char* line, int length), {
     gfxPage.appendText(HEAPU8.subarray(line, line + length));
 });
@@ -163,6 +171,10 @@ void present(const void* rgba, int width, int height) {
 
 void setMenuCheck(int id, bool checked) {
     gfx_set_menu_check(id, checked);
+}
+
+void setTitles(const std::string& graphics, const std::string& text, const std::string& dialog) {
+    gfx_set_titles(graphics.c_str(), text.c_str(), dialog.c_str());
 }
 
 void appendText(const char* line, int length) {

@@ -55,6 +55,8 @@ int takeSaveFailures();
 void present(const void* rgba, int width, int height);
 
 void setMenuCheck(int id, bool checked);
+// Heads the page's graphics panel, text panel and dialog with the program's titles.
+void setTitles(const std::string& graphics, const std::string& text, const std::string& dialog);
 // One line the library wrote, as bytes (Latin-1), without its terminating zero: the
 // panel shows it, and the page counts and digests every line (tests compare runs by them).
 void appendText(const char* line, int length);

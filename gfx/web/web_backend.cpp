@@ -109,6 +109,11 @@ void WebBackend::setMenuCheck(int id, bool checked) {
     page::setMenuCheck(id, checked);
 }
 
+bool WebBackend::setIdentity(const Identity& identity) {
+    page::setTitles(identity.graphicsTitle, identity.textTitle, identity.dialogTitle);
+    return true;
+}
+
 void WebBackend::textAppended(const TextHistory& history) {
     const std::string& line = history.newest();
     // The panel keeps the newest lines itself and draws them at the page's next turn.

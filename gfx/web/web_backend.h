@@ -33,6 +33,9 @@ public:
     PixelFormat pixelFormat() const override { return PixelFormat::Rgba8; }
     void present(const PixelImage& image) override;
     void setMenuCheck(int id, bool checked) override;
+    // The page's panels and dialog carry the program's titles; the page's own title and
+    // icon are its site's (add_web_site).
+    bool setIdentity(const Identity& identity) override;
     void textAppended(const TextHistory& history) override;
     void showTextWindow() override;
     bool runInputDialog(const std::string& prompt, std::string& reply) override;

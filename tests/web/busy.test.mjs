@@ -58,11 +58,15 @@ describe('a busy machine', () => {
 });
 
 describe('an error', () => {
-  it('a program that stops on an error says so in the end box, and starts again', async () => {
+  it('a program that stops on an error says so in the end box, under its own name, and starts again', async () => {
     const context = await site.browser.newContext();
     const page = await openTown(context, `${site.server.url}index.html?program=stops_on_error`, {
       frames: 1,
     });
+    // Named by the program, as its windows are on the desktop.
+    assert.equal(await page.locator('#graphics-title').textContent(), 'Stops Graphics');
+    assert.equal(await page.locator('#text-title').textContent(), 'Stops Text');
+    assert.equal(await page.locator('#gets-caption').textContent(), 'Stops_gets');
     await clickWorld(page, 0, 0);
     await page.waitForFunction(() => window.gfx.ended);
     assert.equal(await page.locator('#ended').isVisible(), true);

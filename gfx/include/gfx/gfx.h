@@ -22,7 +22,8 @@
 /// (and the input dialog, "NAME_gets"), and a picture is their icon on the desktop.
 /// Called before the Display is made, the windows open so; called later, they change.
 /// Without it they are the library's own: "DROVA Graphics", "DROVA Text", "DROVA_gets".
-/// A web page takes its title and icon from add_web_site instead (its TITLE and ICON).
+/// In a web page the name heads its panels and dialog the same way; the page's own title
+/// and icon are the ones add_web_site gives its site (TITLE, ICON).
 /// @param name the program's name, in UTF-8; null or "" for the library's, "DROVA"
 /// @param iconPath a picture file (PNG, SVG, JPEG...) from the working directory, or a
 ///        Qt resource (":/..."); null or "" keeps the icon the windows have. One that

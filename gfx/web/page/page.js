@@ -45,7 +45,8 @@ const features = await openFeatures(
 );
 const dialog = new InputDialog($('gets'));
 const ending = new Ending($('ended'));
-const bridge = new Bridge({ queue, timer, canvas, panel, menu, dialog, ending, features });
+const titles = { graphics: $('graphics-title'), text: $('text-title'), dialog: $('gets-caption') };
+const bridge = new Bridge({ queue, timer, canvas, panel, menu, dialog, ending, features, titles });
 window.gfxPage = bridge;
 features.prepare();
 

@@ -37,7 +37,8 @@ export class Bridge {
   #running = false; // the program is loaded and has not ended
 
   // features: the page's own features (openFeatures), which keep the script file.
-  constructor({ queue, timer, canvas, panel, menu, dialog, ending, features }) {
+  // titles: the captions of the graphics panel, the text panel and the dialog.
+  constructor({ queue, timer, canvas, panel, menu, dialog, ending, features, titles }) {
     // The stored script is put in place while the program opens its window and shows
     // its first frame; it takes no event before then.
     let mounted = null;
@@ -91,6 +92,10 @@ export class Bridge {
       if (id === MenuId.RecordScript) features.recordingChanged(checked);
     };
     this.appendText = (bytes) => panel.add(bytes);
+    // The program's name heads the panels and the dialog, as its windows on the desktop.
+    this.setTitles = (named) => {
+      for (const part of ['graphics', 'text', 'dialog']) titles[part].textContent = named[part];
+    };
     this.mayWriteScript = () => features.mayWriteScript;
     this.scriptChanged = (change) => features.scriptChanged(change);
     this.runDialog = async (promptBytes) => {
