@@ -5,7 +5,8 @@
 #  2. AddressSanitizer + UndefinedBehaviorSanitizer build: the same without the
 #     end-to-end tests, plus a long headless soak of the whole program;
 #  3. the fuzz targets of the script reader and of the renderer, for a bounded time;
-#  4. the web edition: its page's modules under node, then the page in headless Chromium.
+#  4. the web edition: its page's modules under node, then the page in headless Chromium;
+#     the web package, and an example's site built out of the tree from it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -24,4 +25,5 @@ cmake --build --preset fuzz
 ctest --preset fuzz
 
 bash scripts/web.sh --build
+bash tests/web/installed_site.sh build/web
 node --test tests/web/

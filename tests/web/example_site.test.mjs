@@ -1,13 +1,26 @@
 // An example program's own site, made by add_web_site as a user's program is: the
-// page, menu and storage are the town's, the names and the program its own.
+// page, menu and storage are the town's, the names and the program its own. Once made in
+// this tree, and once out of it from the library's web package.
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 
-import { clickWorld, exampleSiteDir, openTown, siteAndBrowser, waitForAsync, worldPixel } from './harness.mjs';
+import {
+  clickWorld,
+  exampleSiteDir,
+  installedExampleSiteDir,
+  openTown,
+  siteAndBrowser,
+  waitForAsync,
+  worldPixel,
+} from './harness.mjs';
 
-const site = siteAndBrowser(exampleSiteDir);
+const sites = [
+  { made: 'in this tree', dir: exampleSiteDir, label: 'The ball' },
+  { made: 'from the installed package', dir: installedExampleSiteDir, label: 'Bounce' },
+];
 
-describe('an example site', () => {
+for (const { made, dir, label } of sites) describe(`an example site made ${made}`, () => {
+  const site = siteAndBrowser(dir);
   it('runs its own program under its own names, offline too', async () => {
     const context = await site.browser.newContext();
     try {
@@ -15,7 +28,7 @@ describe('an example site', () => {
       // the ball stays at the origin, and each click gives it the next colour.
       const page = await openTown(context, `${site.server.url}index.html?menu=Halt`, { frames: 0 });
       assert.equal(await page.title(), 'Bounce');
-      assert.equal(await page.locator('#canvas').getAttribute('aria-label'), 'The ball');
+      assert.equal(await page.locator('#canvas').getAttribute('aria-label'), label);
       const manifest = await (await page.request.get(`${site.server.url}manifest.webmanifest`)).json();
       assert.equal(manifest.name, 'Bounce');
       await clickWorld(page, 200, 200);

@@ -10,6 +10,9 @@ const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteDir = process.env.TOWN_SITE_DIR || resolve(root, 'build/web/site');
 // The site of an example program, built as a user's program is.
 export const exampleSiteDir = resolve(siteDir, '../bounce-site');
+// The same example's site built out of the tree from the library's web package
+// (tests/web/installed_site.sh).
+export const installedExampleSiteDir = resolve(siteDir, '../installed-examples/bounce-site');
 const chromiumPath = process.env.TOWN_CHROMIUM || '/usr/bin/chromium';
 
 // python3's own web server on a port the system picks, serving the built page (or
