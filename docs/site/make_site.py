@@ -93,6 +93,11 @@ def into_site(html: str, page: str) -> str:
     else:  # a list of members: its title only in the head
         title = re.search(r"<title>[^<:]*: ([^<]*)</title>", html).group(1)
         html = html.replace('<main id="doc-content">', f'<main id="doc-content">\n<h1 class="title">{title}</h1>')
+    # A list of members heads its letters h3 under the h1: a level up, with no level left out.
+    levels = set(re.findall(r"<h([1-6])[ >]", html))
+    if "2" not in levels and "3" in levels:
+        for level in range(3, 7):
+            html = html.replace(f"<h{level}", f"<h{level - 1}").replace(f"</h{level}>", f"</h{level - 1}>")
     return re.sub(r"<body[^>]*>", lambda _: f'<body class="reference-page">\n{header(page, "doc-content")}',
                   html, count=1)
 

@@ -1,6 +1,7 @@
 // The gallery of the project's site: every example of examples/ is listed with its
 // picture, and on its page, on a phone's narrow screen (the canvas scaled down), its
-// program draws its first frame and takes a click at the world point under the pointer.
+// program draws its first frame (by the time it has taken a click, for one that starts
+// halted) and takes the click at the world point under the pointer.
 import assert from 'node:assert/strict';
 import { existsSync, readdirSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
@@ -55,11 +56,12 @@ describe('the gallery', () => {
       try {
         const page = await watchedPage(context);
         await page.goto(`${site.server.url}gallery/${name}.html`);
-        // A program that asks for a line first (gfxGets) gets an empty one.
-        await page.waitForFunction(() => window.gfx?.frames >= 1 || document.getElementById('gets').open);
+        // A program that asks for a line first (gfxGets) gets an empty one; one that starts
+        // halted may wait for its first event before it draws.
+        await page.waitForFunction(
+          () => window.gfx?.frames >= 1 || document.getElementById('gets').open || window.gfx?.waits >= 1,
+        );
         if (await page.evaluate(() => document.getElementById('gets').open)) await page.keyboard.press('Enter');
-        await page.waitForFunction(() => window.gfx.frames >= 1);
-        assert.ok((await canvasColours(page)) >= 2, 'the first frame is no blank canvas');
         const fit = await page.evaluate(() => [
           document.getElementById('canvas').getBoundingClientRect().width,
           document.documentElement.scrollWidth,
@@ -78,6 +80,8 @@ describe('the gallery', () => {
         await page.waitForFunction((n) => window.gfx.waits > n, waits);
         await page.keyboard.press('Control+r');
         await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
+        await page.waitForFunction(() => window.gfx.frames >= 1);
+        assert.ok((await canvasColours(page)) >= 2, 'the first frame is no blank canvas');
         // The browser gives the pointer in whole CSS pixels, and one of them covers 1.76
         // canvas pixels here: the click is taken within a pixel of where it was aimed.
         const click = /^DROVA_MOUSE\((-?\d+), (-?\d+)\);$/m;
