@@ -10,7 +10,7 @@ import {
   collectLines,
   frames,
   openTown,
-  selectedButton,
+  untilSelected,
   siteAndBrowser,
   untilHalted,
   waitForSeenLine,
@@ -28,7 +28,7 @@ describe('a busy machine', () => {
     await untilFramesPast(page, 10);
     await clickWorld(page, 150, -230);
     await untilFramesPast(page, 2);
-    assert.equal(await selectedButton(page), 'heavy');
+    assert.equal(await untilSelected(page, 'heavy'), 'heavy');
 
     // A recording of a few ticks, then halted and played back to its end.
     await collectLines(page);

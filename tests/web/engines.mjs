@@ -15,7 +15,7 @@ import puppeteer from 'puppeteer-core';
 import { Builder, Key } from 'selenium-webdriver';
 
 import { launchBrowser } from './harness.mjs';
-import { startLimitMs, startProgram, untilReady } from './started.mjs';
+import { answeredWithin, startLimitMs, startProgram, untilReady } from './started.mjs';
 
 export const EngineNames = ['chromium', 'firefox', 'webkit'];
 const firefoxPath = process.env.TOWN_FIREFOX || '/usr/bin/firefox-esr';
@@ -210,7 +210,7 @@ async function startWebKitDriver(env) {
         const status = await (await fetch(`${url}/status`, { signal: AbortSignal.timeout(5000) })).json();
         return status.value;
       });
-      return { url, stop: driver.stop };
+      return { url, stop: driver.stop, log: driver.log };
     } catch (error) {
       driver.stop();
       if (driver.ended() === null) throw error;
@@ -220,14 +220,17 @@ async function startWebKitDriver(env) {
   throw failure;
 }
 
-async function webkitSession(driverUrl, args = []) {
-  const session = await new Builder()
-    .usingServer(driverUrl)
+// A session of MiniBrowser's. The driver never answers when the browser it starts
+// ends or hangs at once, so the wait is bounded; the browser's output is in its log.
+async function webkitSession(driver, args = []) {
+  const building = new Builder()
+    .usingServer(driver.url)
     .withCapabilities({
       browserName: 'MiniBrowser',
       'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation', ...args] },
     })
     .build();
+  const session = await answeredWithin(`MiniBrowser's session through WebKitWebDriver at ${driver.url}`, driver, building);
   await session.manage().window().setRect({ x: 0, y: 0, width: Width, height: Height });
   return session;
 }
@@ -241,7 +244,7 @@ async function launchWebKit() {
   const driver = await startWebKitDriver(env);
   let session;
   try {
-    session = await webkitSession(driver.url);
+    session = await webkitSession(driver);
   } catch (error) {
     driver.stop();
     x.stop();
@@ -349,7 +352,7 @@ async function launchWebKit() {
     // one session only, so it has a driver of its own too.
     fresh: async (url) => {
       const own = await startWebKitDriver(env);
-      const s = await webkitSession(own.url, ['--private']).catch((error) => {
+      const s = await webkitSession(own, ['--private']).catch((error) => {
         own.stop();
         throw error;
       });

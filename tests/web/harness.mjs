@@ -220,6 +220,17 @@ export async function selectedButton(page) {
   return `none (heavy ${heavy}, light ${light})`;
 }
 
+// The selected button once it is the one expected, or what is drawn when 5 s have
+// passed: a line of the log is out before the frame that draws it is on the canvas.
+export async function untilSelected(page, expected, timeout = 5000) {
+  const deadline = Date.now() + timeout;
+  for (;;) {
+    const now = await selectedButton(page);
+    if (now === expected || Date.now() > deadline) return now;
+    await new Promise((r) => setTimeout(r, 50));
+  }
+}
+
 // The built site on a server of its own and one browser, for the tests of one file:
 // started before them, ended after them. Read `server` and `browser` inside a test.
 export function siteAndBrowser(dir = siteDir) {

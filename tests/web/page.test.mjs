@@ -10,7 +10,7 @@ import {
   frames,
   lines,
   openTown,
-  selectedButton,
+  untilSelected,
   siteAndBrowser,
   untilHalted,
   uploadScript,
@@ -55,7 +55,7 @@ describe('the page', () => {
     assert.equal(await worldPixel(page, -50, 235), '808080', 'a lane');
     assert.equal(await worldPixel(page, -15, -15), '000000', 'an intersection square');
     assert.equal(await worldPixel(page, 93, -230), 'cccccc', 'the heavy button');
-    assert.equal(await selectedButton(page), 'light');
+    assert.equal(await untilSelected(page, 'light'), 'light');
 
     assert.equal(await page.locator('#text-title').textContent(), 'DROVA Text');
     const font = await page.locator('#text-lines').evaluate((e) => getComputedStyle(e).fontFamily);
@@ -78,7 +78,7 @@ describe('the page', () => {
       assert.ok(Math.abs(box.height * ratio - 501 * devicePixels) < 0.01, `height at ${ratio}`);
       await clickWorld(page, 150, -230);
       await page.waitForFunction(() => window.gfx.frames >= 6);
-      assert.equal(await selectedButton(page), 'heavy', `click at ratio ${ratio}`);
+      assert.equal(await untilSelected(page, 'heavy'), 'heavy', `click at ratio ${ratio}`);
       await context.close();
     }
   });
@@ -131,11 +131,11 @@ describe('input', () => {
     await page.keyboard.press('Control+l');
     await clickWorld(page, 150, -230);
     await waitForSeenLine(page, /^50% gray text at \(-290,-240\), "Mode: Heavy Traffic"$/);
-    assert.equal(await selectedButton(page), 'heavy');
+    assert.equal(await untilSelected(page, 'heavy'), 'heavy');
     assert.ok((await coloursIn(page, -290, -227, 120, 16)) > 1, 'the mode label is drawn');
     await clickWorld(page, 250, -230);
     await waitForSeenLine(page, /"Mode: Light Traffic"$/);
-    assert.equal(await selectedButton(page), 'light');
+    assert.equal(await untilSelected(page, 'light'), 'light');
     await context.close();
   });
 
@@ -311,10 +311,10 @@ describe('scripts', () => {
     await page.waitForFunction(() => !window.gfx.menuChecked('RecordScript'));
     await page.reload();
     await page.waitForFunction(() => window.gfx?.frames >= 3);
-    assert.equal(await selectedButton(page), 'light');
+    assert.equal(await untilSelected(page, 'light'), 'light');
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/);
-    assert.equal(await selectedButton(page), 'heavy');
+    assert.equal(await untilSelected(page, 'heavy'), 'heavy');
     assert.equal(await page.evaluate(() => window.gfx.menuChecked('PlaybackScript')), false);
     assert.deepEqual(page.problems, []);
     await context.close();
@@ -334,14 +334,14 @@ describe('scripts', () => {
       await untilHalted(page);
       assert.ok(await framesStayFor(page, 300));
       assert.equal(await frames(page), before + 1, 'one event, one frame');
-      assert.equal(await selectedButton(page), selected);
+      assert.equal(await untilSelected(page, selected), selected);
     }
     // Playback goes on where play-one left the script: the ticks after the click.
     await clickWorld(page, 250, -230);
     await page.waitForFunction(() => window.gfx.frames > 0);
     await page.keyboard.press('Control+p');
     await waitForLine(page, /^EOF encountered in script file DROVA\.SCR$/);
-    assert.equal(await selectedButton(page), 'light');
+    assert.equal(await untilSelected(page, 'light'), 'light');
     await context.close();
   });
 

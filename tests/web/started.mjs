@@ -51,6 +51,24 @@ export async function untilReady(what, program, check) {
   }
 }
 
+// What a started program is asked to do (a promise), waited for at most as long as
+// its start: a program that never answers fails naming it, with the tail of its log.
+export async function answeredWithin(what, program, promise) {
+  promise.catch(() => {}); // still pending when the wait runs out: its end is of no use
+  let timer;
+  const limit = new Promise((_, reject) => {
+    timer = setTimeout(
+      () => reject(new Error(`${what}: no answer within ${startLimitMs / 1000} s${tail(program.log())}`)),
+      startLimitMs,
+    );
+  });
+  try {
+    return await Promise.race([promise, limit]);
+  } finally {
+    clearTimeout(timer);
+  }
+}
+
 // An HTTP server at url answers (any status), within 5 s of being asked.
 export async function answers(url) {
   await (await fetch(url, { signal: AbortSignal.timeout(5000) })).arrayBuffer();

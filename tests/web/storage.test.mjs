@@ -9,7 +9,7 @@ import {
   clickWorld,
   collectLines,
   openTown,
-  selectedButton,
+  untilSelected,
   siteAndBrowser,
   storageStatus,
   untilHalted,
@@ -145,7 +145,7 @@ describe('no failure of the storage passes in silence', () => {
       await recordClick(page);
       await page.keyboard.press('Control+p');
       await waitForSeenLine(page, eof);
-      assert.equal(await selectedButton(page), 'heavy', 'the recording plays');
+      assert.equal(await untilSelected(page, 'heavy'), 'heavy', 'the recording plays');
       assert.deepEqual((await downloaded(page)).slice(-2), ['DROVA_MOUSE(150, -230);', '']);
       const after = await storageStatus(page);
       assert.match(after, /kept in this page only/, 'the note stays');
@@ -241,7 +241,7 @@ describe('two tabs of the page', () => {
     await collectLines(reader);
     await reader.keyboard.press('Control+p');
     await waitForSeenLine(reader, eof);
-    assert.equal(await selectedButton(reader), 'heavy', 'the newest script plays');
+    assert.equal(await untilSelected(reader, 'heavy'), 'heavy', 'the newest script plays');
     await reader.keyboard.press('Control+q');
     await reader.waitForFunction(() => window.gfx.ended);
     await reader.close();
