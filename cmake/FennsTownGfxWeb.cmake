@@ -17,9 +17,9 @@
 
 # add_web_program(<target> <sources>...): a program of the page: its sources, the web
 # program entry, which runs appMain, and the library. Its .js and .wasm go where
-# add_web_site puts its site, else to GFX_WEB_PROGRAM_DIR. Asyncify for the blocking wait, the font at the path the
-# renderer opens; the page keeps the script file in the browser's storage
-# (page/features/script_file.js).
+# add_web_site puts its site, else to GFX_WEB_PROGRAM_DIR. Asyncify for the blocking
+# wait, the font at the path the renderer opens; the page keeps the script file in the
+# browser's storage (page/features/script_file.js).
 #
 # Asyncify instruments only what can be on the stack while the program is suspended.
 # Counting every virtual call as such would instrument all drawing (shapes and vehicles

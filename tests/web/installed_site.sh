@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The library for the web as its users get it: the web build's Debian package
 # (libfenns-town-gfx-web-dev, for every architecture) with its control fields, its files
-# and lintian; then an example's site built out of the tree with emcmake from the
-# package's files alone, left in <web build>/installed-examples/ for the browser test
-# (tests/web/example_site.test.mjs). Run after the web build (scripts/web.sh --build).
+# and lintian; then every example's site built out of the tree with emcmake from the
+# package's files alone, bounce's left in <web build>/installed-examples/ for the
+# browser test (tests/web/example_site.test.mjs). Run after the web build (scripts/web.sh --build).
 # Usage: installed_site.sh [path/to/web-build]   (default: build/web)
 set -euo pipefail
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
@@ -52,12 +52,23 @@ dpkg-deb -x "$DEB" "$WORK/root"
 emcmake cmake -S "$SOURCE/examples" -B "$WORK/examples" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_FIND_ROOT_PATH="$WORK/root/usr" >"$WORK/configure.log" 2>&1 ||
     fail "configuring the examples for the web failed: $(cat "$WORK/configure.log")"
-cmake --build "$WORK/examples" --target bounce_site >"$WORK/build.log" 2>&1 ||
-    fail "building bounce's site failed: $(cat "$WORK/build.log")"
+cmake --build "$WORK/examples" >"$WORK/build.log" 2>&1 ||
+    fail "building the examples' sites failed: $(cat "$WORK/build.log")"
 # Nothing of the source tree or the web build in it: all from the package.
 ! grep -rq -e "$BUILD" -e "$SOURCE/gfx" "$WORK/examples/build.ninja" ||
-    fail "the site was built from the source tree, not the package"
+    fail "the sites were built from the source tree, not the package"
+# Every example is a site: its page, program, worker and manifest.
+examples=$(sed -n 's/^set(examples \(.*\))$/\1/p' "$SOURCE/examples/CMakeLists.txt")
+[ "$(wc -w <<<"$examples")" -ge 8 ] || fail "examples/CMakeLists.txt lists the examples otherwise: '$examples'"
+for example in $examples; do
+    site=$WORK/examples/$example-site
+    for file in index.html "$example.js" "$example.wasm" sw.js manifest.webmanifest; do
+        [ -s "$site/$file" ] || fail "$example's site has no $file: $(ls "$site" 2>&1)"
+    done
+    echo "$example's site from the package: $(du -sb "$site" | cut -f1) bytes"
+done
+# bounce's, for the browser test.
 rm -rf "$OUT"
 mkdir -p "$OUT"
 cp -r "$WORK/examples/bounce-site" "$OUT/"
-echo "bounce's site from the package: $(du -sk "$OUT/bounce-site" | cut -f1) KiB in $OUT/bounce-site"
+echo "bounce's site is kept in $OUT/bounce-site"
