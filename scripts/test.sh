@@ -55,6 +55,14 @@ fi
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
+# Each limit (bounded, below) runs its tests in a process group of their own, which a
+# Ctrl+C at the terminal does not reach: a signal to this script is passed on to them.
+stop_tests() {
+  local limit
+  for limit in $(cat "$logs/limits" 2>/dev/null); do kill -TERM "$limit" 2>/dev/null || true; done
+}
+trap 'stop_tests; exit 130' INT
+trap 'stop_tests; exit 143' TERM
 results=()
 failed=""
 
@@ -94,7 +102,9 @@ tests_of() {
 bounded() {
   local limit=$1 status=0
   shift
-  timeout -k 30 "$limit" "$@" || status=$?
+  timeout -k 30 "$limit" "$@" &
+  echo $! >>"$logs/limits"
+  wait $! || status=$?
   if [ $status = 124 ] || [ $status = 137 ]; then
     echo "FAILED: '$*' did not end within $limit s and was ended: the lines above show the last it did"
   fi
