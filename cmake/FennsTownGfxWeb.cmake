@@ -39,6 +39,11 @@
 # Binaryen warns of the names it inlined away ("non-matching pattern"); a missing name
 # stops the page at its first wait, and every browser test fails.
 #
+# The stack: 5 MiB, as emscripten gave until 3.1.27 (Debian 12 has 3.1.6); later ones
+# give 64 KiB (Debian 13 has 3.1.69), which a program's locals soon outgrow, and an
+# overflow corrupts its memory without a word. TOTAL_STACK, the old name, is taken by
+# both, the newer in silence.
+#
 # Size: the page only runs in a browser (no node or worker code), the runtime keeps
 # only what the program calls, and the optimiser shrinks the code at link time.
 function(add_web_program target)
@@ -61,6 +66,7 @@ function(add_web_program target)
     -sASYNCIFY_IGNORE_INDIRECT
     "-sASYNCIFY_ADD=main,__original_main,appMain*,gfx::Display::awaitEvent*,gfx::Display::Display*,gfxAwaitEvent*,*pumpPass*,*Backend::take*,gfxGets*"
     -sASYNCIFY_STACK_SIZE=65536
+    -sTOTAL_STACK=5242880
     -sEXIT_RUNTIME=1
     -sALLOW_MEMORY_GROWTH=1
     -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_gfx_save_recording

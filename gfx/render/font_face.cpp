@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <vector>
 
 namespace gfx {
 
@@ -86,10 +87,11 @@ bool readFile(const std::string& path, std::vector<unsigned char>& bytes, std::s
         error = path + ": " + std::strerror(errno);
         return false;
     }
-    unsigned char chunk[65536];
+    // On the heap: a web program's whole stack may be no larger than this.
+    std::vector<unsigned char> chunk(65536);
     std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + n);
+    while ((n = std::fread(chunk.data(), 1, chunk.size(), f)) > 0)
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n));
     const bool failed = std::ferror(f) != 0;
     const int savedErrno = errno;
     std::fclose(f);
