@@ -26,10 +26,17 @@ only_changed() {
     cat
     return
   fi
-  local base=HEAD
+  local base=HEAD list
   git rev-parse -q --verify main >/dev/null && base=$(git merge-base HEAD main)
-  grep -Fxf <({ git diff --name-only --diff-filter=d "$base"; git ls-files --others --exclude-standard; } |
-    sed -E 's#\.h$#.cpp#; p; s#\.cpp$#.h#' | sort -u) || true
+  list=$({ git diff --name-only --diff-filter=d "$base"; git ls-files --others --exclude-standard; } |
+    sed -E 's#\.h$#.cpp#; p; s#\.cpp$#.h#' | sort -u)
+  # Nothing changed: the input is read all the same, so that its writer never meets a
+  # closed pipe.
+  if [ -z "$list" ]; then
+    cat >/dev/null
+    return
+  fi
+  grep -Fx -f <(printf '%s\n' "$list") || true
 }
 
 cxx_files() {
