@@ -111,8 +111,8 @@ bounded() {
   return $status
 }
 
-# A stage's tests in the background, their output in a log of their own; the last
-# stage's in the foreground, their output shown as it comes.
+# A stage's tests in the background, their output in a log of their own, shown when
+# they end; the last stage's output is also shown as it comes.
 tests_pid=""
 start_tests() {
   tests_stage=$1
