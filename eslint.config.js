@@ -16,7 +16,7 @@ const browser = Object.fromEntries(
 export default [
   { ignores: ['build/', 'node_modules/'] },
   {
-    files: ['gfx/web/page/**/*.js'],
+    files: ['gfx/backends/web/page/**/*.js'],
     ...js.configs.recommended,
     languageOptions: { ecmaVersion: 2022, sourceType: 'module', globals: browser },
     linterOptions: { reportUnusedDisableDirectives: 'error' },

@@ -14,7 +14,7 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
-#include "gfx/headless/headless_backend.h"
+#include "gfx/backends/headless/headless_backend.h"
 #include "traffic/random_sequence.h"
 
 namespace {

@@ -1,4 +1,4 @@
-# add_web_program and add_web_site: any program's page, in this source tree (gfx/web)
+# add_web_program and add_web_site: any program's page, in this source tree (gfx/backends/web)
 # and for a program of one's own from the installed component web
 # (find_package(FennsTownGfx COMPONENTS web)), one file for both. What they read:
 #   GFX_WEB_LINK       the target a web program links: the entry, the facade, the library

@@ -24,7 +24,7 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/off_screen.h"
 #include "gfx/gfx.h"
-#include "gfx/headless/headless_backend.h"
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/render/colour_table.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/renderer.h"

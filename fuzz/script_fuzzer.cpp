@@ -18,7 +18,7 @@
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
-#include "gfx/headless/headless_backend.h"
+#include "gfx/backends/headless/headless_backend.h"
 
 namespace {
 

@@ -16,26 +16,24 @@ from collections import Counter
 # pictures and the core's scripts alike. The library's public headers (gfx/include/gfx/)
 # sit in the layers that implement them: the colour numbers with the colour table in the
 # renderer; gfx.h, the kinds of event, the animation modes and the application's entry
-# with the core; the facade above the back ends and the runner.
+# with the core. The facade and the back ends sit side by side over the core: the
+# facade reaches a back end only through the core's seam.
 PUBLIC = "gfx/include/gfx/"
+BACKENDS = "gfx/backends/"
+FACADE = [PUBLIC + "display.h", "gfx/display.cpp"]
 LAYERS = [
     ("gfx/files", ["gfx/files/"]),
     ("gfx/render", ["gfx/render/", PUBLIC + "palette.h"]),
     ("gfx/core", ["gfx/core/", PUBLIC + "gfx.h", PUBLIC + "event_kind.h",
                   PUBLIC + "animation.h", PUBLIC + "app_entry.h"]),
-    ("gfx back ends", ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]),
-    # The headless runner drives the headless back end from a command line: above it,
-    # below the facade, which it never needs.
-    ("gfx runner", ["gfx/runner/"]),
-    # The compare command reads what the runner writes; it needs the pictures and files only.
-    ("gfx compare", ["gfx/compare/"]),
-    ("gfx facade", [PUBLIC + "display.h", "gfx/display.cpp"]),
+    ("gfx back ends and facade", [BACKENDS] + FACADE),
+    # The headless runner drives the headless back end from a command line; the compare
+    # command reads what the runner writes and needs only the pictures and files.
+    ("gfx tools", ["gfx/tools/"]),
     ("vehicles", ["vehicles/"]),
     ("traffic", ["traffic/"]),
     ("app", ["app/"]),
 ]
-# Back ends sit side by side: none includes another.
-SIDE_BY_SIDE = ["gfx/qt/", "gfx/headless/", "gfx/web/", "gfx/template/"]
 # Every vehicle is a town object: the one include that points up, by the system's own
 # layout.
 ALLOWED = {("vehicles/vehicle.h", "traffic/town_object.h")}
@@ -54,7 +52,12 @@ def layer_of(path):
 
 
 def side_of(path):
-    return next((p for p in SIDE_BY_SIDE if path.startswith(p)), None)
+    """Which of the side-by-side parts a file is in: a back end's folder, or the facade."""
+    if path in FACADE:
+        return "facade"
+    if path.startswith(BACKENDS):
+        return BACKENDS + path[len(BACKENDS):].split("/")[0]
+    return None
 
 
 def node_of(path):
@@ -97,11 +100,13 @@ def check(root):
         here, there = layer_of(path), layer_of(target)
         up = there > here
         across = here == there and side_of(path) and side_of(target) != side_of(path)
-        if up or across:
-            why = "a layer above" if up else "another back end"
-            print(f"{path}:{number}: includes {target} from {why} "
+        if up:
+            print(f"{path}:{number}: includes {target} from a layer above "
                   f"({LAYERS[there][0]}, this file is in {LAYERS[here][0]})")
-            faults += 1
+        elif across:
+            print(f"{path}:{number}: includes {target} from beside it "
+                  f"({side_of(target)} and {side_of(path)} sit side by side)")
+        faults += 1 if up or across else 0
     if faults:
         print(f"{faults} include(s) point the wrong way; layers, lowest first: "
               + " <- ".join(name for name, _ in LAYERS))

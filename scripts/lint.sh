@@ -81,9 +81,9 @@ EOF
       echo "== ESLint"
       [ -d node_modules/eslint ] || npm ci --no-audit --no-fund
       if [ -z "$changed" ]; then
-        npx --no-install eslint --max-warnings 0 gfx/web/page || status=1
+        npx --no-install eslint --max-warnings 0 gfx/backends/web/page || status=1
       else
-        find gfx/web/page -name '*.js' | sort | only_changed |
+        find gfx/backends/web/page -name '*.js' | sort | only_changed |
           xargs -r npx --no-install eslint --max-warnings 0 || status=1
       fi
       ;;

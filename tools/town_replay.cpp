@@ -1,5 +1,5 @@
 // town-replay: the town on the headless runner, whose usage says what it runs.
-#include "gfx/runner/headless_runner.h"
+#include "gfx/tools/runner/headless_runner.h"
 
 int main(int argc, char** argv) {
     return gfx::runHeadlessProgram(

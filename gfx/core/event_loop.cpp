@@ -112,7 +112,7 @@ void dispatch(const Message& m) {
 
 // One pump pass: at most one message. When the caller allows it and nothing is
 // pending, the pass blocks (after showing a dirty image) instead of spinning.
-// Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of
+// Named in the web build's ASYNCIFY_ADD (gfx/backends/web/CMakeLists.txt): its virtual call of
 // the back end's wait may suspend the program.
 void pumpPass(bool mayBlock) {
     Message m;
@@ -164,7 +164,7 @@ void showIfDirty() {
     if (w.offScreen) currentBackend->present(w.offScreen->image());
 }
 
-// Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of
+// Named in the web build's ASYNCIFY_ADD (gfx/backends/web/CMakeLists.txt): its virtual call of
 // poll() may suspend the program.
 bool Backend::take(Message& message) {
     if (queue_.empty()) poll();

@@ -39,7 +39,7 @@ void gfx::writeTextLine(std::string_view line) {
     if (Backend* b = backend()) b->textAppended(history);
 }
 
-// Named in the web build's ASYNCIFY_ADD (gfx/web/CMakeLists.txt): its virtual call of the
+// Named in the web build's ASYNCIFY_ADD (gfx/backends/web/CMakeLists.txt): its virtual call of the
 // back end's dialog may suspend the program.
 int gfxGets(const char* prompt, char* reply) {
     std::string shown(prompt);

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "gfx/compare/compare_tool.h"
+#include "gfx/tools/compare/compare_tool.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/png_writer.h"
-#include "gfx/runner/gif_writer.h"
+#include "gfx/tools/runner/gif_writer.h"
 
 class CompareTest : public ::testing::Test {
 protected:

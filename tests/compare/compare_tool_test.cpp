@@ -1,5 +1,5 @@
 // town-compare as a user meets it: the report, the exit statuses, the files it refuses.
-#include "gfx/compare/compare_tool.h"
+#include "gfx/tools/compare/compare_tool.h"
 
 #include <sys/wait.h>
 

@@ -1,5 +1,5 @@
 // Counting the lines two texts differ in, as diff counts them.
-#include "gfx/compare/line_diff.h"
+#include "gfx/tools/compare/line_diff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Two drawing logs compared tick by tick: the first difference with its tick and call,
 // and the lines that differ in all.
-#include "gfx/compare/log_comparison.h"
+#include "gfx/tools/compare/log_comparison.h"
 
-#include "gfx/compare/log_reader.h"
+#include "gfx/tools/compare/log_reader.h"
 #include "tests/compare/compare_fixture.h"
 
 namespace {

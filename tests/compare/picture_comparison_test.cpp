@@ -1,9 +1,9 @@
 // Pictures of runs compared pixel by pixel, animations frame by frame, and the marked
 // picture of the two.
-#include "gfx/compare/picture_comparison.h"
+#include "gfx/tools/compare/picture_comparison.h"
 
-#include "gfx/compare/marked_picture.h"
-#include "gfx/compare/png_reader.h"
+#include "gfx/tools/compare/marked_picture.h"
+#include "gfx/tools/compare/png_reader.h"
 #include "gfx/palette.h"
 #include "tests/compare/compare_fixture.h"
 

@@ -1,6 +1,6 @@
 // The template for a new back end runs the library from open to close as it stands:
 // drawing goes to the image, and the first wait ends the run instead of hanging it.
-#include "gfx/template/template_backend.h"
+#include "gfx/backends/template/template_backend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The icon built into the program is the installed icon: every size, the same pixels.
-#include "gfx/qt/app_icon.h"
+#include "gfx/backends/qt/app_icon.h"
 
 #include <gtest/gtest.h>
 

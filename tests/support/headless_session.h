@@ -9,7 +9,7 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
-#include "gfx/headless/headless_backend.h"
+#include "gfx/backends/headless/headless_backend.h"
 #include "vehicles/library_names.h"
 
 class HeadlessSession {

@@ -7,7 +7,7 @@
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
-#include "gfx/headless/headless_backend.h"
+#include "gfx/backends/headless/headless_backend.h"
 #include "traffic/random_sequence.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The animated GIF writer: frames read back with giflib show exactly the images given,
 // in the palette's colours, 100 ms each; a failed write leaves nothing behind.
-#include "gfx/runner/gif_writer.h"
+#include "gfx/tools/runner/gif_writer.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

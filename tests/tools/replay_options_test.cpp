@@ -1,5 +1,5 @@
 // The command line of town-replay.
-#include "gfx/runner/replay_options.h"
+#include "gfx/tools/runner/replay_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Pages in known states for the cross-engine test and its measurement, through the
 // engine driver (engines.mjs): the script comes in a shared run's link, so that no
 // engine needs a file upload.
-import { runFragment } from '../../gfx/web/page/features/share_link.js';
+import { runFragment } from '../../gfx/backends/web/page/features/share_link.js';
 import { waitFor } from './engines.mjs';
 import { canvasPoint, canvasSize } from './harness.mjs';
 

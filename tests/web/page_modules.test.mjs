@@ -4,16 +4,16 @@ import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import { describe, it } from 'node:test';
 
-import { EventQueue } from '../../gfx/web/page/wire/event_queue.js';
-import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/web/page/wire/keys.js';
-import { parseMenuText, reservedShortcuts } from '../../gfx/web/page/wire/menu.js';
-import { KeyCode, Message, defineWire } from '../../gfx/web/page/wire/messages.js';
-import { TextPanel } from '../../gfx/web/page/wire/panel.js';
-import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/web/page/wire/text_lines.js';
-import { RecorderLock } from '../../gfx/web/page/features/recorder_lock.js';
-import { MemoryStore, openScriptStore } from '../../gfx/web/page/features/script_store.js';
-import { MaxScriptBytes, uploadRefusal } from '../../gfx/web/page/features/script_file.js';
-import { strangeFirstLine } from '../../gfx/web/page/features/script_transfer.js';
+import { EventQueue } from '../../gfx/backends/web/page/wire/event_queue.js';
+import { isShortcut, keyDownMessages, keyUpMessages, typedByte } from '../../gfx/backends/web/page/wire/keys.js';
+import { parseMenuText, reservedShortcuts } from '../../gfx/backends/web/page/wire/menu.js';
+import { KeyCode, Message, defineWire } from '../../gfx/backends/web/page/wire/messages.js';
+import { TextPanel } from '../../gfx/backends/web/page/wire/panel.js';
+import { TextLines, latin1, shownLine, toLatin1 } from '../../gfx/backends/web/page/wire/text_lines.js';
+import { RecorderLock } from '../../gfx/backends/web/page/features/recorder_lock.js';
+import { MemoryStore, openScriptStore } from '../../gfx/backends/web/page/features/script_store.js';
+import { MaxScriptBytes, uploadRefusal } from '../../gfx/backends/web/page/features/script_file.js';
+import { strangeFirstLine } from '../../gfx/backends/web/page/features/script_transfer.js';
 
 // The numbers the program hands over, in the library's order.
 const wire = {
@@ -37,7 +37,7 @@ describe('the wire', () => {
 });
 
 describe("the page's two sides", () => {
-  const folder = new URL('../../gfx/web/page/', import.meta.url);
+  const folder = new URL('../../gfx/backends/web/page/', import.meta.url);
   // Every import of the side's modules: [module, names, imported path].
   const importsOf = (side) =>
     readdirSync(new URL(side, folder)).flatMap((name) =>

@@ -3,10 +3,10 @@
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 
-import { RecorderLock } from '../../gfx/web/page/features/recorder_lock.js';
-import { ScriptFile } from '../../gfx/web/page/features/script_file.js';
-import { MemoryStore } from '../../gfx/web/page/features/script_store.js';
-import { toLatin1, latin1 } from '../../gfx/web/page/wire/text_lines.js';
+import { RecorderLock } from '../../gfx/backends/web/page/features/recorder_lock.js';
+import { ScriptFile } from '../../gfx/backends/web/page/features/script_file.js';
+import { MemoryStore } from '../../gfx/backends/web/page/features/script_store.js';
+import { toLatin1, latin1 } from '../../gfx/backends/web/page/wire/text_lines.js';
 
 const path = '/town/DROVA.SCR';
 const turn = () => new Promise((r) => setTimeout(r, 0));

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { deflateSync } from 'node:zlib';
 import { describe, it } from 'node:test';
 
-import { MaxLinkScriptChars, MaxSharedScriptBytes } from '../../gfx/web/page/features/share_link.js';
+import { MaxLinkScriptChars, MaxSharedScriptBytes } from '../../gfx/backends/web/page/features/share_link.js';
 import { openTown, siteAndBrowser, storedScript, uploadScript, waitForLine } from './harness.mjs';
 
 const site = siteAndBrowser();

@@ -8,7 +8,7 @@ import {
   MaxSharedScriptBytes,
   runFragment,
   runFromFragment,
-} from '../../gfx/web/page/features/share_link.js';
+} from '../../gfx/backends/web/page/features/share_link.js';
 
 describe('share link', () => {
   it('gives back the seed and every byte of the script', async () => {

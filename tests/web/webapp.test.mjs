@@ -147,7 +147,7 @@ describe('offline', () => {
         `-DSITE=${dir}`,
         `-DFILES=${keptFiles(dir).join(';')}`,
         '-DPROGRAM=town',
-        `-DTEMPLATE=${resolve(root, 'gfx/web/service_worker.js')}`,
+        `-DTEMPLATE=${resolve(root, 'gfx/backends/web/service_worker.js')}`,
         '-P',
         resolve(root, 'scripts/site/service_worker.cmake'),
       ]);

@@ -21,8 +21,8 @@
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
-#include "gfx/qt/input_dialog.h"
-#include "gfx/qt/qt_backend.h"
+#include "gfx/backends/qt/input_dialog.h"
+#include "gfx/backends/qt/qt_backend.h"
 #include "vehicles/library_names.h"
 
 using ::testing::ElementsAre;
