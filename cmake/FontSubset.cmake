@@ -1,4 +1,4 @@
-# The Latin-1 subset of the renderer's font (TOWN_FONT_FILE), which the web edition
+# The Latin-1 subset of the renderer's font (GFX_FONT_FILE), which the web edition
 # carries instead of the whole font. Made at build time with fonttools' subsetter.
 #
 # town_font_subset(OUTPUT): a rule that writes the subset to OUTPUT.
@@ -16,8 +16,8 @@ function(town_font_subset output)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${TOWN_FONTTOOLS_PYTHON} ${PROJECT_SOURCE_DIR}/scripts/site/subset_font.py
-            ${TOWN_FONT_FILE} ${output}
-    DEPENDS ${TOWN_FONT_FILE} ${PROJECT_SOURCE_DIR}/scripts/site/subset_font.py
-    COMMENT "Latin-1 subset of ${TOWN_FONT_FILE}"
+            ${GFX_FONT_FILE} ${output}
+    DEPENDS ${GFX_FONT_FILE} ${PROJECT_SOURCE_DIR}/scripts/site/subset_font.py
+    COMMENT "Latin-1 subset of ${GFX_FONT_FILE}"
     VERBATIM)
 endfunction()

@@ -20,6 +20,7 @@
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/files/safe_file.h"
+#include "gfx/files/unlocked_read.h"
 #include "gfx/gfx.h"
 
 namespace gfx {
@@ -45,23 +46,10 @@ void tellBackend(ScriptChange change) {
     if (Backend* b = backend()) b->scriptChanged(change);
 }
 
-// Opens the script file without blocking and keeps it only when it is a regular file:
-// a FIFO, a device or a directory would hang the program or never end.
-int openRegular(int flags) {
-    const int fd = ::open(fileName(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) return -1;
-    if (fileKind(fd) != FileKind::Regular) {
-        ::close(fd);
-        return -1;
-    }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-}
-
 int openWriter() {
     if (Backend* b = backend(); b && !b->mayWriteScript()) return -1;
     const auto& open = toolHooks().openScriptForWriting;
-    return open ? open() : openRegular(O_WRONLY | O_CREAT | O_TRUNC);
+    return open ? open() : openRegularFile(fileName(), O_WRONLY | O_CREAT | O_TRUNC);
 }
 
 // Writes all of text, going on after short writes; false when the file takes no more.
@@ -124,7 +112,7 @@ bool readLine(std::FILE* f, std::string& line) {
     std::size_t n = 0;
     bool any = false;
     // The stream is the library's own, used by one thread: no locking per character.
-    for (int c; (c = getc_unlocked(f)) != EOF;) {
+    for (int c; (c = readByteUnlocked(f)) != EOF;) {
         any = true;
         if (c == '\n') {
             text[n++] = '\n';
@@ -169,9 +157,9 @@ void produce(EventKind kind) {
 
 std::FILE* openReader() {
     if (const auto& open = toolHooks().openScriptForReading) return open();
-    const int fd = openRegular(O_RDONLY);
+    const int fd = openRegularFile(fileName(), O_RDONLY);
     if (fd < 0) return nullptr;
-    std::FILE* f = fdopen(fd, "r");
+    std::FILE* f = fdopen(fd, "rb");
     if (!f) ::close(fd);
     return f;
 }

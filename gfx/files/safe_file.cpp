@@ -1,7 +1,11 @@
 #include "gfx/files/safe_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -10,6 +14,37 @@ namespace gfx {
 
 namespace {
 
+#ifdef _WIN32
+std::wstring widened(const std::string& utf8) {
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+// The system's message for a Windows error code, without its closing line end.
+std::string systemReason(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string out;
+    if (n > 0) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), nullptr, 0,
+                                              nullptr, nullptr);
+        out.resize(static_cast<std::size_t>(bytes));
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(n), out.data(), bytes, nullptr,
+                            nullptr);
+    }
+    LocalFree(text);
+    while (!out.empty() &&
+           (out.back() == '\n' || out.back() == '\r' || out.back() == ' ' || out.back() == '.'))
+        out.pop_back();
+    return out.empty() ? "error " + std::to_string(code) : out;
+}
+#endif
+
 FileKind kindOf(const struct stat& st) {
     if (S_ISREG(st.st_mode)) return FileKind::Regular;
     return S_ISDIR(st.st_mode) ? FileKind::Directory : FileKind::Other;
@@ -17,6 +52,43 @@ FileKind kindOf(const struct stat& st) {
 
 std::string reason(int code) {
     return std::strerror(code);
+}
+
+// A stream on a file made anew at path, never one that was there: fopen's "x" is not
+// Windows' C library's, open's O_EXCL is everyone's.
+std::FILE* createNew(const std::string& path) {
+#ifdef _WIN32
+    const int fd = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                           _S_IREAD | _S_IWRITE);
+#else
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
+    if (fd < 0) return nullptr;
+    std::FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+    }
+    return f;
+}
+
+// Renames from over to in one step: readers see the old file or the new, never neither.
+bool replaceFile(const std::string& from, const std::string& to, std::string& why) {
+#ifdef _WIN32
+    // Windows' rename refuses an existing target; the platform's replace takes it, and
+    // says why not in its own words (a file another program holds open, say).
+    const std::wstring wideFrom = widened(from), wideTo = widened(to);
+    if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    why = systemReason(GetLastError());
+    return false;
+#else
+    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+    why = reason(errno);
+    return false;
+#endif
 }
 
 }  // namespace
@@ -30,6 +102,24 @@ FileKind fileKind(const std::string& path) {
 FileKind fileKind(int fd) {
     struct stat st = {};
     return fstat(fd, &st) == 0 ? kindOf(st) : FileKind::Other;
+}
+
+int openRegularFile(const std::string& path, int flags) {
+#ifdef _WIN32
+    // No FIFOs to block on; a device (CON, NUL) is refused below.
+    const int fd = ::_open(path.c_str(), flags | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+#else
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+#endif
+    if (fd < 0) return -1;
+    if (fileKind(fd) != FileKind::Regular) {
+        ::close(fd);
+        return -1;
+    }
+#ifndef _WIN32
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+#endif
+    return fd;
 }
 
 bool writable(const std::string& path, std::string& why) {
@@ -68,7 +158,7 @@ bool FileReplacement::open(const std::string& path, std::string& error) {
     writeErrno_ = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary_ = path + ".tmp" + (attempt ? std::to_string(attempt) : "");
-        file_ = std::fopen(temporary_.c_str(), "wbx");
+        file_ = createNew(temporary_);
         if (file_) return true;
         if (errno != EEXIST) break;
     }
@@ -101,8 +191,9 @@ bool FileReplacement::commit(std::string& error) {
         std::remove(temporary_.c_str());
         return false;
     }
-    if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
-        error = "cannot rename " + temporary_ + " to " + path_ + ": " + reason(errno);
+    std::string why;
+    if (!replaceFile(temporary_, path_, why)) {
+        error = "cannot rename " + temporary_ + " to " + path_ + ": " + why;
         std::remove(temporary_.c_str());
         return false;
     }

@@ -17,6 +17,13 @@ FileKind fileKind(const std::string& path);
 // What the open file descriptor fd is.
 FileKind fileKind(int fd);
 
+// Opens path with open()'s flags (O_RDONLY, or O_WRONLY | O_CREAT | O_TRUNC) and keeps
+// it only when it is a regular file: a FIFO, a device or a directory would hang the
+// program or never end, and a FIFO is opened without blocking to find that out. The
+// bytes are read and written as they are (no line-end translation on Windows). -1 when
+// it cannot be opened or is no regular file.
+int openRegularFile(const std::string& path, int flags);
+
 // Whether path can be written, without leaving a new empty file behind; otherwise why
 // holds the system's reason.
 bool writable(const std::string& path, std::string& why);

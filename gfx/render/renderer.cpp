@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/files/program_folder.h"
 #include "gfx/render/box_painter.h"
 #include "gfx/render/span_painter.h"
 #include "gfx/render/thin_line.h"
@@ -26,7 +27,7 @@ double asDouble(long long v) {
 
 }  // namespace
 
-Renderer::Renderer(PixelImage& image) : Renderer(image, TOWN_FONT_FILE) {}
+Renderer::Renderer(PixelImage& image) : Renderer(image, besideProgram(GFX_FONT_FILE)) {}
 
 Renderer::Renderer(PixelImage& image, const std::string& fontFile)
     : image_(image), text_(FontFace::shared(fontFile)) {

@@ -3,26 +3,30 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "gfx/tools/compare/compare_tool.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/png_writer.h"
+#include "gfx/tools/compare/compare_tool.h"
 #include "gfx/tools/runner/gif_writer.h"
+#include "tests/support/scratch_folder.h"
+
+// A build without giflib (Windows) writes and reads no GIF pictures.
+#ifdef GFX_TESTS_HAVE_GIF
+inline constexpr bool GifsAvailable = true;
+#else
+inline constexpr bool GifsAvailable = false;
+#endif
+#define SKIP_WITHOUT_GIFS() \
+    if (!GifsAvailable) GTEST_SKIP() << "this build has no GIF pictures"
 
 class CompareTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/compare_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    ScratchFolder scratch{"compare_test"};
 
     std::string at(const std::string& name) const { return (dir / name).string(); }
 
@@ -63,7 +67,7 @@ protected:
         return r;
     }
 
-    std::filesystem::path dir;
+    const std::filesystem::path dir = scratch.path();
 };
 
 // A picture smaller than a run's, which is quick to write and read in a debug build;

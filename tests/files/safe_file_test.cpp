@@ -4,12 +4,16 @@
 #include "gfx/files/safe_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -21,9 +25,8 @@ std::string contents(const fs::path& path) {
 }
 
 TEST(SafeFile, ReplacesAFileOnlyWhenItsSuccessorIsComplete) {
-    char pattern[] = "/tmp/safe_file_test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const fs::path dir = pattern;
+    const ScratchFolder scratch("safe_file_test");
+    const fs::path dir = scratch.path();
     const fs::path path = dir / "town.png";
     std::ofstream(path) << "older";
     std::ofstream(dir / "town.png.tmp") << "left by a killed run";
@@ -62,8 +65,42 @@ TEST(SafeFile, ReplacesAFileOnlyWhenItsSuccessorIsComplete) {
     // The probe leaves no empty file where there was none.
     EXPECT_TRUE(gfx::writable((dir / "new.gif").string(), error));
     EXPECT_FALSE(fs::exists(dir / "new.gif"));
-
-    fs::remove_all(dir);
 }
+
+#ifdef _WIN32
+// Windows' rename refuses an existing file, and a file another program holds open
+// cannot be replaced at all: the first is done by the platform's replace, the second
+// is said with the file's name and the system's reason, the older file kept.
+TEST(SafeFile, ReplacesAnExistingFileOnWindowsAndNamesOneHeldOpen) {
+    const ScratchFolder scratch("safe_file_test");
+    const fs::path path = scratch.path() / "town.png";
+    std::ofstream(path) << "older";
+    std::string error;
+    {
+        gfx::FileReplacement file;
+        ASSERT_TRUE(file.open(path.string(), error)) << error;
+        ASSERT_TRUE(file.write("newer", 5));
+        ASSERT_TRUE(file.commit(error)) << error;
+    }
+    EXPECT_EQ(contents(path), "newer");
+
+    // Held open by another program that shares it with no one.
+    const HANDLE held = CreateFileW(path.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    gfx::FileReplacement file;
+    ASSERT_TRUE(file.open(path.string(), error)) << error;
+    ASSERT_TRUE(file.write("newest", 6));
+    EXPECT_FALSE(file.commit(error));
+    CloseHandle(held);
+    EXPECT_NE(error.find("cannot rename " + path.string() + ".tmp to " + path.string() + ": "),
+              std::string::npos)
+        << error;
+    EXPECT_GT(error.size(),
+              ("cannot rename " + path.string() + ".tmp to " + path.string() + ": ").size());
+    EXPECT_EQ(contents(path), "newer");
+    EXPECT_FALSE(fs::exists(path.string() + ".tmp"));
+}
+#endif
 
 }  // namespace

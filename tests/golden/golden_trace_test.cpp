@@ -17,6 +17,7 @@
 #include "gfx/core/script.h"
 #include "gfx/core/tool_hooks.h"
 #include "tests/support/headless_session.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -42,10 +43,10 @@ private:
 };
 
 std::vector<std::string> runTrace() {
-    const auto dir = std::filesystem::temp_directory_path() / "town-golden";
-    std::filesystem::create_directories(dir);
-    const auto script = (dir / "heavy.scr").string();
-    std::ofstream(script) << "DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(3000);\n";
+    // The script by its name alone, which its end's message holds: the same everywhere.
+    const TemporaryWorkingDirectory folder;
+    const std::string script = "heavy.scr";
+    std::ofstream(script, std::ios::binary) << "DROVA_MOUSE(150, -230);\nDROVA_PERIODIC(3000);\n";
 
     DigestingBackend& backend = gfx::resetLibraryWith<DigestingBackend>();
     backend.setCalendarTime(1);
@@ -67,7 +68,7 @@ TEST(GoldenTrace, HeavyTrafficRunMatchesTheStoredTrace) {
     ASSERT_GT(actual.size(), 3000u);
 
     if (std::getenv("TOWN_UPDATE_GOLDEN")) {
-        std::ofstream out(GOLDEN_TRACE_FILE);
+        std::ofstream out(GOLDEN_TRACE_FILE, std::ios::binary);
         for (const auto& t : actual) out << t << '\n';
         GTEST_SKIP() << "trace rewritten: " << GOLDEN_TRACE_FILE;
     }

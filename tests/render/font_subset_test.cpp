@@ -32,7 +32,7 @@ TEST(FontSubset, DrawsEveryLatin1CharacterAsTheWholeFont) {
         const int columns = 580 / cell, rows = 480 / cell;
         for (int first = 0x20; first <= 0xFF; first += columns * rows) {
             const int count = std::min(columns * rows, 0x100 - first);
-            Canvas whole(TOWN_FONT_FILE), subset(TOWN_FONT_SUBSET_FILE);
+            Canvas whole(GFX_FONT_FILE), subset(TOWN_FONT_SUBSET_FILE);
             drawGrid(whole, size, first, count, columns, cell);
             drawGrid(subset, size, first, count, columns, cell);
             ink += whole.inkCount();
@@ -49,7 +49,7 @@ TEST(FontSubset, LinesOfTextKeepTheirAdvancesAndLineHeights) {
                                  "caf\xE9 na\xEFve\xBB \xA9 1\xBD\xB0"};
     for (const int size : Sizes) {
         for (const std::string& t : texts) {
-            Canvas whole(TOWN_FONT_FILE), subset(TOWN_FONT_SUBSET_FILE);
+            Canvas whole(GFX_FONT_FILE), subset(TOWN_FONT_SUBSET_FILE);
             whole.draw(records::text(palette::Blue, -290, 100, size, t));
             subset.draw(records::text(palette::Blue, -290, 100, size, t));
             EXPECT_TRUE(subset.sameAs(whole)) << "size " << size << ": " << t;

@@ -44,7 +44,7 @@ TEST(Text, TheFirstLineStandsOnTheAnchorAndFurtherLinesGoDown) {
 
     // The baseline lies one descent above the anchor: a T stands on the row just above it.
     std::string error;
-    const auto face = gfx::FontFace::open(TOWN_FONT_FILE, error);
+    const auto face = gfx::FontFace::open(GFX_FONT_FILE, error);
     ASSERT_NE(face, nullptr) << error;
     Canvas t;
     t.draw(text(Black, 0, 0, 20, "T"));
@@ -185,7 +185,7 @@ TEST(Text, AFontFileThatCannotBeUsedDrawsNoTextAndSaysSoOnce) {
 
 TEST(FontFace, OpensTheBuildsFontAndRefusesOthersWithAReason) {
     std::string error;
-    const auto face = gfx::FontFace::open(TOWN_FONT_FILE, error);
+    const auto face = gfx::FontFace::open(GFX_FONT_FILE, error);
     ASSERT_NE(face, nullptr) << error;
     const gfx::FontFace::Metrics m = face->metrics(16);
     EXPECT_EQ(m.ascent, 15);  // DejaVu Sans: 1901 and 483 units of 2048 to the em

@@ -1,9 +1,11 @@
 // Script files that are not plain files, and files that stop taking lines: the
 // program neither hangs nor reports a failed write as success.
 #include <gmock/gmock.h>
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 #include "tests/script/script_fixture.h"
 
@@ -19,6 +21,9 @@ const std::string CannotWrite = "Cannot open script file DROVA.SCR for writing\n
 const std::string WriteFailed = "Cannot write script file DROVA.SCR\n";
 
 class OddFiles : public ScriptTest {};
+
+// FIFOs, devices by link, /dev/full and file-size limits are Linux's.
+#ifndef _WIN32
 
 TEST_F(OddFiles, PlaybackOfAFifoADeviceOrADirectoryIsRefusedAtOnce) {
     // A FIFO would block the open until a writer came; /dev/zero would never end;
@@ -113,6 +118,8 @@ TEST_F(OddFiles, AFullDiskIsReportedAndTheFileKeepsOnlyWholeLines) {
     EXPECT_THAT(session.takeLog(), IsEmpty());
     EXPECT_EQ(readScript(), script + "DROVA_KBD(33);\n");
 }
+
+#endif
 
 TEST_F(OddFiles, EachLineIsInTheFileAsSoonAsItIsRecorded) {
     ctrl('R');

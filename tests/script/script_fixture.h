@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include "gfx/core/message.h"
 #include "gfx/core/script.h"
 #include "tests/support/headless_session.h"
+#include "tests/support/scratch_folder.h"
 
 struct Event {
     EventKind kind = EventKind::None;
@@ -44,29 +44,6 @@ inline void PrintTo(const Event& e, std::ostream* os) {
 }
 
 // Changes into a new empty directory for the object's lifetime.
-class TemporaryWorkingDirectory {
-public:
-    TemporaryWorkingDirectory() : previous_(std::filesystem::current_path()) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("town_script_" + std::to_string(::getpid()) + "_" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
-    }
-    ~TemporaryWorkingDirectory() {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
-    TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
-
 class ScriptTest : public ::testing::Test {
 protected:
     ScriptTest() {

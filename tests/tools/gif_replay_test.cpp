@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
 #include "tests/tools/gif_frames.h"
 #include "vehicles/library_names.h"
 
@@ -56,15 +57,10 @@ constexpr std::uint32_t Green = 0x00FF00, Gray50 = 0x808080, Red = 0xFF0000;
 
 class ReplayGif : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/replay_gif_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    ScratchFolder scratch{"replay_gif_test"};
     std::string at(const char* name) const { return (dir / name).string(); }
 
-    fs::path dir;
+    const fs::path dir = scratch.path();
 };
 
 // Ticks 87 to 168: the north-south lights turn red on tick 87 and green again on tick

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/scratch_folder.h"
 #include "tests/tools/gif_frames.h"
 #include "vehicles/library_names.h"
 
@@ -20,12 +21,7 @@ using gfx::PixelImage;
 
 class GifWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/gif_writer_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    ScratchFolder scratch{"gif_writer_test"};
 
     std::vector<std::string> filesInDir() const {
         std::vector<std::string> names;
@@ -33,7 +29,7 @@ protected:
         return names;
     }
 
-    fs::path dir;
+    const fs::path dir = scratch.path();
 };
 
 void paint(PixelImage& image, int x0, int y0, int x1, int y1, int colour) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#ifdef __GLIBC__
 namespace {
 
 // Seeds near the edges (0, the sign bit, the top) and a spread between them.
@@ -19,7 +20,6 @@ std::vector<unsigned> seeds() {
 
 }  // namespace
 
-#ifdef __GLIBC__
 // The desktop keeps its towns: the sequence is glibc's, value for value.
 TEST(RandomSequence, GivesTheGnuCLibrarysRandForEverySeed) {
     for (unsigned seed : seeds()) {

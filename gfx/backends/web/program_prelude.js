@@ -8,7 +8,7 @@ var gfxPageFont = fetch('@TOWN_FONT_URL@').then(function (response) {
   return response.arrayBuffer();
 });
 Module['preRun'] = [].concat(Module['preRun'] || [], function placeFont() {
-  var path = '@TOWN_FONT_FILE@';
+  var path = '@GFX_FONT_FILE@';
   addRunDependency('font');
   gfxPageFont
     .then(function (bytes) {

@@ -31,7 +31,10 @@ std::string describeLogs(const LogComparison& logs, const RunNames& names) {
                                       : "drawing call " + number(d.call);
     text += d.tick == 0 ? "before the first tick, " + place
                         : "tick " + number(d.tick) + ", " + place + (d.event ? "" : " of the tick");
-    text += "\n" + sideLine(names.logA, d.line, d.a) + sideLine(names.logB, d.line, d.b);
+    // Appended one by one: "\n" + a temporary string trips GCC 12's -Wrestrict at -O3.
+    text += '\n';
+    text += sideLine(names.logA, d.line, d.a);
+    text += sideLine(names.logB, d.line, d.b);
     const std::string bound = logs.rough ? "at most " : "";
     text += "Lines that differ: " + bound + number(logs.onlyInA) + " of " +
             plural(logs.linesA, "line", "lines") + " in " + names.logA + ", " + bound +

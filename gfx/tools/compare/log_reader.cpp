@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gfx/files/safe_file.h"
+#include "gfx/files/unlocked_read.h"
 
 namespace gfx {
 
@@ -49,7 +50,7 @@ bool LogReader::readLine(std::string& line, std::string& error) {
     char buffer[MaxLineLength];
     std::size_t length = 0;
     int c = 0;
-    while ((c = getc_unlocked(file_)) != EOF && c != '\n') {
+    while ((c = readByteUnlocked(file_)) != EOF && c != '\n') {
         if (c == '\0') {
             error = path_ + ": line " + std::to_string(linesRead_ + 1) +
                     " holds a zero byte: this is no drawing log";

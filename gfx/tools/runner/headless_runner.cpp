@@ -1,8 +1,13 @@
 #include "gfx/tools/runner/headless_runner.h"
 
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -15,15 +20,31 @@
 #include <string>
 #include <vector>
 
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/files/safe_file.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/tools/runner/gif_writer.h"
 
 namespace {
+
+// The program's file name without its folder (or, on Windows, its ".exe").
+std::string programNameOf(const std::string& path) {
+#ifdef _WIN32
+    std::string name = path.substr(path.find_last_of("/\\") + 1);
+    const std::string exe = ".exe";
+    if (name.size() > exe.size()) {
+        std::string end = name.substr(name.size() - exe.size());
+        for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (end == exe) name.resize(name.size() - exe.size());
+    }
+    return name;
+#else
+    return path.substr(path.find_last_of('/') + 1);
+#endif
+}
 
 // The program's name as it was started, for its messages.
 std::string programName = "replay";
@@ -36,7 +57,11 @@ int fail(const std::string& message) {
 // An interrupted run (Ctrl+C, a kill) takes its unfinished GIF with it; the signal
 // then ends the process as it would have.
 char unfinishedGif[4096];
+#ifdef _WIN32
+constexpr int Interrupts[] = {SIGINT, SIGTERM};
+#else
 constexpr int Interrupts[] = {SIGINT, SIGTERM, SIGHUP};
+#endif
 
 void dropUnfinishedGif(int signal) {
     unlink(unfinishedGif);
@@ -52,6 +77,13 @@ void dropOnInterrupt(const std::string& temporaryPath) {
 
 // Holds back the interrupts while files are probed and created; a signal that came
 // meanwhile is delivered when they are let through again (at the latest on return).
+// Windows has no signal mask (and its runner writes no GIF to leave behind).
+#ifdef _WIN32
+class InterruptsHeld {
+public:
+    void release() {}
+};
+#else
 class InterruptsHeld {
 public:
     InterruptsHeld() {
@@ -74,6 +106,7 @@ private:
     sigset_t previous_{};
     bool released_ = false;
 };
+#endif
 
 // An event in the log as a script holds it, one line per event, so that the log shows
 // where each tick begins; a quit, which a script never holds, is left out.
@@ -99,10 +132,11 @@ std::string nextAnswer(std::istream& answers) {
 
 int gfx::runHeadlessProgram(int argc, char** argv, ReplayTexts texts) {
     // Named as it was started, so that each program's messages carry its own name.
-    if (argc > 0 && argv[0][0] != '\0') {
-        const std::string path = argv[0];
-        texts.name = path.substr(path.find_last_of('/') + 1);
-    }
+    if (argc > 0 && argv[0][0] != '\0') texts.name = programNameOf(argv[0]);
+#ifdef _WIN32
+    // The log is the same bytes on every platform: no line ends made CRLF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     programName = texts.name;
     std::string error;
     const auto options =
