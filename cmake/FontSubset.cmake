@@ -1,7 +1,7 @@
 # The Latin-1 subset of the renderer's font (GFX_FONT_FILE), which the web edition
 # carries instead of the whole font. Made at build time with fonttools' subsetter.
 #
-# town_font_subset(OUTPUT): a rule that writes the subset to OUTPUT.
+# gfx_font_subset(OUTPUT): a rule that writes the subset to OUTPUT.
 find_program(TOWN_FONTTOOLS_PYTHON python3 HINTS /usr/bin
              DOC "Python that imports fontTools (Debian fonttools)")
 if(TOWN_FONTTOOLS_PYTHON)
@@ -12,7 +12,7 @@ if(NOT TOWN_FONTTOOLS_PYTHON OR fonttools_missing)
   message(FATAL_ERROR "fonttools is missing (Debian package fonttools; scripts/setup.sh installs it)")
 endif()
 
-function(town_font_subset output)
+function(gfx_font_subset output)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${TOWN_FONTTOOLS_PYTHON} ${PROJECT_SOURCE_DIR}/scripts/site/subset_font.py

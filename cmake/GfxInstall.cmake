@@ -12,10 +12,10 @@ set(gfx_libdir ${CMAKE_INSTALL_LIBDIR})
 if(CMAKE_LIBRARY_ARCHITECTURE AND NOT gfx_libdir MATCHES "${CMAKE_LIBRARY_ARCHITECTURE}$")
   set(gfx_libdir ${gfx_libdir}/${CMAKE_LIBRARY_ARCHITECTURE})
 endif()
-set(TOWN_GFX_LIBDIR ${gfx_libdir} CACHE STRING "Where the library's archives install, below the prefix")
+set(GFX_LIBDIR ${gfx_libdir} CACHE STRING "Where the library's archives install, below the prefix")
 # The archives keep their short names (libgfx_core.a) in a folder of their own.
-set(gfx_archive_dir ${TOWN_GFX_LIBDIR}/${gfx_name})
-set(gfx_cmake_dir ${TOWN_GFX_LIBDIR}/cmake/FennsTownGfx)
+set(gfx_archive_dir ${GFX_LIBDIR}/${gfx_name})
+set(gfx_cmake_dir ${GFX_LIBDIR}/cmake/FennsTownGfx)
 set(gfx_include_dir ${CMAKE_INSTALL_INCLUDEDIR}/${gfx_name})
 
 # What a program links: an entry (main, which calls the program's appMain) and the facade.
@@ -59,15 +59,15 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/FennsTownGfxConfig.cmake
 
 # pkg-config: the archives in link order, each before the ones it needs. The prefix is
 # found from the file's own place, so the files hold wherever the library is installed.
-file(RELATIVE_PATH TOWN_GFX_PC_PREFIX /${TOWN_GFX_LIBDIR}/pkgconfig /)
-set(TOWN_GFX_INCLUDE_DIR ${gfx_include_dir})
-set(TOWN_GFX_ARCHIVE_DIR ${gfx_archive_dir})
-set(TOWN_GFX_COMMON_LIBS "-lgfx_facade -lgfx_core -lgfx_render -lgfx_files")
+file(RELATIVE_PATH GFX_PC_PREFIX /${GFX_LIBDIR}/pkgconfig /)
+set(GFX_INCLUDE_DIR ${gfx_include_dir})
+set(GFX_ARCHIVE_DIR ${gfx_archive_dir})
+set(GFX_COMMON_LIBS "-lgfx_facade -lgfx_core -lgfx_render -lgfx_files")
 foreach(part headless desktop)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/${gfx_name}-${part}.pc.in
     ${CMAKE_CURRENT_BINARY_DIR}/${gfx_name}-${part}.pc @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${gfx_name}-${part}.pc
-    DESTINATION ${TOWN_GFX_LIBDIR}/pkgconfig COMPONENT dev EXCLUDE_FROM_ALL)
+    DESTINATION ${GFX_LIBDIR}/pkgconfig COMPONENT dev EXCLUDE_FROM_ALL)
 endforeach()
 
 # Its own copyright file and changelog, where Debian looks for a package's.

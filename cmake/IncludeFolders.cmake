@@ -4,9 +4,9 @@
 # reaches another target's headers only when its target links that one. Which of those
 # includes may point where is checked by scripts/check_includes.py (test include_layers).
 #
-# town_include_folder(TARGET SCOPE PATH...): PATHs relative to the source root, folders or
+# gfx_include_folder(TARGET SCOPE PATH...): PATHs relative to the source root, folders or
 # single headers; SCOPE as for target_include_directories.
-function(town_include_folder target scope)
+function(gfx_include_folder target scope)
   set(folder ${CMAKE_BINARY_DIR}/include/${target})
   foreach(path IN LISTS ARGN)
     get_filename_component(parent ${folder}/${path} DIRECTORY)

@@ -7,7 +7,7 @@
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define TOWN_ASAN 1
+#define GFX_ASAN 1
 #include <sanitizer/asan_interface.h>
 #endif
 #endif
@@ -55,7 +55,7 @@ std::uint32_t PixelImage::rgbAt(int x, int y) const {
 __attribute__((no_sanitize("coverage", "address"), noinline))
 #endif
 void fillPixels(std::uint32_t* first, std::size_t count, std::uint32_t value) {
-#if TOWN_ASAN
+#if GFX_ASAN
     const std::size_t bytes = count * sizeof *first;
     if (void* bad = __asan_region_is_poisoned(first, bytes))
         __asan_report_error(__builtin_return_address(0), __builtin_frame_address(0),

@@ -5,7 +5,7 @@ include_guard(GLOBAL)
 if(NOT TARGET test_headers)
   add_library(test_headers INTERFACE)
   # The tests write the library's names as the town does (vehicles/library_names.h).
-  town_include_folder(test_headers INTERFACE tests vehicles/library_names.h)
+  gfx_include_folder(test_headers INTERFACE tests vehicles/library_names.h)
 endif()
 if(NOT WIN32)
   add_library(reference_renderer STATIC ${CMAKE_CURRENT_LIST_DIR}/reference_renderer.cpp)

@@ -3,7 +3,7 @@
 // at once, beside the program's own code) is put at the path the renderer opens, and
 // the page has wired its modules (page/program_loader.js, pageReady).
 /* global Module, FS, abort, addRunDependency, removeRunDependency */
-var gfxPageFont = fetch('@TOWN_FONT_URL@').then(function (response) {
+var gfxPageFont = fetch('@GFX_WEB_FONT_URL@').then(function (response) {
   if (!response.ok) throw new Error('HTTP ' + response.status);
   return response.arrayBuffer();
 });
@@ -17,7 +17,7 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function placeFont() {
       removeRunDependency('font');
     })
     .catch(function (error) {
-      abort('the font @TOWN_FONT_URL@ could not be loaded (' + error.message + ')');
+      abort('the font @GFX_WEB_FONT_URL@ could not be loaded (' + error.message + ')');
     });
 }, function awaitPage() {
   if (window['gfxPageReady']) return;

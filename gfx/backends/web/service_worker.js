@@ -3,8 +3,8 @@
 // cache's name, a digest of the files: a new build is a new worker, which fetches its
 // files on the next visit online and drops the cache of the one before.
 const CachePrefix = '@PROGRAM@-'; // the caches of this site's builds, and no other site's
-const CacheName = `${CachePrefix}@TOWN_BUILD_DIGEST@`;
-const Files = '@TOWN_KEPT_FILES@'.split(' ');
+const CacheName = `${CachePrefix}@GFX_WEB_BUILD_DIGEST@`;
+const Files = '@GFX_WEB_KEPT_FILES@'.split(' ');
 
 self.addEventListener('install', (event) => {
   event.waitUntil(

@@ -10,7 +10,7 @@ add_library(gfx_win32_logic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/key_translation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/latin1_text.cpp
 )
-town_include_folder(gfx_win32_logic PUBLIC
+gfx_include_folder(gfx_win32_logic PUBLIC
   gfx/backends/win32/dialog_template.h
   gfx/backends/win32/dpi_scale.h
   gfx/backends/win32/input_dialog_layout.h
