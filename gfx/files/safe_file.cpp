@@ -123,6 +123,12 @@ int openRegularFile(const std::string& path, int flags) {
 }
 
 bool writable(const std::string& path, std::string& why) {
+    // Said as Linux says it: Windows' C library calls a folder opened for writing a
+    // denied permission.
+    if (fileKind(path) == FileKind::Directory) {
+        why = reason(EISDIR);
+        return false;
+    }
     const bool existed = access(path.c_str(), F_OK) == 0;
     std::FILE* f = std::fopen(path.c_str(), "ab");
     if (!f) {

@@ -8,6 +8,8 @@
 #include <windows.h>
 #endif
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -64,6 +66,11 @@ TEST(SafeFile, ReplacesAFileOnlyWhenItsSuccessorIsComplete) {
 
     // The probe leaves no empty file where there was none.
     EXPECT_TRUE(gfx::writable((dir / "new.gif").string(), error));
+    // A folder is said to be one on every platform; a missing folder is missing.
+    EXPECT_FALSE(gfx::writable(dir.string(), error));
+    EXPECT_EQ(error, std::strerror(EISDIR));
+    EXPECT_FALSE(gfx::writable((dir / "nowhere" / "new.gif").string(), error));
+    EXPECT_EQ(error, std::strerror(ENOENT));
     EXPECT_FALSE(fs::exists(dir / "new.gif"));
 }
 
