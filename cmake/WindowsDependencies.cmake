@@ -32,3 +32,9 @@ if(TOWN_BUILD_TESTS)
   endforeach()
   set(GTest_FOUND TRUE)
 endif()
+
+# The tests run in one Wine prefix in the build folder, made once a run of the tests
+# (tests/windows): every program started under Wine by CTest runs in it.
+set(GFX_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine CACHE PATH "The Wine prefix the Windows tests run in")
+set(GFX_WINE_ENVIRONMENT WINEPREFIX=${GFX_WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+set(CMAKE_CROSSCOMPILING_EMULATOR env ${GFX_WINE_ENVIRONMENT} ${GFX_WINE})

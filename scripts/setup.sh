@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Runs apt-get only when a package is missing, so a second run does nothing.
-# Usage: setup.sh [web]   (web: only what the web edition needs to build and serve)
+# Usage: setup.sh [web | test]   (web: only what the web edition needs to build and
+#        serve; test: also what the test command's Windows stage needs)
 set -euo pipefail
 
 # The web edition: emscripten (its optimiser needs node's acorn), a web server, the
@@ -14,6 +15,11 @@ web_packages=(
   emscripten node-acorn fonts-dejavu-core libstb-dev fonttools librsvg2-bin
 )
 web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xclip)
+# The Windows programs, built with MinGW-w64 (its POSIX thread model, which std::thread
+# needs), tested under Wine (64-bit only) and packaged by NSIS; GoogleTest's sources are
+# built with the cross compiler. Only the test command needs them.
+windows_test_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis
+  googletest)
 
 # The sanitizers' run-time library is named after clang's version on Debian 12 and
 # follows the release's own clang on Debian 13.
@@ -38,6 +44,7 @@ else
     clang "$clang_runtime" clang-format clang-tidy
     "${web_packages[@]}" "${web_test_packages[@]}"
   )
+  [ "${1:-}" = test ] && packages+=("${windows_test_packages[@]}")
 fi
 # A node and npm from elsewhere (nodesource) serve as well as Debian's.
 command -v node >/dev/null || packages+=(nodejs)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite in four stages:
+# Installs what is missing, builds and runs the whole test suite in five stages:
 #  debug  debug build: unit, widget, tool and end-to-end tests (each end-to-end test has
 #         an X server of its own, so they run side by side); the house rules:
 #         clang-format, clang-tidy and ESLint (scripts/lint.sh);
@@ -7,13 +7,16 @@
 #         end-to-end ones and the checks of the sources alone, plus a long headless
 #         soak of the whole program;
 #  fuzz   the fuzz targets of the script reader and of the renderer, for a bounded time;
+#  windows  the Windows programs, library and tests built with MinGW-w64: the unit tests
+#         under Wine, the headless runner against Linux's, town.exe end to end under
+#         Wine on Xvfb, the zip, the installer and a program built from the library;
 #  web    the web edition: its library's package, and an example's site built out of
 #         the tree from it; its page's modules under node, then the page in headless
 #         Chromium, then its main path in Chromium, Firefox ESR and WebKitGTK.
 # The builds follow one another, each on both cores; a stage's tests run beside the
 # next stage's build, each in a log of its own shown when they end.
 #
-# Usage: test.sh [--slow] [STAGE...]   the stages named, in this order (none: all four)
+# Usage: test.sh [--slow] [STAGE...]   the stages named, in this order (none: all five)
 #        test.sh --quick               the everyday check: the debug build, its tests
 #                                      but the end-to-end ones and the soak, and the
 #                                      house rules on the files changed against main
@@ -21,7 +24,7 @@
 #           come up (tests/slow first in PATH), as on a fresh or a busy machine
 set -euo pipefail
 cd "$(dirname "$0")/.."
-all_stages=(debug asan fuzz web)
+all_stages=(debug asan fuzz windows web)
 stages=()
 quick=""
 while [ $# -gt 0 ]; do
@@ -31,9 +34,9 @@ while [ $# -gt 0 ]; do
       export PATH=$PWD/tests/slow:$PATH
       export TOWN_CHROMIUM=$PWD/tests/slow/chromium TOWN_FIREFOX=$PWD/tests/slow/firefox-esr
       ;;
-    debug | asan | fuzz | web) stages+=("$1") ;;
+    debug | asan | fuzz | windows | web) stages+=("$1") ;;
     *)
-      echo "usage: $0 [--quick | --slow] [debug] [asan] [fuzz] [web]" >&2
+      echo "usage: $0 [--quick | --slow] [debug] [asan] [fuzz] [windows] [web]" >&2
       exit 2
       ;;
   esac
@@ -41,7 +44,7 @@ while [ $# -gt 0 ]; do
 done
 [ ${#stages[@]} -eq 0 ] && stages=("${all_stages[@]}")
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 started=$SECONDS
 
 if [ -n "$quick" ]; then
@@ -72,6 +75,7 @@ build() {
     debug) cmake --preset debug >/dev/null && cmake --build --preset debug ;;
     asan) cmake --preset asan >/dev/null && cmake --build --preset asan ;;
     fuzz) cmake --preset fuzz -DTOWN_FUZZ_SECONDS=30 >/dev/null && cmake --build --preset fuzz ;;
+    windows) cmake --preset windows >/dev/null && cmake --build --preset windows ;;
     web) bash scripts/web.sh --build ;;
   esac
 }
@@ -86,6 +90,8 @@ tests_of() {
       ;;
     asan) ASAN_OPTIONS=detect_leaks=1 bounded 1800 ctest --preset asan -LE 'e2e|source' --parallel 2 ;;
     fuzz) bounded 600 ctest --preset fuzz --parallel 2 ;;
+    # Every program under Wine runs in the one prefix the stage makes first.
+    windows) bounded 1200 ctest --preset windows --parallel 2 ;;
     web)
       # Each test fails after 5 minutes (its suite takes under one) where node can say
       # so (20.11 on; Debian 12's own node 18 cannot: the stage's limit holds there).
