@@ -9,12 +9,11 @@ fail() {
 }
 
 # A new prefix, as a fresh Windows user's, at the folder; no menu entries or file types
-# in the Linux desktop of whoever runs the test, and no Mono or Gecko to install.
+# in the Linux desktop of whoever runs the test, and no Mono or Gecko to install. Its
+# desktop is on DISPLAY, where set.
 new_wine_prefix() {  # folder
     export WINEPREFIX=$1 WINEDEBUG=-all
     export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-    # No windows on the caller's display: a silent install and a console program need none.
-    unset DISPLAY WAYLAND_DISPLAY
     timeout "$TOWN_WAIT_SECONDS" wineboot -i >"$WINEPREFIX.boot.log" 2>&1 ||
         fail_with_log "wineboot could not make the prefix $WINEPREFIX" "$WINEPREFIX.boot.log"
 }

@@ -55,7 +55,8 @@ for word in town.exe town-replay.exe town-compare.exe https://example.org/fenns-
 done
 cmp -s <(tr -d '\r' <"$WORK/zip/LICENSE.txt") "$HERE/../../LICENSE" || fail "LICENSE.txt is not the project's"
 
-# --- the installer, silent, in a prefix of its own
+# --- the installer, silent, in a prefix of its own; on no display, as it shows nothing
+unset DISPLAY WAYLAND_DISPLAY
 new_wine_prefix "$WORK/wine"
 before=$(user_files)
 timeout "$TOWN_WAIT_SECONDS" wine "$SETUP" /S >"$WORK/setup.log" 2>&1 || fail_with_log "the installer failed" "$WORK/setup.log"
