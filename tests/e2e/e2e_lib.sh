@@ -29,9 +29,11 @@ start_x() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-# Starts the program in the temporary folder and waits until it is drawn.
+# Starts the program in the temporary folder and waits until it is drawn. TOWN_LAUNCHER,
+# when set, starts it (wine for a Windows program).
 start_town() {
-    (cd "$E2E_TMP" && exec "$TOWN" >"$E2E_TMP/town.out" 2>&1) &
+    # shellcheck disable=SC2086  # the launcher's words
+    (cd "$E2E_TMP" && exec ${TOWN_LAUNCHER:-} "$TOWN" >"$E2E_TMP/town.out" 2>&1) &
     TOWN_PID=$!
     wait_for_town
 }
