@@ -55,7 +55,9 @@ for word in town.exe town-replay.exe town-compare.exe https://example.org/fenns-
 done
 cmp -s <(tr -d '\r' <"$WORK/zip/LICENSE.txt") "$HERE/../../LICENSE" || fail "LICENSE.txt is not the project's"
 
-# --- the installer, silent, in a prefix of its own; on no display, as it shows nothing
+# --- the installer: 64-bit, as the programs; silent, in a prefix of its own, on no
+# display, as it shows nothing
+[[ "$(file -b "$SETUP")" == "PE32+ executable (GUI) x86-64"* ]] || fail "the installer is $(file -b "$SETUP")"
 unset DISPLAY WAYLAND_DISPLAY
 new_wine_prefix "$WORK/wine"
 before=$(user_files)
