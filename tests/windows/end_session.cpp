@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
     }
     DWORD_PTR ignored = 0;
     // The program may end while it handles the message: no answer is then no fault.
-    SendMessageTimeoutA(window, WM_ENDSESSION, agreed ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                        10000, &ignored);
+    SendMessageTimeoutA(window, WM_ENDSESSION, agreed ? TRUE : FALSE, ENDSESSION_LOGOFF,
+                        SMTO_NORMAL, 10000, &ignored);
     std::printf("%s %s to end the session\n", title.c_str(), agreed ? "agreed" : "refused");
     return agreed ? 0 : 1;
 }

@@ -1,24 +1,29 @@
 #!/usr/bin/env bash
-# town.exe under Wine on a private Xvfb, driven as the Linux end-to-end tests drive
+# town.exe under Wine on the Windows tests' display (with openbox), driven as the Linux end-to-end tests drive
 # town: both windows and their titles, the buttons, the shortcuts and the menu, the text
 # window's log, one frame, halted without CPU, recording and playback with DROVA.SCR in
 # the working folder, Ctrl+Q with status 0, a log-off that leaves the recording
 # complete, the second display's -1, the input dialog answered by typing, and at 192 DPI
 # the picture twice as large with clicks on the same world points.
 # Usage: town_exe_e2e.sh town.exe end_session.exe two_displays.exe asks.exe
-#   (WINEPREFIX names the prefix the stage made)
+#   (WINEPREFIX names the prefix, and the display, that wine_prefix.sh made)
 TOWN=$1
 END_SESSION=$(realpath "$2")
 TWO_DISPLAYS=$(realpath "$3")
 ASKS=$(realpath "$4")
-TOWN_LAUNCHER=wine
-source "$(dirname "$0")/../e2e/e2e_lib.sh"
+HERE=$(dirname "$(realpath "$0")")
+UNDER_WINE="bash $HERE/under_wine.sh"
+TOWN_LAUNCHER=$UNDER_WINE
+source "$HERE/../e2e/e2e_lib.sh"
 S=$E2E_TMP
-: "${WINEPREFIX:?the Wine prefix of the stage}"
+: "${WINEPREFIX:?the Wine prefix of the tests}"
+read -r DISPLAY <"$WINEPREFIX.stage/display" || fail "the tests' display is not up (wine_prefix.sh)"
+export DISPLAY
+SCREEN_HEIGHT=$(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[2]}')
 
-start_x
+began=$(date +%s%N)
 start_town
-echo "both windows are up: DROVA Graphics and DROVA Text"
+echo "both windows are up: DROVA Graphics and DROVA Text, the town drawn $((($(date +%s%N) - began) / 1000000)) ms after the start"
 shoot "$S/start.png"
 expect_pixel "$S/start.png" 93 -230 cccccc "heavy button, beside its frame"
 expect_pixel "$S/start.png" -250 200 006633 "a lawn"
@@ -35,7 +40,7 @@ wait_until "an animated picture" "$S/town.out" "$TOWN_PID" animates
 # Ctrl+L: the drawing log fills the text window, its newest line at the bottom.
 keys ctrl+l
 log_shown() {
-    import -window root -crop 600x60+0+960 +repage "$S/text.png" &&
+    import -window root -crop "600x60+0+$((SCREEN_HEIGHT - 64))" +repage "$S/text.png" &&
         [ "$(convert "$S/text.png" -format %k info:)" -gt 1 ]
 }
 wait_until "the text window's log lines" "$S/town.out" "$TOWN_PID" log_shown
@@ -65,7 +70,12 @@ sleep 0.8
 shoot "$S/frame2.png"
 [ "$(differing_pixels "$S/frame1.png" "$S/frame2.png")" = 0 ] || fail "Ctrl+F went on animating"
 
-# The menu by the keyboard: Alt+R opens "Run", A animates again.
+# Ctrl+A animates again; halted once more, the menu by the keyboard does: Alt+R opens
+# "Run", A animates.
+keys ctrl+a
+wait_until "animation by Ctrl+A" "$S/town.out" "$TOWN_PID" animates
+keys ctrl+h
+wait_until "a halted picture before the menu" "$S/town.out" "$TOWN_PID" still
 keys alt+r
 sleep 0.5
 xdotool key a
@@ -96,6 +106,11 @@ click_world 250 -230
 expect_pixel_soon 195 -230 808080 "the light button's selection frame before playback"
 keys ctrl+p
 expect_pixel_soon 95 -230 808080 "the heavy selection frame after playback"
+# Ctrl+O: the script one event at a time, until its click selects the heavy button again.
+click_world 250 -230
+expect_pixel_soon 195 -230 808080 "the light button's selection frame before Play One"
+heavy_after_one_more() { keys ctrl+o && pixel_now_is 95 -230 808080; }
+wait_until "the recorded click by Ctrl+O, one event at a time" "$S/town.out" "$TOWN_PID" heavy_after_one_more
 
 # Ctrl+Q ends the program with status 0.
 keys ctrl+q
@@ -110,7 +125,7 @@ sleep 0.8
 click_world 150 -230
 expect_pixel_soon 95 -230 808080 "the heavy button's selection frame before the log-off"
 sleep 0.5
-(cd "$S" && wine "$END_SESSION" "DROVA Graphics") >"$S/end_session.out" 2>&1 ||
+(cd "$S" && $UNDER_WINE "$END_SESSION" "DROVA Graphics") >"$S/end_session.out" 2>&1 ||
     fail "the log-off: $(cat "$S/end_session.out")"
 grep -qx 'DROVA_MOUSE(150, -230);' "$script" || fail "the log-off lost the click: $(cat "$script")"
 tail -n1 "$script" | grep -qE '^DROVA_PERIODIC\([0-9]+\);$' ||
@@ -121,20 +136,26 @@ echo "log-off: $(cat "$S/end_session.out"); DROVA.SCR holds $(wc -l <"$script") 
 
 # A dialog of the library's, answered with Return or by typing.
 dialog_up() { xdotool search --onlyvisible --name '^DROVA_gets$' >/dev/null 2>&1; }
+# The dialog has the keyboard: openbox gives it the focus when asked.
+focus_dialog() {
+    local dialog
+    dialog=$(xdotool search --onlyvisible --name '^DROVA_gets$' | head -n1)
+    xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog" 2>/dev/null || true
+}
 TOWN=$TWO_DISPLAYS
-(cd "$S" && exec wine "$TOWN" >"$S/town.out" 2>&1) &
+(cd "$S" && exec $UNDER_WINE "$TOWN" >"$S/town.out" 2>&1) &
 TOWN_PID=$!
 wait_until "the second display's message" "$S/town.out" "$TOWN_PID" dialog_up
-xdotool key --window "$(xdotool search --onlyvisible --name '^DROVA_gets$' | head -n1)" Return
+focus_dialog
+xdotool key Return
 expect_exit 255
 echo "a second display: the message, then status -1 (255 as Linux sees it)"
 
 TOWN=$ASKS
-(cd "$S" && exec wine "$TOWN" >"$S/town.out" 2>&1) &
+(cd "$S" && exec $UNDER_WINE "$TOWN" >"$S/town.out" 2>&1) &
 TOWN_PID=$!
 wait_until "the input dialog" "$S/town.out" "$TOWN_PID" dialog_up
-dialog=$(xdotool search --onlyvisible --name '^DROVA_gets$' | head -n1)
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+focus_dialog
 xdotool type --delay 60 "Zoe at home"
 xdotool key Return
 expect_exit 0
@@ -142,7 +163,7 @@ expect_exit 0
 echo "the input dialog took the typed answer and Return"
 
 # 192 DPI: the picture at twice its size, clicks on the same world points.
-set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+set_dpi() { $UNDER_WINE reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
 set_dpi 192
 trap 'set_dpi 96; e2e_cleanup' EXIT
 TOWN=$1
@@ -161,7 +182,7 @@ scaled_town() {
 big_pixel() {  # world x, y in the picture shown at twice its size
     convert "$S/big.png" -format "%[hex:p{$((2 * (300 + $1))),$((2 * (250 - $2)))}]" info: | cut -c1-6 | tr A-F a-f
 }
-(cd "$S" && exec wine "$TOWN" >"$S/town.out" 2>&1) &
+(cd "$S" && exec $UNDER_WINE "$TOWN" >"$S/town.out" 2>&1) &
 TOWN_PID=$!
 wait_until "the town at 192 DPI, 1202 pixels wide" "$S/town.out" "$TOWN_PID" scaled_town
 [ "$(big_pixel -190 -90)" = 99ffff ] || fail "at 192 DPI the pond is $(big_pixel -190 -90)"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the tests' prefix, on the tests' display when the
+# prefix has one (wine_prefix.sh): CTest's emulator for every Windows test program.
+# Usage: under_wine.sh PROGRAM.exe [ARGUMENTS...]   (WINEPREFIX names the prefix)
+: "${WINEPREFIX:?the Wine prefix of the tests}"
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+if read -r display 2>/dev/null <"$WINEPREFIX.stage/display"; then
+    export DISPLAY=$display
+    unset WAYLAND_DISPLAY
+fi
+exec wine "$@"
