@@ -34,6 +34,25 @@ if(WIN32)
   # thread library go into the program, which then needs no DLL but Windows' own.
   target_link_options(gfx_headless_entry INTERFACE -static)
 endif()
+set(gfx_manifest_object "")
+if(WIN32 AND GFX_WIN32_RESOURCE_DIR)
+  # The manifest of the project's programs (gfx/backends/win32/dpi_aware.manifest), in
+  # every program of one's own too: its UTF-8 code page lets the library's file names
+  # hold any language, so that the font beside a program is found in any folder; DPI
+  # awareness and the current controls come with it. A resource has no symbol by which a linker would
+  # take it from an archive, so it is an object of its own, linked in whole.
+  set(gfx_manifest_object ${CMAKE_CURRENT_BINARY_DIR}/gfx_manifest.o)
+  add_custom_command(OUTPUT ${gfx_manifest_object}
+    COMMAND ${CMAKE_RC_COMPILER} -O coff -I ${GFX_WIN32_RESOURCE_DIR}
+      -i ${GFX_WIN32_RESOURCE_DIR}/dpi_aware.rc -o ${gfx_manifest_object}
+    DEPENDS ${GFX_WIN32_RESOURCE_DIR}/dpi_aware.rc ${GFX_WIN32_RESOURCE_DIR}/dpi_aware.manifest
+    WORKING_DIRECTORY ${GFX_WIN32_RESOURCE_DIR}
+    COMMENT "The manifest of programs of one's own" VERBATIM)
+  add_custom_target(gfx_manifest ALL DEPENDS ${gfx_manifest_object})
+  install(FILES ${gfx_manifest_object} DESTINATION ${gfx_archive_dir} COMPONENT dev EXCLUDE_FROM_ALL)
+  target_link_libraries(gfx_headless_entry INTERFACE
+    "$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${gfx_archive_dir}/gfx_manifest.o>")
+endif()
 set(gfx_parts headless)
 if(WIN32)
   set(gfx_desktop_main gfx_win32_main)
@@ -58,6 +77,10 @@ if(TARGET ${gfx_desktop_main})
       set(gfx_win32_entry WinMain)
     endif()
     target_link_options(gfx_desktop INTERFACE -mwindows -static LINKER:--undefined=${gfx_win32_entry})
+    if(gfx_manifest_object)
+      target_link_libraries(gfx_desktop INTERFACE
+        "$<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${gfx_archive_dir}/gfx_manifest.o>")
+    endif()
   endif()
 endif()
 
@@ -180,7 +203,7 @@ function(gfx_pc_libs out)
       if(type STREQUAL STATIC_LIBRARY)
         list(APPEND words -l${item})
       endif()
-    elseif(item MATCHES "^-")
+    elseif(item MATCHES "^-|\\.o$")
       list(APPEND words ${item})
     elseif(item MATCHES "^LINKER:(.*)")
       list(APPEND words -Wl,${CMAKE_MATCH_1})
@@ -191,10 +214,13 @@ function(gfx_pc_libs out)
   list(JOIN words " " words)
   set(${out} "${words}" PARENT_SCOPE)
 endfunction()
-gfx_pc_libs(GFX_DESKTOP_LIBS ${desktop_link_order} ${desktop_system})
+if(gfx_manifest_object)
+  set(gfx_pc_manifest "\${archivedir}/gfx_manifest.o")
+endif()
+gfx_pc_libs(GFX_DESKTOP_LIBS ${gfx_pc_manifest} ${desktop_link_order} ${desktop_system})
 if(WIN32)
   set(GFX_DESKTOP_REQUIRES "")
-  gfx_pc_libs(GFX_HEADLESS_LIBS ${headless_targets} ${headless_system})
+  gfx_pc_libs(GFX_HEADLESS_LIBS ${gfx_pc_manifest} ${headless_targets} ${headless_system})
   # `pkg-config --variable=fontdir ...`: the folder to copy beside a program.
   set(GFX_PC_FONT_DIR "fontdir=\${prefix}/${gfx_font_dir}\n")
 else()

@@ -3,10 +3,12 @@
 # with nothing else beside the cross compiler. Two examples built with one g++ line each
 # (pkg-config), and the examples' own CMake project with the zip's toolchain file and
 # CMAKE_PREFIX_PATH at the folder; each headless program, with the font copied beside
-# it as the docs say, run under Wine with its recorded script or answers, and its
-# drawing log the one kept beside the example, byte for byte. A desktop example links
-# the Win32 entry both ways, as a GUI program that needs no DLL of its own; on a private
-# X server its window opens and Ctrl+Q ends it with status 0.
+# it as the docs say, run under Wine with its recorded script or answers: its drawing
+# log and picture are the ones kept (examples/, docs/examples/), byte for byte, and it
+# says nothing on standard error. The programs lie in a folder named in Cyrillic, where
+# only the UTF-8 code page of the library's manifest finds their font. A desktop example links the Win32 entry both ways, as a GUI program
+# that needs no DLL of its own; on a private X server its window opens and Ctrl+Q ends
+# it with status 0.
 # Usage: windows_consumer.sh path/to/windows-build path/to/source version
 set -euo pipefail
 BUILD=$(realpath "$1")
@@ -34,45 +36,48 @@ unzip -q "$WORK/out/fenns-town-gfx-$VERSION-win64-mingw.zip" -d "$KIT"
 # The public headers, as a program includes them: the folder's, no more and no fewer.
 [ "$(cd "$KIT/include/fenns-town-gfx/gfx" && ls)" = "$(cd "$SOURCE/gfx/include/gfx" && ls)" ] ||
     fail "the zip's headers are not the public folder's: $(ls "$KIT/include/fenns-town-gfx/gfx")"
+# Every program's folder: a name outside the code pages of Western Windows.
+PROGRAMS=$WORK/Город
+mkdir "$PROGRAMS"
 DESKTOP=""
 [ -f "$KIT/lib/cmake/FennsTownGfx/FennsTownGfx-desktop.cmake" ] && DESKTOP=yes
 
 # --- one g++ line a program, with the zip's pkg-config files alone
 export PKG_CONFIG_LIBDIR=$KIT/lib/pkgconfig PKG_CONFIG_PATH=""
-mkdir "$WORK/pc"
+mkdir "$PROGRAMS/pc"
 for name in bounce clock; do
     # shellcheck disable=SC2046  # pkg-config's words are the compiler's arguments
-    "$CXX" "${FLAGS[@]}" -o "$WORK/pc/$name-replay.exe" "$SOURCE/examples/$name/$name.cpp" \
+    "$CXX" "${FLAGS[@]}" -o "$PROGRAMS/pc/$name-replay.exe" "$SOURCE/examples/$name/$name.cpp" \
         $(pkg-config --cflags --libs fenns-town-gfx-headless) 2>"$WORK/pc.log" ||
         fail "g++ with pkg-config failed on $name: $(cat "$WORK/pc.log")"
 done
-cp -r "$(pkg-config --variable=fontdir fenns-town-gfx-headless)" "$WORK/pc/"
+cp -r "$(pkg-config --variable=fontdir fenns-town-gfx-headless)" "$PROGRAMS/pc/"
 if [ -n "$DESKTOP" ]; then
     # shellcheck disable=SC2046
-    "$CXX" "${FLAGS[@]}" -o "$WORK/pc/bounce.exe" "$SOURCE/examples/bounce/bounce.cpp" \
+    "$CXX" "${FLAGS[@]}" -o "$PROGRAMS/pc/bounce.exe" "$SOURCE/examples/bounce/bounce.cpp" \
         $(pkg-config --cflags --libs fenns-town-gfx-desktop) 2>"$WORK/pc.log" ||
         fail "g++ with pkg-config failed on the desktop bounce: $(cat "$WORK/pc.log")"
 fi
 
 # --- the examples' CMake project, with the toolchain file from the zip
-cmake -S "$SOURCE/examples" -B "$WORK/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$SOURCE/examples" -B "$PROGRAMS/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$KIT/share/fenns-town-gfx/mingw-w64-toolchain.cmake" \
     -DCMAKE_PREFIX_PATH="$KIT" "-DCMAKE_CXX_FLAGS=${FLAGS[*]:1}" >"$WORK/configure.log" 2>&1 ||
     fail "configuring the examples failed: $(tail -20 "$WORK/configure.log")"
-found=$(sed -n 's/^FennsTownGfx_DIR:PATH=//p' "$WORK/cmake/CMakeCache.txt")
+found=$(sed -n 's/^FennsTownGfx_DIR:PATH=//p' "$PROGRAMS/cmake/CMakeCache.txt")
 [ "$found" = "$KIT/lib/cmake/FennsTownGfx" ] || fail "CMake found the library at $found"
 targets=(bounce-replay clock-replay)
 [ -n "$DESKTOP" ] && targets+=(bounce)
-cmake --build "$WORK/cmake" -j2 --target "${targets[@]}" >"$WORK/build.log" 2>&1 ||
+cmake --build "$PROGRAMS/cmake" -j2 --target "${targets[@]}" >"$WORK/build.log" 2>&1 ||
     fail "building the examples failed: $(tail -20 "$WORK/build.log")"
-[ -f "$WORK/cmake/fonts/DejaVuSans.ttf" ] || fail "gfx_copy_font put no font beside the programs"
+[ -f "$PROGRAMS/cmake/fonts/DejaVuSans.ttf" ] || fail "gfx_copy_font put no font beside the programs"
 echo "built with pkg-config and with CMake: ${targets[*]}"
 
-for program in "$WORK"/pc/*.exe "$WORK"/cmake/*.exe; do
+for program in "$PROGRAMS"/pc/*.exe "$PROGRAMS"/cmake/*.exe; do
     check_windows_program "$program"
 done
 if [ -n "$DESKTOP" ]; then
-    for program in "$WORK/pc/bounce.exe" "$WORK/cmake/bounce.exe"; do
+    for program in "$PROGRAMS/pc/bounce.exe" "$PROGRAMS/cmake/bounce.exe"; do
         [[ "$(file -b "$program")" == *"(GUI) x86-64"* ]] || fail "$program is not a GUI program"
     done
 fi
@@ -107,13 +112,17 @@ for run in "${runs[@]}"; do
     read -r name args <<<"$run"
     for way in pc cmake; do
         # shellcheck disable=SC2086  # the arguments are words
-        timeout "$TOWN_WAIT_SECONDS" wine "$WORK/$way/$name-replay.exe" $args --log \
-            >"$name.$way.log" 2>"$name.$way.err" ||
+        timeout "$TOWN_WAIT_SECONDS" wine "$PROGRAMS/$way/$name-replay.exe" $args --log \
+            --png "$name.$way.png" >"$name.$way.log" 2>"$name.$way.err" ||
             fail_with_log "$name-replay ($way) failed" "$name.$way.err"
+        # Nothing said on standard error: a font not found would be said there.
+        [ ! -s "$name.$way.err" ] || fail "$name-replay ($way) said: $(cat "$name.$way.err")"
         cmp -s "$SOURCE/examples/$name/expected.log" "$name.$way.log" ||
             fail "$name's log ($way) differs: $(diff "$SOURCE/examples/$name/expected.log" "$name.$way.log" | head)"
+        cmp -s "$SOURCE/docs/examples/$name.png" "$name.$way.png" ||
+            fail "$name's picture ($way) differs from docs/examples/$name.png"
     done
-    echo "$name-replay: $(wc -l <"$name.pc.log") log lines as kept, both builds"
+    echo "$name-replay: $(wc -l <"$name.pc.log") log lines and the picture as kept, both builds"
 done
 
 # --- the desktop example: its window opens, and Ctrl+Q, the library's Quit, ends it
@@ -125,7 +134,7 @@ else
         [ -n "$WINDOW" ]
     }
     for way in pc cmake; do
-        wine "$WORK/$way/bounce.exe" >"$WORK/bounce.$way.out" 2>&1 &
+        wine "$PROGRAMS/$way/bounce.exe" >"$WORK/bounce.$way.out" 2>&1 &
         pid=$!
         wait_until "the desktop bounce's window ($way)" "$WORK/bounce.$way.out" "$pid" window_shown
         xdotool windowactivate --sync "$WINDOW" key --clearmodifiers ctrl+q

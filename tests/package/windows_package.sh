@@ -55,6 +55,24 @@ for word in town.exe town-replay.exe town-compare.exe https://example.org/fenns-
 done
 cmp -s <(tr -d '\r' <"$WORK/zip/LICENSE.txt") "$HERE/../../LICENSE" || fail "LICENSE.txt is not the project's"
 
+# --- the library's zip: a prefix of the library's files alone (the consumer test builds
+# programs with it)
+library=$(zip_files "$LIBRARY_ZIP")
+stray=$(grep -v -e '^include/fenns-town-gfx/gfx/[a-z_]*\.h$' -e '^lib/fenns-town-gfx/lib[a-z0-9_]*\.a$' \
+    -e '^lib/cmake/FennsTownGfx/FennsTownGfx[A-Za-z-]*\.cmake$' -e '^bin/town-compare\.exe$' \
+    -e '^lib/pkgconfig/fenns-town-gfx-[a-z]*\.pc$' -e '^share/fenns-town-gfx/' -e '^[A-Z]*\.txt$' \
+    -e '^lib/fenns-town-gfx/gfx_manifest\.o$' <<<"$library" || true)
+[ -z "$stray" ] || fail "the library's zip holds more than the library: $stray"
+needed=(LICENSE.txt README.txt lib/cmake/FennsTownGfx/FennsTownGfxConfig.cmake
+    lib/pkgconfig/fenns-town-gfx-headless.pc lib/fenns-town-gfx/gfx_manifest.o
+    share/fenns-town-gfx/fonts/DejaVuSans.ttf share/fenns-town-gfx/fonts/LICENSE.txt
+    share/fenns-town-gfx/mingw-w64-toolchain.cmake)
+[ -f "$BUILD/bin/town.exe" ] &&
+    needed+=(lib/cmake/FennsTownGfx/FennsTownGfx-desktop.cmake lib/pkgconfig/fenns-town-gfx-desktop.pc)
+for file in "${needed[@]}"; do
+    grep -qxF "$file" <<<"$library" || fail "the library's zip has no $file"
+done
+
 # --- the installer: 64-bit, as the programs; silent, in a prefix of its own, on no
 # display, as it shows nothing
 [[ "$(file -b "$SETUP")" == "PE32+ executable (GUI) x86-64"* ]] || fail "the installer is $(file -b "$SETUP")"
