@@ -7,8 +7,9 @@
 #                            it has run for a few seconds;
 #   2. bash scripts/test.sh  the whole test suite, in a network namespace of its own: a
 #                            chroot shares the host's network, and with it the names of
-#                            the host's X servers' sockets. The npm packages are fetched
-#                            before it (npm ci, as scripts/web.sh would), while the
+#                            the host's X servers' sockets. What it installs first
+#                            (scripts/setup.sh test) and the npm packages (npm ci, as
+#                            scripts/web.sh would) are fetched before it, while the
 #                            network is there.
 # Prints the time of each stage and a verdict; exits 0 only when both commands passed.
 #
@@ -208,7 +209,12 @@ else
   fail "$logs/run.log"
 fi
 
-# --- 4. the npm packages, while there is a network
+# --- 4. what only the test command installs (its Windows stage's compilers, Wine,
+# NSIS), as its first step does, and the npm packages, while there is a network
+begin "bash scripts/setup.sh test (the test command's packages)"
+"${in_system[@]}" bash -c "cd $clone && bash scripts/setup.sh test" \
+  > >(tee "$logs/setup-test.log") 2>&1 || fail "$logs/setup-test.log"
+end done
 begin "npm ci (the network's last use)"
 "${in_system[@]}" bash -c "cd $clone && node --version && npm --version && npm ci --no-audit --no-fund" \
   > >(tee "$logs/npm.log") 2>&1 || fail "$logs/npm.log"
