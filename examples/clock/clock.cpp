@@ -48,8 +48,9 @@ int appMain() {
         if (kind == EventKind::Quit) break;
         if (kind == EventKind::Periodic) ++ticks;
         const std::time_t now = start + ticks / 10;  // a tick is 100 ms
-        std::tm utc{};
-        gmtime_r(&now, &utc);
+        // Standard C++'s gmtime, which every system has (gmtime_r is POSIX's): the
+        // program has one thread.
+        const std::tm utc = *std::gmtime(&now);
         display.clear(palette::White);
         drawFace(utc.tm_sec);
         gfxText(palette::NavyBlue, -140, 200, 24, label);

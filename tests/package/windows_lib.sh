@@ -1,0 +1,66 @@
+# shellcheck shell=bash
+# Helpers of the Windows package and consumer tests: a Wine prefix of the test's own,
+# what Windows calls its folders there, the registry, and the checks of a program that
+# ships. Every Wine start is bounded by TOWN_WAIT_SECONDS (wait_lib.sh).
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A new prefix, as a fresh Windows user's, at the folder; no menu entries or file types
+# in the Linux desktop of whoever runs the test, and no Mono or Gecko to install. Its
+# desktop is on DISPLAY, where set.
+new_wine_prefix() {  # folder
+    export WINEPREFIX=$1 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    timeout "$TOWN_WAIT_SECONDS" wineboot -i >"$WINEPREFIX.boot.log" 2>&1 ||
+        fail_with_log "wineboot could not make the prefix $WINEPREFIX" "$WINEPREFIX.boot.log"
+}
+
+# Ends what runs in the prefix, the Wine server with it.
+wine_cleanup() {
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        wineserver -k 2>/dev/null || true
+    fi
+}
+
+# A variable of Windows' environment (LOCALAPPDATA, APPDATA, USERPROFILE) as Windows says it.
+wine_echo() {  # name
+    timeout "$TOWN_WAIT_SECONDS" wine cmd /c echo "%$1%" | tr -d '\r'
+}
+
+# The same folder as a path of this system.
+windows_folder() {  # name
+    winepath -u "$(wine_echo "$1")" | sed 's|/$||'
+}
+
+# One value of a registry key, as `reg query` shows it ("    NAME    REG_SZ    value").
+reg_value() {  # key, name
+    timeout "$TOWN_WAIT_SECONDS" wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+
+no_reg_key() {  # key
+    ! timeout "$TOWN_WAIT_SECONDS" wine reg query "$1" >/dev/null 2>&1
+}
+
+# The files of a zip (not its folders), sorted.
+zip_files() {  # zip
+    zipinfo -1 "$1" | grep -v '/$' | LC_ALL=C sort
+}
+
+# Every file below the prefix's users' folders but the temporary ones.
+user_files() {
+    (cd "$WINEPREFIX/drive_c/users" && find . \( -type f -o -type l \) -not -path '*/Temp/*' |
+        LC_ALL=C sort)
+}
+
+# A program that ships: 64-bit, and needing no DLL but Windows' own: the C++ runtime,
+# libgcc and the thread library are linked in (MinGW's DLLs are named lib*.dll).
+check_windows_program() {  # file
+    [[ "$(file -b "$1")" == "PE32+ executable "*" x86-64"* ]] || fail "$1 is not a 64-bit program: $(file -b "$1")"
+    local dlls
+    dlls=$(x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p')
+    ! grep -qi '^lib' <<<"$dlls" || fail "$(basename "$1") needs DLLs of its own: $(grep -i '^lib' <<<"$dlls")"
+}
