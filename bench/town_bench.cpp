@@ -11,10 +11,10 @@
 #include "app/scenery.h"
 #include "app/town_layout.h"
 #include "app/traffic_buttons.h"
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/headless/headless_backend.h"
 #include "traffic/random_sequence.h"
 
 namespace {

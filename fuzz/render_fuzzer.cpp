@@ -21,10 +21,10 @@
 #include <cstring>
 #include <string>
 
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/off_screen.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/render/colour_table.h"
 #include "gfx/render/pixel_image.h"
 #include "gfx/render/renderer.h"

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/opening.h"
@@ -18,7 +19,6 @@
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/headless/headless_backend.h"
 
 namespace {
 

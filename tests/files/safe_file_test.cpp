@@ -28,7 +28,7 @@ std::string contents(const fs::path& path) {
 
 TEST(SafeFile, ReplacesAFileOnlyWhenItsSuccessorIsComplete) {
     const ScratchFolder scratch("safe_file_test");
-    const fs::path dir = scratch.path();
+    const fs::path& dir = scratch.path();
     const fs::path path = dir / "town.png";
     std::ofstream(path) << "older";
     std::ofstream(dir / "town.png.tmp") << "left by a killed run";

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/headless/headless_backend.h"
 #include "vehicles/library_names.h"
 
 class HeadlessSession {

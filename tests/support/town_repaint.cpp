@@ -4,10 +4,10 @@
 
 #include "app/main_loop.h"
 #include "app/town_layout.h"
+#include "gfx/backends/headless/headless_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/state.h"
 #include "gfx/core/tool_hooks.h"
-#include "gfx/backends/headless/headless_backend.h"
 #include "traffic/random_sequence.h"
 
 namespace {

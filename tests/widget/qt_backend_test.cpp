@@ -17,12 +17,12 @@
 #include <QTimer>
 #undef Display
 
+#include "gfx/backends/qt/input_dialog.h"
+#include "gfx/backends/qt/qt_backend.h"
 #include "gfx/core/library_reset.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/state.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/qt/input_dialog.h"
-#include "gfx/backends/qt/qt_backend.h"
 #include "vehicles/library_names.h"
 
 using ::testing::ElementsAre;

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gfx/backends/qt/key_translation.h"
 #include "gfx/core/client_area.h"
 #include "gfx/core/menu_items.h"
-#include "gfx/backends/qt/key_translation.h"
 
 namespace gfx {
 

@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <memory>
 
-#include "gfx/core/backend.h"
 #include "gfx/backends/qt/destroy_watch.h"
 #include "gfx/backends/qt/graphics_window.h"
 #include "gfx/backends/qt/text_window.h"
+#include "gfx/core/backend.h"
 
 namespace gfx {
 

@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "gfx/core/opening.h"
-#include "gfx/gfx.h"
 #include "gfx/backends/qt/app_icon.h"
 #include "gfx/backends/qt/display_check.h"
 #include "gfx/backends/qt/ending_guard.h"
 #include "gfx/backends/qt/qt_backend.h"
+#include "gfx/core/opening.h"
+#include "gfx/gfx.h"
 
 int gfx::runQtProgram(int argc, char** argv) {
     std::string why;

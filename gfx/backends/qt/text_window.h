@@ -5,8 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
-#include "gfx/core/text_history.h"
 #include "gfx/backends/qt/message_sink.h"
+#include "gfx/core/text_history.h"
 
 namespace gfx {
 

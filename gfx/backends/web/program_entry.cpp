@@ -6,12 +6,12 @@
 
 #include <memory>
 
+#include "gfx/backends/web/page_bridge.h"
+#include "gfx/backends/web/web_backend.h"
 #include "gfx/core/backend.h"
 #include "gfx/core/opening.h"
 #include "gfx/core/script.h"
 #include "gfx/gfx.h"
-#include "gfx/backends/web/page_bridge.h"
-#include "gfx/backends/web/web_backend.h"
 
 namespace {
 // The working directory, where the library reads and writes its script file.

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
+#include "gfx/backends/web/page_bridge.h"
 #include "gfx/core/client_area.h"
 #include "gfx/core/menu_items.h"
 #include "gfx/core/script.h"
-#include "gfx/backends/web/page_bridge.h"
 
 namespace gfx {
 

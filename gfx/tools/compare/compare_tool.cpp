@@ -1,11 +1,11 @@
 #include "gfx/tools/compare/compare_tool.h"
 
+#include "gfx/files/safe_file.h"
 #include "gfx/tools/compare/compare_options.h"
 #include "gfx/tools/compare/compare_report.h"
 #include "gfx/tools/compare/log_comparison.h"
 #include "gfx/tools/compare/marked_picture.h"
 #include "gfx/tools/compare/picture_comparison.h"
-#include "gfx/files/safe_file.h"
 
 namespace gfx {
 

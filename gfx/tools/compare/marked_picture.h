@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "gfx/tools/compare/picture.h"
 #include "gfx/render/pixel_image.h"
+#include "gfx/tools/compare/picture.h"
 
 namespace gfx {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gfx/tools/compare/png_reader.h"
 #include "gfx/files/safe_file.h"
+#include "gfx/tools/compare/png_reader.h"
 
 namespace gfx {
 
