@@ -17,12 +17,8 @@ VERSION=$3
 source "$SOURCE/tests/e2e/wait_lib.sh"
 source "$SOURCE/tests/package/windows_lib.sh"
 WORK=$(mktemp -d)
-XVFB_PID="" WM_PID=""
 ended() {
     wine_cleanup
-    for pid in $WM_PID $XVFB_PID; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
     rm -rf "$WORK"
 }
 trap ended EXIT
@@ -82,22 +78,13 @@ if [ -n "$DESKTOP" ]; then
     done
 fi
 
-# --- the headless programs under Wine, in a prefix of the test's own; with a desktop
-# example to run, on a private X server, whose display the prefix's desktop takes
+# --- the headless programs under Wine, in the Windows tests' prefix; with a desktop
+# example to run, on the Windows tests' display
 if [ -n "$DESKTOP" ]; then
-    start_x_server "$WORK" -screen 0 1280x1024x24
-    export DISPLAY=$X_DISPLAY
-    # A window manager answers what Wine would otherwise wait for on each window.
-    if command -v openbox >/dev/null; then
-        openbox >"$WORK/openbox.log" 2>&1 &
-        WM_PID=$!
-        wait_until "openbox" "$WORK/openbox.log" "$WM_PID" \
-            sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
-    fi
+    stage_wine_prefix with_display
 else
-    unset DISPLAY WAYLAND_DISPLAY
+    stage_wine_prefix
 fi
-new_wine_prefix "$WORK/wine"
 
 # name, then the runner's arguments, as tests/consumer/consumer.sh runs them on Linux; a
 # script or answers file lies beside the example and is named as the log names it.

@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Helpers of the Windows package and consumer tests: a Wine prefix of the test's own,
+# Helpers of the Windows package and consumer tests: the Windows tests' Wine prefix,
 # what Windows calls its folders there, the registry, and the checks of a program that
 # ships. Every Wine start is bounded by TOWN_WAIT_SECONDS (wait_lib.sh).
 
@@ -8,22 +8,24 @@ fail() {
     exit 1
 }
 
-# A new prefix, as a fresh Windows user's, at the folder; no menu entries or file types
-# in the Linux desktop of whoever runs the test, and no Mono or Gecko to install. Its
-# desktop is on DISPLAY, where set.
-new_wine_prefix() {  # folder
-    export WINEPREFIX=$1 WINEDEBUG=-all
-    export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-    timeout "$TOWN_WAIT_SECONDS" wineboot -i >"$WINEPREFIX.boot.log" 2>&1 ||
-        fail_with_log "wineboot could not make the prefix $WINEPREFIX" "$WINEPREFIX.boot.log"
-}
-
-# Ends what runs in the prefix, the Wine server with it.
-wine_cleanup() {
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-        wineserver -k 2>/dev/null || true
+# The Windows tests' prefix (WINEPREFIX, made by tests/windows/wine_prefix.sh), with no
+# menu entries or file types in the Linux desktop of whoever runs the test; its desktop
+# on the tests' display, for a test that shows windows (with_display).
+stage_wine_prefix() {  # [with_display]
+    : "${WINEPREFIX:?the prefix of the Windows tests}"
+    export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    [ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix at $WINEPREFIX (wine_prefix.sh)"
+    unset WAYLAND_DISPLAY
+    if [ "${1:-}" = with_display ]; then
+        read -r DISPLAY <"$WINEPREFIX.stage/display" || fail "the Windows tests' display is not up"
+        export DISPLAY
+    else
+        unset DISPLAY
     fi
 }
+
+# The prefix is the other tests' too: its server is left running for them.
+wine_cleanup() { :; }
 
 # A variable of Windows' environment (LOCALAPPDATA, APPDATA, USERPROFILE) as Windows says it.
 wine_echo() {  # name

@@ -72,8 +72,7 @@ done
 # --- the installer: 64-bit, as the programs; silent, in a prefix of its own, on no
 # display, as it shows nothing
 [[ "$(file -b "$SETUP")" == "PE32+ executable (GUI) x86-64"* ]] || fail "the installer is $(file -b "$SETUP")"
-unset DISPLAY WAYLAND_DISPLAY
-new_wine_prefix "$WORK/wine"
+stage_wine_prefix
 before=$(user_files)
 timeout "$TOWN_WAIT_SECONDS" wine "$SETUP" /S >"$WORK/setup.log" 2>&1 || fail_with_log "the installer failed" "$WORK/setup.log"
 LOCAL=$(windows_folder LOCALAPPDATA)

@@ -162,7 +162,13 @@ expect_exit 0
 echo "the input dialog took the typed answer and Return"
 
 # 192 DPI: the picture at twice its size, clicks on the same world points.
-set_dpi() { $UNDER_WINE reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+# Wine reads the monitors' DPI once a session (Wine 10; Wine 8 at every start): the
+# prefix's server is ended after the change, which no other test's program runs beside.
+set_dpi() {
+    $UNDER_WINE reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null
+    timeout "$TOWN_WAIT_SECONDS" wineserver -w 2>/dev/null
+}
 set_dpi 192
 trap 'set_dpi 96; e2e_cleanup' EXIT
 TOWN=$1
