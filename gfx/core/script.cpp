@@ -207,6 +207,11 @@ void writePendingRecording() {
     if (script().recording) writePeriodicRun();
 }
 
+void saveRecordingAtEnd() {
+    writePendingRecording();
+    closeScriptStream();
+}
+
 int readScriptEvent() {
     ScriptState& sc = script();
     if (!openForReading()) {

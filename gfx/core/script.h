@@ -28,5 +28,8 @@ void writePendingRecording();
 void reportScriptWriteFailure();
 // Closes the one script stream, whichever way it is open, and forgets it.
 void closeScriptStream();
+// An ending that does not pass through the library's close (a signal, a log-off, exit):
+// the recording keeps its pending periodic run and its file is closed whole.
+void saveRecordingAtEnd();
 
 }  // namespace gfx

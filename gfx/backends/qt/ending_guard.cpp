@@ -22,15 +22,10 @@ extern "C" void forwardSignal(int signal) {
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &number, 1);
 }
 
-void saveRecording() {
-    writePendingRecording();
-    closeScriptStream();
-}
-
 }  // namespace
 
 EndingGuard::EndingGuard() {
-    std::atexit(saveRecording);
+    std::atexit(saveRecordingAtEnd);
     if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &EndingGuard::onSignal);
@@ -48,7 +43,7 @@ EndingGuard::~EndingGuard() {
 void EndingGuard::onSignal() {
     unsigned char number = 0;
     if (::read(signalPipe[0], &number, 1) != 1) return;
-    saveRecording();
+    saveRecordingAtEnd();
     // End as the signal ends a program, so the caller sees the usual status.
     std::signal(number, SIG_DFL);
     std::raise(number);

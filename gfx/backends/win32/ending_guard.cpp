@@ -7,21 +7,12 @@
 
 namespace gfx {
 
-namespace {
-
-void saveRecording() {
-    writePendingRecording();
-    closeScriptStream();
-}
-
-}  // namespace
-
 EndingGuard::EndingGuard() {
-    std::atexit(saveRecording);
+    std::atexit(saveRecordingAtEnd);
 }
 
 void EndingGuard::endWithSession() {
-    saveRecording();
+    saveRecordingAtEnd();
     // The session is going: nothing else of the program's needs to run.
     ExitProcess(0);
 }
