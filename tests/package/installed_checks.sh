@@ -53,8 +53,21 @@ check_metainfo() {
     local prefix=$1 metainfo=$1/share/metainfo/$APP_ID.metainfo.xml out
     out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
     ! grep -q '^ *[EW]:' <<<"$out" || fail "appstreamcli validate: $out"
-    out=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) ||
+    # The tree of this package's files alone: installed in /usr, the prefix holds other
+    # packages' metadata too, whose notes are not this package's.
+    local tree file
+    tree=$(mktemp -d)
+    for file in "$prefix/share/metainfo/$APP_ID.metainfo.xml" \
+        "$prefix/share/applications/$APP_ID.desktop" \
+        $(find "$prefix/share/icons/hicolor" -name "$APP_ID.*"); do
+        mkdir -p "$tree/$(dirname "${file#"$prefix"/}")"
+        cp "$file" "$tree/${file#"$prefix"/}"
+    done
+    out=$(appstreamcli validate-tree --no-net "$tree" 2>&1) || {
+        rm -rf "$tree"
         fail "appstreamcli validate-tree: $out"
+    }
+    rm -rf "$tree"
     ! grep -q '^ *[EW]:' <<<"$out" || fail "appstreamcli validate-tree: $out"
     grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" ||
         fail "metainfo does not launch the desktop entry"
