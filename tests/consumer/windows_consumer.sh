@@ -80,11 +80,7 @@ fi
 
 # --- the headless programs under Wine, in the Windows tests' prefix; with a desktop
 # example to run, on the Windows tests' display
-if [ -n "$DESKTOP" ]; then
-    stage_wine_prefix with_display
-else
-    stage_wine_prefix
-fi
+stage_wine_prefix
 
 # name, then the runner's arguments, as tests/consumer/consumer.sh runs them on Linux; a
 # script or answers file lies beside the example and is named as the log names it.

@@ -9,19 +9,16 @@ fail() {
 }
 
 # The Windows tests' prefix (WINEPREFIX, made by tests/windows/wine_prefix.sh), with no
-# menu entries or file types in the Linux desktop of whoever runs the test; its desktop
-# on the tests' display, for a test that shows windows (with_display).
-stage_wine_prefix() {  # [with_display]
+# menu entries or file types in the Linux desktop of whoever runs the test, and on the
+# tests' display: the first program of a session makes the prefix's desktop, and one
+# made without a display would leave every later window of the session without one.
+stage_wine_prefix() {
     : "${WINEPREFIX:?the prefix of the Windows tests}"
     export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
     [ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix at $WINEPREFIX (wine_prefix.sh)"
     unset WAYLAND_DISPLAY
-    if [ "${1:-}" = with_display ]; then
-        read -r DISPLAY <"$WINEPREFIX.stage/display" || fail "the Windows tests' display is not up"
-        export DISPLAY
-    else
-        unset DISPLAY
-    fi
+    read -r DISPLAY <"$WINEPREFIX.stage/display" || fail "the Windows tests' display is not up"
+    export DISPLAY
 }
 
 # The prefix is the other tests' too: its server is left running for them.

@@ -4,8 +4,12 @@
 # (CRLF line ends); and the Windows runner's usage is Linux's.
 # Usage: headless_parity.sh town-replay.exe path/to/linux/town-replay
 set -euo pipefail
+HERE=$(dirname "$(realpath "$0")")
 WINDOWS=$(realpath "$1")
 LINUX=$2
+# On the tests' display, as every program under Wine in these tests (under_wine.sh).
+wine() { bash "$HERE/under_wine.sh" "$@"; }
+
 if [ ! -x "$LINUX" ]; then
     echo "the Linux town-replay ($LINUX) is not built: nothing to compare with"
     exit 77

@@ -7,7 +7,7 @@
 # the picture twice as large with clicks on the same world points.
 # Usage: town_exe_e2e.sh town.exe end_session.exe two_displays.exe asks.exe
 #   (WINEPREFIX names the prefix, and the display, that wine_prefix.sh made)
-TOWN=$1
+TOWN=$(realpath "$1")
 END_SESSION=$(realpath "$2")
 TWO_DISPLAYS=$(realpath "$3")
 ASKS=$(realpath "$4")
@@ -171,7 +171,7 @@ set_dpi() {
 }
 set_dpi 192
 trap 'set_dpi 96; e2e_cleanup' EXIT
-TOWN=$1
+TOWN=$(realpath "$1")
 scaled_town() {
     WINDOW=$(xdotool search --onlyvisible --name '^DROVA Graphics$' 2>/dev/null | head -n1)
     [ -n "$WINDOW" ] || return 1
