@@ -74,7 +74,7 @@ for program in "$PROGRAMS"/pc/*.exe "$PROGRAMS"/cmake/*.exe; do
 done
 if [ -n "$DESKTOP" ]; then
     for program in "$PROGRAMS/pc/bounce.exe" "$PROGRAMS/cmake/bounce.exe"; do
-        [[ "$(file -b "$program")" == *"(GUI) x86-64"* ]] || fail "$program is not a GUI program"
+        is_pe64 "$program" GUI || fail "$program is not a GUI program: $(file -b "$program")"
     done
 fi
 

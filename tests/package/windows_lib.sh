@@ -55,10 +55,20 @@ user_files() {
         LC_ALL=C sort)
 }
 
+# Whether a file is a 64-bit Windows program of a subsystem (console or GUI), as file(1)
+# says it: "PE32+ executable (console) x86-64, for MS Windows" in Debian 12, "PE32+
+# executable for MS Windows 5.02 (console), x86-64" in Debian 13.
+is_pe64() {  # file, [console | GUI]
+    local what
+    what=$(file -b "$1")
+    [[ $what == "PE32+ executable"* && $what == *x86-64* ]] || return 1
+    [ -z "${2:-}" ] || [[ $what == *"($2)"* ]]
+}
+
 # A program that ships: 64-bit, and needing no DLL but Windows' own: the C++ runtime,
 # libgcc and the thread library are linked in (MinGW's DLLs are named lib*.dll).
 check_windows_program() {  # file
-    [[ "$(file -b "$1")" == "PE32+ executable "*" x86-64"* ]] || fail "$1 is not a 64-bit program: $(file -b "$1")"
+    is_pe64 "$1" || fail "$1 is not a 64-bit program: $(file -b "$1")"
     local dlls
     dlls=$(x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p')
     ! grep -qi '^lib' <<<"$dlls" || fail "$(basename "$1") needs DLLs of its own: $(grep -i '^lib' <<<"$dlls")"

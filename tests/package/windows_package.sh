@@ -40,10 +40,9 @@ unzip -q "$ZIP" -d "$WORK/zip"
 for program in "$WORK"/zip/*.exe; do
     check_windows_program "$program"
 done
-[[ "$(file -b "$WORK/zip/town-replay.exe")" == *"(console) x86-64"* ]] ||
-    fail "town-replay.exe is not a 64-bit console program"
+is_pe64 "$WORK/zip/town-replay.exe" console || fail "town-replay.exe is not a 64-bit console program"
 if [ -f "$WORK/zip/town.exe" ]; then
-    [[ "$(file -b "$WORK/zip/town.exe")" == *"(GUI) x86-64"* ]] || fail "town.exe is not a 64-bit GUI program"
+    is_pe64 "$WORK/zip/town.exe" GUI || fail "town.exe is not a 64-bit GUI program"
 fi
 # The texts open in any Windows editor: Windows' line ends.
 for text in README.txt LICENSE.txt; do
@@ -69,9 +68,8 @@ for file in "${needed[@]}"; do
     grep -qxF "$file" <<<"$library" || fail "the library's zip has no $file"
 done
 
-# --- the installer: 64-bit, as the programs; silent, in a prefix of its own, on no
-# display, as it shows nothing
-[[ "$(file -b "$SETUP")" == "PE32+ executable (GUI) x86-64"* ]] || fail "the installer is $(file -b "$SETUP")"
+# --- the installer: 64-bit, as the programs; silent, in the Windows tests' prefix
+is_pe64 "$SETUP" GUI || fail "the installer is $(file -b "$SETUP")"
 stage_wine_prefix
 before=$(user_files)
 timeout "$TOWN_WAIT_SECONDS" wine "$SETUP" /S >"$WORK/setup.log" 2>&1 || fail_with_log "the installer failed" "$WORK/setup.log"
