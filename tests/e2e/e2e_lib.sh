@@ -110,6 +110,18 @@ expect_exit() {
 }
 town_ended() { ! kill -0 "$TOWN_PID" 2>/dev/null; }
 
+# The picture stays the same over most of a second: halted.
+picture_still() {
+    shoot "$E2E_TMP/halt1.png" && sleep 0.8 && shoot "$E2E_TMP/halt2.png" &&
+        [ "$(differing_pixels "$E2E_TMP/halt1.png" "$E2E_TMP/halt2.png")" = 0 ]
+}
+
+# The text window's strip of the screen from row $1 down holds drawn lines of the log.
+log_shown_from() {  # the strip's top row on the screen
+    import -window root -crop "600x60+0+$1" +repage "$E2E_TMP/text.png" &&
+        [ "$(convert "$E2E_TMP/text.png" -format %k info:)" -gt 1 ]
+}
+
 # Waits until world point ($1, $2) of the canvas on the screen shows colour $3.
 expect_pixel_soon() {  # x, y, colour, what
     wait_until "$4: world ($1, $2) is not $3" "$E2E_TMP/town.out" "$TOWN_PID" pixel_now_is "$@"

@@ -28,20 +28,12 @@ done
 
 # Ctrl+L: the drawing log fills the text window.
 keys ctrl+l
-log_shown() {
-    import -window root -crop 600x60+0+960 +repage "$S/text.png" &&
-        [ "$(convert "$S/text.png" -format %k info:)" -gt 1 ]
-}
-wait_until "the text window's log lines" "$S/town.out" "$TOWN_PID" log_shown
+wait_until "the text window's log lines" "$S/town.out" "$TOWN_PID" log_shown_from 960
 keys ctrl+l
 
 # Ctrl+H: halted, nothing changes any more (once the key is taken).
 keys ctrl+h
-still() {
-    shoot "$S/halt1.png" && sleep 0.8 && shoot "$S/halt2.png" &&
-        [ "$(differing_pixels "$S/halt1.png" "$S/halt2.png")" = 0 ]
-}
-wait_until "a halted picture (it still changes)" "$S/town.out" "$TOWN_PID" still
+wait_until "a halted picture (it still changes)" "$S/town.out" "$TOWN_PID" picture_still
 
 # Ctrl+F: exactly one more frame.
 keys ctrl+f

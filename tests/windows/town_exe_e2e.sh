@@ -39,20 +39,12 @@ wait_until "an animated picture" "$S/town.out" "$TOWN_PID" animates
 
 # Ctrl+L: the drawing log fills the text window, its newest line at the bottom.
 keys ctrl+l
-log_shown() {
-    import -window root -crop "600x60+0+$((SCREEN_HEIGHT - 64))" +repage "$S/text.png" &&
-        [ "$(convert "$S/text.png" -format %k info:)" -gt 1 ]
-}
-wait_until "the text window's log lines" "$S/town.out" "$TOWN_PID" log_shown
+wait_until "the text window's log lines" "$S/town.out" "$TOWN_PID" log_shown_from $((SCREEN_HEIGHT - 64))
 keys ctrl+l
 
 # Ctrl+H: halted, the picture stays, and the program waits without using the CPU.
 keys ctrl+h
-still() {
-    shoot "$S/halt1.png" && sleep 0.8 && shoot "$S/halt2.png" &&
-        [ "$(differing_pixels "$S/halt1.png" "$S/halt2.png")" = 0 ]
-}
-wait_until "a halted picture (it still changes)" "$S/town.out" "$TOWN_PID" still
+wait_until "a halted picture (it still changes)" "$S/town.out" "$TOWN_PID" picture_still
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 before=$(cpu_ticks "$TOWN_PID")
 sleep 5
@@ -75,7 +67,7 @@ shoot "$S/frame2.png"
 keys ctrl+a
 wait_until "animation by Ctrl+A" "$S/town.out" "$TOWN_PID" animates
 keys ctrl+h
-wait_until "a halted picture before the menu" "$S/town.out" "$TOWN_PID" still
+wait_until "a halted picture before the menu" "$S/town.out" "$TOWN_PID" picture_still
 # A key that comes before the menu is open is typed into the town instead: tried again.
 from_the_menu() { xdotool key alt+r && sleep 0.3 && xdotool key a && animates; }
 wait_until "animation chosen from the menu" "$S/town.out" "$TOWN_PID" from_the_menu
